@@ -1,0 +1,41 @@
+# Shared by scripts/run and scripts/test: installs what the build needs and builds under build/.
+
+ZANTOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ZANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev)
+
+zantor_log() { printf '%s\n' "$*" >&2; }
+
+# Installs the Debian packages that are missing; asks apt only when something is.
+zantor_ensure_packages() {
+    local missing=() pkg
+    for pkg in "${ZANTOR_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    zantor_log "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# zantor_build DIR BUILD_TYPE [cmake options...] -- [targets...]
+zantor_build() {
+    local dir="$1" type="$2"
+    shift 2
+    local options=() targets=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
+    [ "${1:-}" = "--" ] && shift
+    targets=("$@")
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$ZANTOR_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${options[@]}" >&2
+    fi
+    local jobs="${ZANTOR_JOBS:-$(nproc)}"
+    if [ ${#targets[@]} -gt 0 ]; then
+        cmake --build "$dir" -j"$jobs" --target "${targets[@]}" >&2
+    else
+        cmake --build "$dir" -j"$jobs" >&2
+    fi
+}
