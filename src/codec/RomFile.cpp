@@ -1,0 +1,142 @@
+#include "RomFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+
+#include "RomFileError.h"
+#include "platform/AtomicFileWriter.h"
+
+namespace zantor {
+
+RomFile::RomFile(RomFile&&) noexcept = default;
+RomFile& RomFile::operator=(RomFile&&) noexcept = default;
+RomFile::~RomFile() = default;
+
+RomFile RomFile::open(const QString& path) {
+    auto refuse = [&](const QString& reason) {
+        return RomFileError(RomFileError::Kind::Open, path, reason);
+    };
+    if (path.isEmpty()) {
+        throw refuse(QStringLiteral("No file name given"));
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        throw refuse(QStringLiteral("No such file"));
+    }
+    if (info.isDir()) {
+        throw refuse(QStringLiteral("It is a folder, not a ROM image"));
+    }
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        throw refuse(file->errorString());
+    }
+    if (!file->isSequential() && file->size() > kMaxSize) {
+        throw refuse(QStringLiteral("The file is %1 bytes long; a Game Boy ROM image is at most "
+                                    "8 MiB, and files over 16 MiB are not loaded")
+                         .arg(file->size()));
+    }
+    RomFile rom;
+    rom.path_ = path;
+    if (file->isSequential()) {
+        // A pipe or device: no pages to seek to, so take it whole (bounded).
+        const QByteArray bytes = file->read(kMaxSize + 1);
+        if (bytes.size() > kMaxSize) {
+            throw refuse(QStringLiteral("The file is larger than 16 MiB and is not loaded"));
+        }
+        RomFile whole = fromBytes(bytes);
+        whole.path_ = path;
+        return whole;
+    }
+    rom.allocate(file->size());
+    rom.file_ = std::move(file);
+    return rom;
+}
+
+RomFile RomFile::fromBytes(const QByteArray& bytes) {
+    RomFile rom;
+    rom.allocate(bytes.size());
+    std::memcpy(rom.data_.get(), bytes.constData(), size_t(bytes.size()));
+    std::fill(rom.loaded_.begin(), rom.loaded_.end(), true);
+    return rom;
+}
+
+void RomFile::allocate(qint64 size) {
+    size_ = size;
+    data_.reset(new char[size_t(std::max<qint64>(size, 1))]);
+    loaded_.assign(size_t((size + kPageSize - 1) / kPageSize), false);
+}
+
+void RomFile::loadPage(int32_t page) const {
+    const qint64 at = qint64(page) * kPageSize;
+    const qint64 length = std::min<qint64>(kPageSize, size_ - at);
+    char* into = data_.get() + at;
+    qint64 got = 0;
+    if (file_ && file_->seek(at)) {
+        got = file_->read(into, length);
+    }
+    if (got < 0 || !file_) {
+        throw RomAccessError(RomAccessError::Kind::Read);
+    }
+    // The file shrank since it was opened: what is gone reads as zeros, as past the end.
+    std::memset(into + got, 0, size_t(length - got));
+    loaded_[size_t(page)] = true;
+}
+
+void RomFile::loadAll() const {
+    for (size_t page = 0; page < loaded_.size(); ++page) {
+        if (!loaded_[page]) {
+            loadPage(int32_t(page));
+        }
+    }
+}
+
+QByteArray RomFile::bytes() const {
+    loadAll();
+    return QByteArray(data_.get(), size_);
+}
+
+void RomFile::WriteRomByte(int32_t offset, uint8_t value) {
+    if (offset < 0 || offset >= kMaxSize) {
+        throw RomAccessError(RomAccessError::Kind::Write);
+    }
+    if (offset >= size_) {
+        loadAll();
+        const qint64 oldSize = size_;
+        std::unique_ptr<char[]> old = std::move(data_);
+        allocate(qint64(offset) + 1);
+        std::memcpy(data_.get(), old.get(), size_t(oldSize));
+        std::memset(data_.get() + oldSize, 0, size_t(size_ - oldSize));
+        std::fill(loaded_.begin(), loaded_.end(), true);
+    } else if (!loaded_[size_t(offset) >> kPageBits]) {
+        loadPage(offset >> kPageBits);
+    }
+    data_[size_t(offset)] = static_cast<char>(value);
+    modified_ = true;
+}
+
+int32_t RomFile::ReadBankPointer(int32_t offset, uint8_t bank) const {
+    const int32_t lo = ReadRomByte(offset);
+    const int32_t hi = ReadRomByte(offset + 1);
+    return bank * 0x4000 + lo + hi * 256 - 0x4000;
+}
+
+int32_t RomFile::ReadFarPointer(int32_t offset) const {
+    const int32_t hi = ReadRomByte(offset + 3) & 0x7F;
+    const int32_t bank = ReadRomByte(offset);
+    const int32_t lo = ReadRomByte(offset + 2);
+    return bank * 0x4000 + lo + hi * 256 - 0x4000;
+}
+
+void RomFile::commit() {
+    if (!modified_ || path_.isEmpty()) {
+        return;
+    }
+    QString reason;
+    if (!AtomicFileWriter::write(path_, bytes(), &reason)) {
+        throw RomFileError(RomFileError::Kind::Commit, path_, reason);
+    }
+    modified_ = false;
+}
+
+}  // namespace zantor

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "RomAccessError.h"
+
+class QFile;
+
+namespace zantor {
+
+// The ROM image for the length of one user action. The file stays open while the object
+// lives and is read in pages as they are first needed, so an action costs what it reads, not
+// the image's size. Reads see every earlier write; written bytes reach the disk only through
+// commit(), in one atomic replacement. Nothing is held between actions: each action opens
+// afresh, so a change made by another program is seen by the next action.
+class RomFile {
+public:
+    // Twice the largest cartridge; anything bigger is no ROM image we should load.
+    static constexpr qint64 kMaxSize = 16 * 1024 * 1024;
+
+    // Throws RomFileError(Open) for a missing file, a folder, no permission or an oversized file.
+    static RomFile open(const QString& path);
+    // An image that lives only in memory (built by code, or by a test); commit() is a no-op.
+    static RomFile fromBytes(const QByteArray& bytes);
+
+    RomFile(RomFile&&) noexcept;
+    RomFile& operator=(RomFile&&) noexcept;
+    ~RomFile();
+
+    // 0-based offsets. A negative offset raises RomAccessError(Read); at or beyond the end: 0.
+    uint8_t ReadRomByte(int32_t offset) const {
+        if (offset < 0) {
+            throw RomAccessError(RomAccessError::Kind::Read);
+        }
+        if (offset >= size_) {
+            return 0;
+        }
+        if (!loaded_[size_t(offset) >> kPageBits]) {
+            loadPage(offset >> kPageBits);
+        }
+        return static_cast<uint8_t>(data_[size_t(offset)]);
+    }
+
+    // A negative offset, or one past what a cartridge can hold, raises RomAccessError(Write).
+    // A write beyond the end grows the image with zero bytes up to it.
+    void WriteRomByte(int32_t offset, uint8_t value);
+
+    // A little-endian Game Boy address at `offset`, as seen through the switchable window of
+    // `bank`: bank * 0x4000 + address - 0x4000. No range check.
+    int32_t ReadBankPointer(int32_t offset, uint8_t bank) const;
+
+    // A far pointer: bank, one unread byte, address low, address high (bit 7 ignored).
+    int32_t ReadFarPointer(int32_t offset) const;
+
+    // Puts the written bytes into the file atomically; does nothing when nothing was written.
+    // Throws RomFileError(Commit) with the system's reason; the file is then unchanged and
+    // this object still holds the written bytes, so the caller may retry.
+    void commit();
+
+    bool isModified() const { return modified_; }
+    // The whole image as it stands (reads every page not read yet).
+    QByteArray bytes() const;
+    qint64 size() const { return size_; }
+    const QString& path() const { return path_; }
+
+private:
+    static constexpr int kPageBits = 12;
+    static constexpr int32_t kPageSize = 1 << kPageBits;
+
+    RomFile() = default;
+    void allocate(qint64 size);
+    void loadPage(int32_t page) const;
+    void loadAll() const;
+
+    QString path_;
+    std::unique_ptr<QFile> file_;
+    qint64 size_ = 0;
+    // Pages are filled from the file on first use; the memory of the others is never touched.
+    mutable std::unique_ptr<char[]> data_;
+    mutable std::vector<bool> loaded_;
+    bool modified_ = false;
+};
+
+}  // namespace zantor

@@ -1,0 +1,132 @@
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include "codec/MapCodec.h"
+#include "codec/RomFile.h"
+
+using namespace zantor;
+
+namespace {
+// The stored bytes placed at `offset` of an otherwise zero image.
+RomFile imageWith(const QByteArray& stored, int offset = 0x100) {
+    QByteArray bytes(offset, '\x7E');
+    bytes += stored;
+    return RomFile::fromBytes(bytes);
+}
+
+QByteArray repeat(const QByteArray& code, int times) {
+    return code.repeated(times);
+}
+
+QByteArray fromHex(const char* hex) {
+    return QByteArray::fromHex(hex);
+}
+}  // namespace
+
+class TestMapCodec : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fillAndRunCodesStopAtTheRowEnd() {
+        // Row 0: 200 literals of 1, then 0x85 0x00 fills the remaining 56 cells.
+        // Row 1: 0x86 0x00 fills all 256. Row 2: 200 literals, then 0x87 0xFF writes 56 cells
+        // and drops the rest. Rows 3..47: one fill code each.
+        QByteArray stored = QByteArray(200, '\x01') + fromHex("8500") + fromHex("8600") +
+                            QByteArray(200, '\x02') + fromHex("87FF") + repeat(fromHex("8800"), 45);
+        const DecodedMap map = DecompressMap(imageWith(stored), 0x100);
+        QCOMPARE(map.MapBuffer[199], 1);
+        QCOMPARE(map.MapBuffer[200], 5);
+        QCOMPARE(map.MapBuffer[255], 5);
+        QCOMPARE(map.MapBuffer[256], 6);
+        QCOMPARE(map.MapBuffer[511], 6);
+        QCOMPARE(map.MapBuffer[512 + 199], 2);
+        QCOMPARE(map.MapBuffer[512 + 200], 7);
+        QCOMPARE(map.MapBuffer[767], 7);
+        QCOMPARE(map.MapBuffer[768], 8);  // the cut-off part of the run did not carry over
+        QCOMPARE(map.MapBuffer[kMapCells - 1], 8);
+        QCOMPARE(map.CompressedLength, stored.size() + 1);
+    }
+
+    void decodingStopsAtTheLastCellAndNeverReadsOn() {
+        // 48 fill codes: 96 bytes, CompressedLength 97; what follows is never consumed.
+        QByteArray stored = repeat(fromHex("8300"), 48) + fromHex("0102030405");
+        DecodedMap map = DecompressMap(imageWith(stored), 0x100);
+        QCOMPARE(map.CompressedLength, 97);
+        QVERIFY(std::all_of(map.MapBuffer.begin(), map.MapBuffer.end(),
+                            [](uint8_t v) { return v == 3; }));
+
+        // A run that fills the last cell ends the decoding, counting both of its bytes.
+        stored = repeat(fromHex("8300"), 47) + QByteArray(250, '\x04') + fromHex("8910") + "\x01";
+        map = DecompressMap(imageWith(stored), 0x100);
+        QCOMPARE(map.MapBuffer[kMapCells - 1], 9);
+        QCOMPARE(map.CompressedLength, 47 * 2 + 250 + 2 + 1);
+    }
+
+    void dataRunningPastTheEndReadsZerosAndStillStops() {
+        const RomFile rom = RomFile::fromBytes(fromHex("85"));
+        const DecodedMap map = DecompressMap(rom, 0);
+        // 0x85 0x00 (past the end) fills row 0; then 12032 literal zeros.
+        QCOMPARE(map.MapBuffer[0], 5);
+        QCOMPARE(map.MapBuffer[256], 0);
+        QCOMPARE(map.CompressedLength, 2 + (kMapCells - 256) + 1);
+        // The worst case reads one byte per cell.
+        QCOMPARE(DecompressMap(RomFile::fromBytes({}), 0).CompressedLength, kMapCells + 1);
+    }
+
+    void encoderTexts() {
+        MapCells cells{};
+        QCOMPARE(CompressMap(cells), QString("80FF").repeated(48));
+
+        cells.fill(0);
+        cells[0] = 3, cells[1] = 3, cells[2] = 7;
+        QVERIFY(CompressMap(cells).startsWith("830107"));
+
+        // Equal cells on both sides of a row boundary: two codes.
+        cells.fill(1);
+        QCOMPARE(CompressMap(cells), QString("81FF").repeated(48));
+
+        // The last cell differing from the one before: a literal.
+        cells.fill(0);
+        cells[kMapCells - 1] = 0x22;
+        QVERIFY(CompressMap(cells).endsWith("80FE22"));
+
+        // Cells of 128 and more are stored as their low seven bits.
+        cells.fill(0);
+        cells[0] = 0x85;
+        cells[1] = 0x05;
+        QVERIFY(CompressMap(cells).startsWith("8501"));
+    }
+
+    void roundTripOverGeneratedMaps() {
+        QRandomGenerator random(1234);
+        for (int trial = 0; trial < 200; ++trial) {
+            MapCells cells{};
+            // Mix of long runs, short runs and noise, so every kind of code appears.
+            const int runScale = 1 + trial % 40;
+            for (int i = 0; i < kMapCells;) {
+                const int length = 1 + int(random.bounded(runScale));
+                const uint8_t value = uint8_t(random.bounded(128));
+                for (int k = 0; k < length && i < kMapCells; ++k) {
+                    cells[size_t(i++)] = value;
+                }
+            }
+            const QByteArray stored = CompressMapBytes(cells);
+            QVERIFY(stored.size() <= kMapCells);
+            QCOMPARE(QString::fromLatin1(stored.toHex().toUpper()), CompressMap(cells));
+            const DecodedMap map = DecompressMap(imageWith(stored + "\xFF\xFF"), 0x100);
+            QCOMPARE(map.MapBuffer, cells);
+            QCOMPARE(map.CompressedLength, stored.size() + 1);
+        }
+    }
+
+    void theLongestEncodingIsAllLiterals() {
+        MapCells cells{};
+        for (int i = 0; i < kMapCells; ++i) {
+            cells[size_t(i)] = uint8_t(i % 2);
+        }
+        QCOMPARE(CompressMapBytes(cells).size(), kMapCells);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMapCodec)
+#include "tst_MapCodec.moc"

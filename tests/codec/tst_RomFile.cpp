@@ -1,0 +1,182 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "codec/RomAccessError.h"
+#include "codec/RomFile.h"
+#include "codec/RomFileError.h"
+#include "platform/AtomicFileWriter.h"
+#include "support/TempRom.h"
+
+using namespace zantor;
+
+class TestRomFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsZeroAtAndBeyondTheEndButFailsBelowZero() {
+        const RomFile rom = RomFile::fromBytes(QByteArray("\x11\x22\x33", 3));
+        QCOMPARE(rom.ReadRomByte(0), 0x11);
+        QCOMPARE(rom.ReadRomByte(2), 0x33);
+        QCOMPARE(rom.ReadRomByte(3), 0);
+        QCOMPARE(rom.ReadRomByte(0x7FFFFFFF), 0);
+        try {
+            rom.ReadRomByte(-1);
+            QFAIL("a negative offset must fail");
+        } catch (const RomAccessError& error) {
+            QCOMPARE(error.kind(), RomAccessError::Kind::Read);
+            QCOMPARE(error.text(),
+                     QString("Fehler beim Lesen der Datei.\r\nAnwendung wird beendet."));
+            QCOMPARE(RomAccessError::title(), QString("Fehler"));
+        }
+    }
+
+    void writesAreSeenByLaterReadsAndGrowTheImage() {
+        RomFile rom = RomFile::fromBytes(QByteArray(4, '\0'));
+        QVERIFY(!rom.isModified());
+        rom.WriteRomByte(1, 0xAB);
+        QCOMPARE(rom.ReadRomByte(1), 0xAB);
+        rom.WriteRomByte(9, 0x01);
+        QCOMPARE(rom.size(), 10);
+        QCOMPARE(rom.ReadRomByte(8), 0);
+        QVERIFY(rom.isModified());
+        try {
+            rom.WriteRomByte(-5, 1);
+            QFAIL("a negative offset must fail");
+        } catch (const RomAccessError& error) {
+            QCOMPARE(error.kind(), RomAccessError::Kind::Write);
+            QCOMPARE(error.text(),
+                     QString("Error while writing the file.\r\nApplication is terminated."));
+        }
+        QVERIFY_THROWS_EXCEPTION(RomAccessError, rom.WriteRomByte(RomFile::kMaxSize, 1));
+    }
+
+    void bankAndFarPointers() {
+        QByteArray bytes(16, '\0');
+        bytes[0] = 0x00, bytes[1] = 0x40;  // 0x4000
+        bytes[2] = 0x34, bytes[3] = 0x56;  // 0x5634
+        bytes[4] = 0x0C, bytes[5] = char(0x99), bytes[6] = 0x00, bytes[7] = char(0xC5);
+        bytes[8] = 0x0C, bytes[9] = 0x00, bytes[10] = 0x00, bytes[11] = 0x45;
+        bytes[12] = 0x00, bytes[13] = 0x20;  // 0x2000
+        const RomFile rom = RomFile::fromBytes(bytes);
+        QCOMPARE(rom.ReadBankPointer(0, 5), 0x14000);
+        QCOMPARE(rom.ReadBankPointer(2, 7), 0x1D634);
+        QCOMPARE(rom.ReadBankPointer(2, 1), 0x5634);
+        // No range checks: below the window lands in the bank before, negative for bank 0.
+        QCOMPARE(rom.ReadBankPointer(12, 0), 0x2000 - 0x4000);
+        QCOMPARE(rom.ReadFarPointer(4), 0x30500);
+        QCOMPARE(rom.ReadFarPointer(8), 0x30500);
+    }
+
+    void openRefusesWhatIsNoFile() {
+        QTemporaryDir dir;
+        auto openError = [](const QString& path) -> QString {
+            try {
+                RomFile::open(path);
+            } catch (const RomFileError& error) {
+                if (error.kind() != RomFileError::Kind::Open)
+                    return "wrong kind";
+                return error.text();
+            }
+            return {};
+        };
+        QVERIFY(openError(dir.filePath("missing.gb")).contains("missing.gb"));
+        QVERIFY(openError(dir.path()).contains("folder"));
+        QVERIFY(openError(QString()).contains("No file"));
+
+        const QString big = dir.filePath("big.gb");
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(RomFile::kMaxSize + 1));
+        file.close();
+        QVERIFY(openError(big).contains("16 MiB"));
+        QVERIFY(file.resize(RomFile::kMaxSize));
+        QCOMPARE(RomFile::open(big).size(), RomFile::kMaxSize);
+    }
+
+    void readsPagesFromTheFileAsTheyAreNeeded() {
+        QTemporaryDir dir;
+        QByteArray original(5 * 4096 + 7, '\0');
+        for (int i = 0; i < original.size(); ++i)
+            original[i] = char(i * 7);
+        const QString path = WriteFile(dir, "rom.gb", original);
+        RomFile rom = RomFile::open(path);
+        QCOMPARE(rom.size(), original.size());
+        QCOMPARE(rom.ReadRomByte(4096 * 5 + 6), uint8_t(original[4096 * 5 + 6]));
+        // Another program cuts the file short while the action runs: what is gone reads 0.
+        QFile::resize(path, 4096);
+        QCOMPARE(rom.ReadRomByte(100), uint8_t(original[100]));
+        QCOMPARE(rom.ReadRomByte(3 * 4096), 0);
+        QCOMPARE(rom.ReadRomByte(4096 * 5 + 6), uint8_t(original[4096 * 5 + 6]));  // read before
+    }
+
+    void commitWritesOnlyWhenSomethingWasWritten() {
+        QTemporaryDir dir;
+        const QString path = WriteFile(dir, "rom.gb", QByteArray(64, 'x'));
+        QFile::setPermissions(
+            path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+        const QDateTime before = QFileInfo(path).lastModified();
+
+        RomFile untouched = RomFile::open(path);
+        untouched.commit();
+        QCOMPARE(QFileInfo(path).lastModified(), before);
+
+        RomFile rom = RomFile::open(path);
+        rom.WriteRomByte(3, 'A');
+        rom.commit();
+        QByteArray expected(64, 'x');
+        expected[3] = 'A';
+        QCOMPARE(ReadFile(path), expected);
+        QVERIFY(QFileInfo(path).permissions().testFlag(QFileDevice::ReadGroup));
+        QVERIFY(!QFileInfo(path).permissions().testFlag(QFileDevice::ReadOther));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left
+    }
+
+    void readOnlyFileOpensButRefusesTheCommit() {
+        QTemporaryDir dir;
+        const QByteArray original(32, 'r');
+        const QString path = WriteFile(dir, "ro.gb", original);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        RomFile rom = RomFile::open(path);
+        QCOMPARE(rom.ReadRomByte(0), 'r');
+        rom.WriteRomByte(0, 'w');
+        try {
+            rom.commit();
+            QFAIL("a read-only file must refuse the commit");
+        } catch (const RomFileError& error) {
+            QCOMPARE(error.kind(), RomFileError::Kind::Commit);
+            QVERIFY(error.text().contains("ro.gb"));
+        }
+        QCOMPARE(ReadFile(path), original);
+        QVERIFY(rom.isModified());  // the edit is still there to retry
+        QCOMPARE(rom.ReadRomByte(0), 'w');
+    }
+
+    void aFailureAtAnyStepOfTheCommitLeavesTheFileAsItWas() {
+        QTemporaryDir dir;
+        // Three chunks of writes, so each write step can be failed on its own.
+        QByteArray original(int(2.5 * AtomicFileWriter::kChunkSize), 'o');
+        const QString path = WriteFile(dir, "rom.gb", original);
+        using Step = AtomicFileWriter::Step;
+        const QList<QPair<Step, int>> faults{{Step::CreateTemporary, 0}, {Step::Write, 0},
+                                             {Step::Write, 1},           {Step::Write, 2},
+                                             {Step::Flush, 0},           {Step::Rename, 0}};
+        for (const auto& [step, index] : faults) {
+            AtomicFileWriter::ScopedFault fault(
+                [step = step, index = index](Step s, int i) { return s == step && i == index; });
+            RomFile rom = RomFile::open(path);
+            rom.WriteRomByte(0, 'n');
+            rom.WriteRomByte(int32_t(original.size()) - 1, 'n');
+            QVERIFY_THROWS_EXCEPTION(RomFileError, rom.commit());
+            QCOMPARE(ReadFile(path), original);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+        }
+        RomFile rom = RomFile::open(path);
+        rom.WriteRomByte(0, 'n');
+        rom.commit();
+        QCOMPARE(ReadFile(path).at(0), 'n');
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRomFile)
+#include "tst_RomFile.moc"

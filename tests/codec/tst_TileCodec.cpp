@@ -1,0 +1,140 @@
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include "codec/RomFile.h"
+#include "codec/TileCodec.h"
+#include "platform/Picture.h"
+
+using namespace zantor;
+
+namespace {
+constexpr uint32_t kMarker = 0x123456;  // a colour no palette gives
+
+// The colour numbers 0..3 of an 8 × 8 area, read back through a palette.
+int colourNumberAt(const Picture& picture, int x, int y, uint8_t palette) {
+    const ShadePalette c = MakeShadePalette(palette);
+    return ColourToShade(picture.GetPixel(x, y), c[0], c[1], c[2], c[3]);
+}
+}  // namespace
+
+class TestTileCodec : public QObject {
+    Q_OBJECT
+
+private slots:
+    void binaryText() {
+        QCOMPARE(ToBinaryText(0), QString("0"));
+        QCOMPARE(ToBinaryText(5), QString("101"));
+        QCOMPARE(ToBinaryText(128), QString("10000000"));
+        QCOMPARE(ToBinaryText(255), QString("11111111"));
+        QCOMPARE((QString("00000000") + ToBinaryText(1)).right(8), QString("00000001"));
+    }
+
+    void shadesAndTheirReverse() {
+        QCOMPARE(MakeShadePalette(0xE4), (ShadePalette{0xFFFFFF, 0xAAAAAA, 0x555555, 0x000000}));
+        QCOMPARE(MakeShadePalette(0x1B), (ShadePalette{0x000000, 0x555555, 0xAAAAAA, 0xFFFFFF}));
+        const ShadePalette c = MakeShadePalette(0x1B);
+        QCOMPARE(ColourToShade(0x000000, c[0], c[1], c[2], c[3]), 0);
+        QCOMPARE(ColourToShade(0xFFFFFF, c[0], c[1], c[2], c[3]), 3);
+        QCOMPARE(ColourToShade(0xFF0000, c[0], c[1], c[2], c[3]), 0);
+        // Two colour numbers with one shade: the lower position wins.
+        QCOMPARE(ColourToShade(0xAAAAAA, 1, 0xAAAAAA, 0xAAAAAA, 2), 1);
+    }
+
+    void decodesBitPlanesLeftmostPixelFirst() {
+        QByteArray tile(16, '\0');
+        tile[0] = char(0x80);  // row 0: low plane bit 7 -> colour number 1 in column 0
+        tile[3] = char(0x80);  // row 1: high plane bit 7 -> colour number 2 in column 0
+        tile[4] = char(0x01), tile[5] = char(0x01);  // row 2: colour 3 in column 7
+        Picture picture(8, 8, kMarker);
+        DrawTilesFromRom(RomFile::fromBytes(tile), 0, 0, 0, picture, 0, 0, 0xE4);
+        QCOMPARE(picture.GetPixel(0, 0), shade::kLight);
+        for (int x = 1; x < 8; ++x)
+            QCOMPARE(picture.GetPixel(x, 0), shade::kWhite);
+        QCOMPARE(picture.GetPixel(0, 1), shade::kDark);
+        QCOMPARE(picture.GetPixel(7, 2), shade::kBlack);
+    }
+
+    void solidTilesUnderPalettes() {
+        const RomFile rom = RomFile::fromBytes(QByteArray(16, '\xFF'));
+        Picture black(8, 8, kMarker), white(8, 8, kMarker);
+        DrawTilesFromRom(rom, 0, 0, 0, black, 0, 0, 0xE4);
+        DrawTilesFromRom(rom, 0, 0, 0, white, 0, 0, 0x00);
+        for (int y = 0; y < 8; ++y) {
+            for (int x = 0; x < 8; ++x) {
+                QCOMPARE(black.GetPixel(x, y), shade::kBlack);
+                QCOMPARE(white.GetPixel(x, y), shade::kWhite);
+            }
+        }
+    }
+
+    void drawsOnlyTheBlockAndReadsOnlyItsBytes() {
+        // 8 tiles × 1 row = 128 bytes painted as 64 × 8 pixels at (64, 48); bytes after are
+        // 0xFF so reading one byte too many would show black.
+        QByteArray bytes(128, '\x00');
+        bytes += QByteArray(64, '\xFF');
+        Picture picture(128, 128, kMarker);
+        DrawTilesFromRom(RomFile::fromBytes(bytes), 0, 7, 0, picture, 64, 48, 0xE4);
+        for (int y = 0; y < 128; ++y) {
+            for (int x = 0; x < 128; ++x) {
+                const bool inside = x >= 64 && y >= 48 && y < 56;
+                QCOMPARE(picture.GetPixel(x, y), inside ? shade::kWhite : kMarker);
+            }
+        }
+        QCOMPARE(picture.dirtyRect(), QRect(64, 48, 64, 8));
+    }
+
+    void tilesAreLaidOutRowByRow() {
+        // 2 × 2 tiles, tile k filled with colour number k.
+        QByteArray bytes;
+        for (int k = 0; k < 4; ++k) {
+            for (int r = 0; r < 8; ++r) {
+                bytes += char((k & 1) ? 0xFF : 0x00);
+                bytes += char((k & 2) ? 0xFF : 0x00);
+            }
+        }
+        Picture picture(16, 16, kMarker);
+        DrawTilesFromRom(RomFile::fromBytes(bytes), 0, 1, 1, picture, 0, 0, 0xE4);
+        QCOMPARE(colourNumberAt(picture, 3, 3, 0xE4), 0);
+        QCOMPARE(colourNumberAt(picture, 12, 3, 0xE4), 1);
+        QCOMPARE(colourNumberAt(picture, 3, 12, 0xE4), 2);
+        QCOMPARE(colourNumberAt(picture, 12, 12, 0xE4), 3);
+    }
+
+    void encodingIsTheExactInverseUnderEveryFourShadePalette() {
+        QRandomGenerator random(77);
+        QByteArray tiles(256 * 16, '\0');
+        for (char& b : tiles)
+            b = char(random.bounded(256));
+        for (int palette = 0; palette < 256; ++palette) {
+            const ShadePalette c = MakeShadePalette(uint8_t(palette));
+            const bool distinct = c[0] != c[1] && c[0] != c[2] && c[0] != c[3] && c[1] != c[2] &&
+                                  c[1] != c[3] && c[2] != c[3];
+            Picture sheet(128, 128);
+            DrawTilesFromRom(RomFile::fromBytes(tiles), 0, 15, 15, sheet, 0, 0, uint8_t(palette));
+            RomFile out = RomFile::fromBytes(QByteArray(4096, '\x5A'));
+            WriteTilesFromPicture(out, 0, 15, 15, sheet, 0, 0, uint8_t(palette), 1);
+            if (distinct) {
+                QCOMPARE(out.bytes(), tiles);
+            } else if (palette == 0x00) {
+                QCOMPARE(out.bytes(), QByteArray(4096, '\0'));  // all white encodes as zeros
+            }
+        }
+    }
+
+    void encodingTakesTheTopLeftPixelOfEachScaledSquareAndZeroOutside() {
+        Picture picture(16, 16, shade::kWhite);
+        picture.SetPixel(0, 0, shade::kBlack);  // tile pixel (0, 0) at scale 2
+        picture.SetPixel(1, 0, shade::kLight);  // inside the same square: ignored
+        picture.SetPixel(2, 2, 0xFF0000);       // not a grey: colour 0
+        RomFile out = RomFile::fromBytes({});
+        // Tile 0 from the 16 × 16 picture at scale 2; tile 1 lies wholly outside it.
+        WriteTilesFromPicture(out, 0, 1, 0, picture, 0, 0, 0xE4, 2);
+        QCOMPARE(out.size(), 32);
+        QCOMPARE(uint8_t(out.bytes()[0]), 0x80);
+        QCOMPARE(uint8_t(out.bytes()[1]), 0x80);
+        QCOMPARE(out.bytes().mid(2), QByteArray(30, '\0'));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTileCodec)
+#include "tst_TileCodec.moc"
