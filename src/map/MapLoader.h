@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "LoadedMap.h"
+
+namespace zantor {
+
+class RomFile;
+
+// Level geometry in pixels.
+constexpr int kLevelWidth = 4096;
+constexpr int kLevelHeight = 768;
+constexpr int kStripWidth = 4096;
+constexpr int kStripHeight = 32;
+constexpr int kSheetSize = 128;
+
+// Loads map `mapIndex` (0..31) of the ROM at romPath: reads the header, version, tiles,
+// blocks and block map, and draws every picture. An empty path loads nothing (nullopt).
+// Throws RomFileError when the file cannot be opened and RomAccessError when a read fails;
+// either way nothing the caller holds has changed.
+std::optional<LoadedMap> LoadMap(const QString& romPath, int mapIndex);
+
+// The same on an image already open.
+LoadedMap LoadMap(const RomFile& rom, int mapIndex);
+
+// The drawing steps on their own, for the loader and for callers that redraw.
+Picture DrawTileSheet(const RomFile& rom, int mapIndex, uint8_t romVersion, uint8_t palette);
+// The 1× strip (block b at (16b, 0)) drawn from the sheet.
+Picture DrawBlockStrip(const Picture& tileSheet, const BlockTable& blocks);
+// The 2× strip (block b at (32b, 0)) enlarged from the 1× strip.
+Picture EnlargeBlockStrip(const Picture& strip);
+// The level: cell (x, y) shows the block of MapBuffer[256y + x] taken from the 1× strip.
+Picture DrawLevel(const Picture& strip, const MapCells& cells);
+
+}  // namespace zantor

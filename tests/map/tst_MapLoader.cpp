@@ -1,0 +1,179 @@
+#include <QTemporaryDir>
+#include <QtTest>
+#include <set>
+
+#include "codec/RomAccessError.h"
+#include "codec/RomFile.h"
+#include "codec/RomFileError.h"
+#include "codec/TileCodec.h"
+#include "map/MapLoader.h"
+#include "map/MapTable.h"
+#include "sample/SampleCartridge.h"
+#include "support/MiniRom.h"
+#include "support/TempRom.h"
+
+using namespace zantor;
+
+namespace {
+// The stored bytes of the tile that sheet cell `cell` shows (the sheet re-encoded; exact
+// for a palette with four distinct shades).
+QByteArray sheetCell(const Picture& sheet, int cell) {
+    RomFile out = RomFile::fromBytes({});
+    WriteTilesFromPicture(out, 0, 0, 0, sheet, 8 * (cell % 16), 8 * (cell / 16), kIdentityPalette,
+                          1);
+    return out.bytes();
+}
+
+bool sameArea(const Picture& a, int ax, int ay, const Picture& b, int bx, int by, int w, int h) {
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (a.GetPixel(ax + x, ay + y) != b.GetPixel(bx + x, by + y))
+                return false;
+    return true;
+}
+
+bool onlyGreys(const Picture& picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        const uint32_t* line = picture.constScanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            const uint32_t c = line[x] & 0xFFFFFF;
+            if (c != shade::kWhite && c != shade::kLight && c != shade::kDark && c != shade::kBlack)
+                return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
+class TestMapLoader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tileSheetTakesItsFiveRunsWithC1OverB() {
+        const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
+        QCOMPARE(map.picTiles.width(), 128);
+        QCOMPARE(sheetCell(map.picTiles, 0), MiniRom::tile(1, 0));
+        QCOMPARE(sheetCell(map.picTiles, 47), MiniRom::tile(1, 47));
+        QCOMPARE(sheetCell(map.picTiles, 48), MiniRom::tile(2, 0));
+        QCOMPARE(sheetCell(map.picTiles, 103), MiniRom::tile(2, 55));
+        QCOMPARE(sheetCell(map.picTiles, 104), MiniRom::tile(3, 0));  // C1 over B's end
+        QCOMPARE(sheetCell(map.picTiles, 111), MiniRom::tile(3, 7));
+        QCOMPARE(sheetCell(map.picTiles, 112), MiniRom::tile(3, 8));
+        QCOMPARE(sheetCell(map.picTiles, 159), MiniRom::tile(3, 55));
+        QCOMPARE(sheetCell(map.picTiles, 160), MiniRom::tile(4, 0));
+        QCOMPARE(sheetCell(map.picTiles, 255), MiniRom::tile(4, 95));
+    }
+
+    void blockQuartersComeFromTheirSheetCells() {
+        MiniRom rom;
+        rom.setBlock(9, 0x80, 0x81, 0x90, 0x91);
+        rom.setBlock(10, 0x00, 0x00, 0x7F, 0xFF);
+        const LoadedMap map = LoadMap(RomFile::fromBytes(rom.bytes), MiniRom::kMap);
+        const Picture& sheet = map.picTiles;
+        const int cells[4] = {0, 1, 16, 17};
+        for (int q = 0; q < 4; ++q) {
+            QVERIFY(sameArea(map.Test, 16 * 9 + 8 * (q % 2), 8 * (q / 2), sheet,
+                             8 * (cells[q] % 16), 8 * (cells[q] / 16), 8, 8));
+        }
+        QVERIFY(sameArea(map.Test, 160, 0, sheet, 0, 64, 8, 8));     // tile 0x00: cell 128
+        QVERIFY(sameArea(map.Test, 160, 8, sheet, 120, 120, 8, 8));  // tile 0x7F: cell 255
+        QVERIFY(sameArea(map.Test, 168, 8, sheet, 120, 56, 8, 8));   // tile 0xFF: cell 127
+        QCOMPARE(map.BlockSet[9], (BlockQuarters{0x80, 0x81, 0x90, 0x91}));
+    }
+
+    void stripsAndLevelAreCopiesOfTheOneTimesStrip() {
+        const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
+        QCOMPARE(map.Test.width(), 4096);
+        QCOMPARE(map.picBlocks2.width(), 4096);
+        QCOMPARE(map.picMap.width(), 4096);
+        QCOMPARE(map.picMap.height(), 768);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 4096; x += 7)
+                QCOMPARE(map.picBlocks2.GetPixel(x, y), map.Test.GetPixel(x / 2, y / 2));
+        // Cell (200, 3) holds block 5 (the fill code): the pixels at (80, 0) of the 1× strip.
+        QCOMPARE(map.MapBuffer[3 * 256 + 200], 5);
+        QVERIFY(sameArea(map.picMap, 16 * 200, 16 * 3, map.Test, 80, 0, 16, 16));
+        // Cell (10, 7) holds block 17.
+        QVERIFY(sameArea(map.picMap, 160, 112, map.Test, 16 * 17, 0, 16, 16));
+        QVERIFY(map.picEvents2.image() == map.picMap.image());
+        QVERIFY(map.picEvents2.sharesPixelsWith(map.picMap));
+        QVERIFY(map.Picture2.image() == map.picBlocks2.image());
+        QVERIFY(map.Picture2.sharesPixelsWith(map.picBlocks2));
+        QCOMPARE(map.CompressedLength, 48 * 130 + 1);
+    }
+
+    void stateAndTextsOfTheLoad() {
+        const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
+        QCOMPARE(map.headerOffset, MiniRom::kHeader);
+        QCOMPARE(map.label7Caption, QString("Offset des Mapheaders: 0x5000"));
+        QCOMPARE(map.headerTexts.blockData, QString("020000"));
+        QCOMPARE(map.headerTexts.mapBank, QString("0C"));
+        QCOMPARE(map.headerTexts.timeIndex, 4);
+        QCOMPARE(map.markerTop, 0x240);
+        QCOMPARE(map.markerLeft, 0x30);
+        QCOMPARE(map.RomVersion, 0);
+    }
+
+    void versionMovesTheTables() {
+        // Version 2 keeps its tables 3 bytes on; nothing lies where version 0 would look.
+        for (uint8_t version : {uint8_t(0), uint8_t(2)}) {
+            MiniRom rom(version);
+            const int other = version == 0 ? 3 : 0;
+            QCOMPARE(rom.bytes[0x360A + other + MiniRom::kMap], '\0');
+            const LoadedMap map = LoadMap(RomFile::fromBytes(rom.bytes), MiniRom::kMap);
+            QCOMPARE(map.RomVersion, version);
+            QCOMPARE(sheetCell(map.picTiles, 0), MiniRom::tile(1, 0));
+            QCOMPARE(sheetCell(map.picTiles, 200), MiniRom::tile(4, 40));
+        }
+    }
+
+    void emptyPathAndFailures() {
+        QVERIFY(!LoadMap(QString(), 0).has_value());
+        QTemporaryDir dir;
+        QVERIFY_THROWS_EXCEPTION(RomFileError, LoadMap(dir.filePath("none.gb"), 0));
+        // Map bank 0 with a table address below 0x4000: a negative offset, a read error.
+        MiniRom rom;
+        rom.bytes[MiniRom::kHeader + 13] = 0;
+        QVERIFY_THROWS_EXCEPTION(RomAccessError,
+                                 LoadMap(RomFile::fromBytes(rom.bytes), MiniRom::kMap));
+        // An image cut short inside the map data reads zeros for the rest: tiles past the end
+        // come out white and the map's missing part as block 0 literals.
+        const QByteArray cut = MiniRom().bytes.left(MiniRom::kMapData + 100);
+        const LoadedMap shortMap = LoadMap(RomFile::fromBytes(cut), MiniRom::kMap);
+        QCOMPARE(shortMap.MapBuffer[99], 99);
+        QCOMPARE(shortMap.MapBuffer[100], 0);
+        QCOMPARE(shortMap.MapBuffer[kMapCells - 1], 0);
+        QCOMPARE(shortMap.picTiles.GetPixel(127, 127), shade::kWhite);
+    }
+
+    void everySampleMapLoadsInTheFourGreys() {
+        for (uint8_t version : {uint8_t(0), uint8_t(2)}) {
+            const RomFile rom = RomFile::fromBytes(BuildSampleCartridge(version));
+            std::set<QByteArray> levels;
+            for (int i = 0; i < kMapCount; ++i) {
+                const LoadedMap map = LoadMap(rom, i);
+                for (const Picture* picture : {&map.picTiles, &map.picBlocks2, &map.picMap}) {
+                    QVERIFY(onlyGreys(*picture));
+                }
+                levels.insert(
+                    QByteArray(reinterpret_cast<const char*>(map.MapBuffer.data()), kMapCells));
+            }
+            QCOMPARE(int(levels.size()), kMapCount);
+        }
+    }
+
+    void loadingFromAFileMatchesLoadingFromMemory() {
+        QTemporaryDir dir;
+        const QByteArray bytes = BuildSampleCartridge(0);
+        const QString path = WriteFile(dir, "sample.gb", bytes);
+        const std::optional<LoadedMap> fromFile = LoadMap(path, 7);
+        QVERIFY(fromFile.has_value());
+        const LoadedMap inMemory = LoadMap(RomFile::fromBytes(bytes), 7);
+        QVERIFY(fromFile->picMap.image() == inMemory.picMap.image());
+        QCOMPARE(fromFile->MapBuffer, inMemory.MapBuffer);
+        QCOMPARE(ReadFile(path), bytes);  // reading never writes
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMapLoader)
+#include "tst_MapLoader.moc"
