@@ -1,0 +1,145 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+#include "ToolCommand.h"
+#include "codec/MapCodec.h"
+#include "codec/RomFile.h"
+#include "map/HeaderTexts.h"
+#include "map/MapHeader.h"
+#include "map/MapTable.h"
+#include "map/TileSources.h"
+
+namespace zantor::tool {
+
+namespace {
+// Everything `info` tells about one map.
+struct MapInfo {
+    int index = 0;
+    int32_t headerOffset = 0;
+    MapHeader header;
+    HeaderFieldTexts texts;
+    int32_t mapDataOffset = 0;
+    int32_t storedSize = 0;
+    TileSources tiles;
+};
+
+MapInfo readMapInfo(const RomFile& rom, int index, uint8_t version) {
+    MapInfo info;
+    info.index = index;
+    info.headerOffset = HeaderOffset(rom, index);
+    info.header = MapHeader::read(rom, info.headerOffset);
+    info.texts = MakeHeaderFieldTexts(info.header);
+    info.tiles = ReadTileSources(rom, index, version);
+    info.mapDataOffset = MapDataOffset(rom, info.header);
+    info.storedSize = DecompressMap(rom, info.mapDataOffset).CompressedLength - 1;
+    return info;
+}
+
+QString hex(int64_t value) {
+    return "0x" + HexText(value);
+}
+
+QString headerBytes(const MapHeader& header) {
+    QStringList bytes;
+    for (uint8_t b : header.bytes) {
+        bytes << HexText2(b);
+    }
+    return bytes.join(' ');
+}
+
+QJsonObject toJson(const MapInfo& info) {
+    const HeaderFieldTexts& t = info.texts;
+    return QJsonObject{
+        {"index", info.index},
+        {"name", MapNames()[info.index]},
+        {"headerOffset", info.headerOffset},
+        {"header", headerBytes(info.header)},
+        {"fields", QJsonObject{{"label7", Label7Caption(info.headerOffset)},
+                               {"blockData", t.blockData},
+                               {"mapBank", t.mapBank},
+                               {"music", t.music},
+                               {"backgroundPalette", t.backgroundPalette},
+                               {"foregroundPalette0", t.foregroundPalette0},
+                               {"foregroundPalette1", t.foregroundPalette1},
+                               {"mapNumber2", t.mapNumber2},
+                               {"timeIndex", t.timeIndex},
+                               {"time", TimeEntries()[t.timeIndex]},
+                               {"startTop", info.header.startTop()},
+                               {"startLeft", info.header.startLeft()}}},
+        {"blockDataOffset", info.header.BlockDataOffset()},
+        {"mapDataOffset", info.mapDataOffset},
+        {"storedSize", info.storedSize},
+        {"tileSetByte", info.tiles.tileSetByte},
+        {"tileSources", QJsonObject{{"A", info.tiles.groupA},
+                                    {"B", info.tiles.groupB},
+                                    {"C", info.tiles.groupC},
+                                    {"D", info.tiles.groupD}}},
+    };
+}
+
+QString toText(const MapInfo& info) {
+    const HeaderFieldTexts& t = info.texts;
+    QString time = TimeEntries()[t.timeIndex];
+    if (t.timeIndex == 0) {
+        time = "(entry 0)";
+    }
+    return QStringLiteral(
+               "%1 %2\n"
+               "  %3\n"
+               "  header bytes: %4\n"
+               "  block data offset: %5  map bank: %6  music: %7\n"
+               "  background palette: %8  foreground palettes: %9 %10  map number 2: %11\n"
+               "  time: %12  start marker: left %13, top %14\n"
+               "  BlockDataOffset %15  MapDataOffset %16  stored map size %17 bytes\n"
+               "  tile set byte %18  tiles A %19  B %20  C %21  D %22")
+        .arg(QString::number(info.index).rightJustified(2), MapNames()[info.index],
+             Label7Caption(info.headerOffset), headerBytes(info.header), t.blockData, t.mapBank,
+             t.music, t.backgroundPalette, t.foregroundPalette0)
+        .arg(t.foregroundPalette1, t.mapNumber2, time, QString::number(info.header.startLeft()),
+             QString::number(info.header.startTop()), hex(info.header.BlockDataOffset()),
+             hex(info.mapDataOffset), QString::number(info.storedSize))
+        .arg(hex(info.tiles.tileSetByte), hex(info.tiles.groupA), hex(info.tiles.groupB),
+             hex(info.tiles.groupC), hex(info.tiles.groupD));
+}
+
+int info(const QStringList& rawArgs) {
+    const ParsedArgs args = ParseArgs(rawArgs, {"--json"}, {});
+    RequireCount(args, 1);
+    const RomFile rom = RomFile::open(args.positional[0]);
+    const uint8_t version = ReadRomVersion(rom);
+    std::vector<MapInfo> maps;
+    for (int i = 0; i < kMapCount; ++i) {
+        maps.push_back(readMapInfo(rom, i, version));
+    }
+    if (args.flags.contains("--json")) {
+        QJsonArray list;
+        for (const MapInfo& map : maps) {
+            list.append(toJson(map));
+        }
+        const QJsonObject root{{"file", rom.path()},
+                               {"size", qint64(rom.size())},
+                               {"romVersion", version},
+                               {"maps", list}};
+        std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
+        return kExitOk;
+    }
+    std::printf("%s: %lld bytes, version byte %d\n", qPrintable(rom.path()),
+                static_cast<long long>(rom.size()), version);
+    for (const MapInfo& map : maps) {
+        std::printf("%s\n", qPrintable(toText(map)));
+    }
+    return kExitOk;
+}
+}  // namespace
+
+std::vector<ToolCommand> InfoCommands() {
+    return {{"info", "ROM [--json]",
+             "Prints the version byte and, for each of the 32 maps, its header (bytes and the\n"
+             "Header tab's texts), BlockDataOffset, MapDataOffset, the stored map size and the\n"
+             "four tile sources. --json prints the same as one JSON document.",
+             info}};
+}
+
+}  // namespace zantor::tool

@@ -1,0 +1,149 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "codec/MapCodec.h"
+#include "codec/RomFile.h"
+#include "map/MapHeader.h"
+#include "map/MapTable.h"
+#include "sample/SampleCartridge.h"
+#include "support/TempRom.h"
+
+using namespace zantor;
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run tool(const QStringList& args) {
+    QProcess process;
+    process.start(ZANTOR_TOOL_PATH, args);
+    if (!process.waitForFinished(60000)) {
+        qFatal("zantor-tool did not finish");
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+}  // namespace
+
+class TestTool : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString sample_;
+
+private slots:
+    void initTestCase() {
+        sample_ = dir_.filePath("sample.gb");
+        const Run run = tool({"make-sample", sample_});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(ReadFile(sample_), BuildSampleCartridge(0));
+    }
+
+    void makeSampleVersions() {
+        const QString path = dir_.filePath("v2.gb");
+        QCOMPARE(tool({"make-sample", path, "--version", "2"}).exitCode, 0);
+        QCOMPARE(ReadFile(path), BuildSampleCartridge(2));
+        QCOMPARE(tool({"make-sample", path, "--version", "3"}).exitCode, 2);
+    }
+
+    void infoAgreesWithTheCore() {
+        const Run run = tool({"info", sample_, "--json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(root["romVersion"].toInt(), 0);
+        const QJsonArray maps = root["maps"].toArray();
+        QCOMPARE(maps.size(), kMapCount);
+        const RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
+        for (int i = 0; i < kMapCount; ++i) {
+            const QJsonObject map = maps[i].toObject();
+            const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, i));
+            QCOMPARE(map["name"].toString(), MapNames()[i]);
+            QCOMPARE(map["headerOffset"].toInt(), HeaderOffset(rom, i));
+            QCOMPARE(map["blockDataOffset"].toInt(), header.BlockDataOffset());
+            const int32_t data = MapDataOffset(rom, header);
+            QCOMPARE(map["mapDataOffset"].toInt(), data);
+            QCOMPARE(map["storedSize"].toInt(), DecompressMap(rom, data).CompressedLength - 1);
+            QCOMPARE(map["header"].toString().split(' ').size(), 20);
+        }
+        const Run text = tool({"info", sample_});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY(text.out.contains("Offset des Mapheaders: 0x"));
+        QVERIFY(text.out.contains("Mario's Castle"));
+    }
+
+    void exportMapByIndexAndByName() {
+        const QString byIndex = dir_.filePath("1.bin");
+        const QString byName = dir_.filePath("tz1.bin");
+        QCOMPARE(tool({"export-map", sample_, "1", byIndex}).exitCode, 0);
+        QCOMPARE(tool({"export-map", sample_, "Tree Zone 1", byName}).exitCode, 0);
+        const QByteArray cells = ReadFile(byIndex);
+        QCOMPARE(cells.size(), kMapCells);
+        QCOMPARE(ReadFile(byName), cells);
+        const RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
+        const DecodedMap map =
+            DecompressMap(rom, MapDataOffset(rom, MapHeader::read(rom, HeaderOffset(rom, 1))));
+        QCOMPARE(cells, QByteArray(reinterpret_cast<const char*>(map.MapBuffer.data()), kMapCells));
+    }
+
+    void renderTilesAndBlocksWritePngsInTheFourGreys() {
+        const QList<std::tuple<QString, QSize>> pictures{
+            {"render", QSize(4096, 768)}, {"tiles", QSize(128, 128)}, {"blocks", QSize(4096, 32)}};
+        for (const auto& [command, size] : pictures) {
+            const QString out = dir_.filePath(command + ".png");
+            QCOMPARE(tool({command, sample_, "Tree Zone 2", out}).exitCode, 0);
+            const QImage image(out);
+            QCOMPARE(image.size(), size);
+            const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < rgb.height(); ++y) {
+                const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+                for (int x = 0; x < rgb.width(); ++x) {
+                    const uint32_t c = line[x] & 0xFFFFFF;
+                    if (c != 0xFFFFFF && c != 0xAAAAAA && c != 0x555555 && c != 0)
+                        QFAIL(qPrintable(QString("%1: colour %2 at %3,%4")
+                                             .arg(command)
+                                             .arg(c, 6, 16)
+                                             .arg(x)
+                                             .arg(y)));
+                }
+            }
+        }
+        QCOMPARE(tool({"render", sample_, "0", dir_.filePath("no-such-dir/x.png")}).exitCode, 1);
+    }
+
+    void failuresAndUsageErrors() {
+        QCOMPARE(tool({}).exitCode, 2);
+        QCOMPARE(tool({"no-such-command"}).exitCode, 2);
+        QCOMPARE(tool({"info"}).exitCode, 2);
+        QCOMPARE(tool({"info", sample_, "--bogus"}).exitCode, 2);
+        QCOMPARE(tool({"export-map", sample_, "Nowhere", dir_.filePath("x.bin")}).exitCode, 2);
+        QCOMPARE(tool({"info", "--help"}).exitCode, 0);
+        QVERIFY(tool({"--help"}).out.contains("export-map"));
+
+        const Run missing = tool({"info", dir_.filePath("missing.gb")});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(missing.err.contains("missing.gb"));
+
+        // Map bank 0 with a table address below 0x4000 leads to a negative offset: the read
+        // error, exit 1, and no output file.
+        QByteArray bad = BuildSampleCartridge(0);
+        const int32_t header = HeaderOffset(RomFile::fromBytes(bad), 2);
+        bad[header + 13] = 0x00;
+        const int entry = 0x2F0 + 2 * uint8_t(bad[header + 18]);
+        bad[entry] = bad[entry + 1] = 0x00;
+        const Run run =
+            tool({"export-map", WriteFile(dir_, "bad.gb", bad), "2", dir_.filePath("w.bin")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("Fehler beim Lesen der Datei."));
+        QVERIFY(!QFile::exists(dir_.filePath("w.bin")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTool)
+#include "tst_Tool.moc"
