@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace zantor {
+
+// Message boxes, file dialogs and the end of the program, in one place so that tests can
+// answer them (Dialogs::Script) instead of a person.
+class Dialogs {
+public:
+    enum class Icon { None, Critical, Information };
+    enum class FileKind { Open, Save };
+
+    // An empty title is the application's title.
+    static void message(QWidget* parent, const QString& text, const QString& title = {},
+                        Icon icon = Icon::None);
+
+    // filter: "Description|patterns|Description|patterns", patterns joined by ';'.
+    // nullopt when the user cancels. fileName is the dialog's preset name.
+    static std::optional<QString> chooseFile(QWidget* parent, FileKind kind, const QString& title,
+                                             const QString& filter, const QString& fileName);
+
+    // Ends the program at once, without further events or questions.
+    static void endProgram(int code = 1);
+
+    // "Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|All Files(*.*)|*.*" as Qt's name filter list.
+    static QString qtFilter(const QString& filter);
+
+    // What tests put in place of a person (and of ending the process).
+    struct Script {
+        std::function<void(const QString& text, const QString& title, Icon icon)> onMessage;
+        std::function<std::optional<QString>(FileKind kind, const QString& title,
+                                             const QString& filter, const QString& fileName)>
+            onChooseFile;
+        std::function<void(int code)> onEndProgram;
+    };
+    // Installs a script for as long as the guard lives.
+    class ScopedScript {
+    public:
+        explicit ScopedScript(Script script);
+        ~ScopedScript();
+        ScopedScript(const ScopedScript&) = delete;
+        ScopedScript& operator=(const ScopedScript&) = delete;
+
+    private:
+        std::optional<Script> previous_;
+    };
+};
+
+}  // namespace zantor
