@@ -117,6 +117,48 @@ private slots:
         QCOMPARE(tool({"render", sample_, "0", dir_.filePath("no-such-dir/x.png")}).exitCode, 1);
     }
 
+    void importMapWritesInPlaceOnlyWhatFits() {
+        const QString rom = dir_.filePath("import.gb");
+        QCOMPARE(tool({"make-sample", rom}).exitCode, 0);
+        const QByteArray original = ReadFile(rom);
+        const QString cells = dir_.filePath("map0.bin");
+        QCOMPARE(tool({"export-map", rom, "0", cells}).exitCode, 0);
+
+        // The level as it is: the same encoding over the same bytes.
+        QCOMPARE(tool({"import-map", rom, "0", cells}).exitCode, 0);
+        QCOMPARE(ReadFile(rom), original);
+
+        // One cell more to encode on a tightly stored level: refused, nothing written.
+        QByteArray changed = ReadFile(cells);
+        changed[47 * 256 + 100] = char((uint8_t(changed[47 * 256 + 100]) + 1) % 128);
+        const QString bigger = WriteFile(dir_, "bigger.bin", changed);
+        const Run refused = tool({"import-map", rom, "0", bigger});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.err.contains("Map is too big and repoint code isn't coded yet..."));
+        QCOMPARE(ReadFile(rom), original);
+
+        // A level stored with room to spare takes the same change; only its data changes.
+        const QString roomyCells = dir_.filePath("map2.bin");
+        QCOMPARE(tool({"export-map", rom, "2", roomyCells}).exitCode, 0);
+        QByteArray roomy = ReadFile(roomyCells);
+        roomy[47 * 256 + 100] = char((uint8_t(roomy[47 * 256 + 100]) + 1) % 128);
+        QCOMPARE(tool({"import-map", rom, "2", WriteFile(dir_, "roomy.bin", roomy)}).exitCode, 0);
+        const RomFile before = RomFile::fromBytes(original);
+        const int32_t data =
+            MapDataOffset(before, MapHeader::read(before, HeaderOffset(before, 2)));
+        MapCells cellsIn{};
+        std::copy(roomy.begin(), roomy.end(), cellsIn.begin());
+        QByteArray expected = original;
+        const QByteArray encoded = CompressMapBytes(cellsIn);
+        expected.replace(data, encoded.size(), encoded);
+        QCOMPARE(ReadFile(rom), expected);
+
+        QCOMPARE(tool({"import-map", rom, "2", WriteFile(dir_, "short.bin", QByteArray(100, 0))})
+                     .exitCode,
+                 2);
+        QCOMPARE(ReadFile(rom), expected);
+    }
+
     void failuresAndUsageErrors() {
         QCOMPARE(tool({}).exitCode, 2);
         QCOMPARE(tool({"no-such-command"}).exitCode, 2);

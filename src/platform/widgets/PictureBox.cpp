@@ -43,6 +43,11 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, bool border)
     if (border) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(kBorder);
+    } else {
+        // The surface covers it all: moving it (scrolling) can then shift the pixels already
+        // on screen and repaint only the part that comes into view.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "map/HeaderTexts.h"
 #include "map/MapHeader.h"
 #include "map/MapLoader.h"
+#include "map/MapSaver.h"
 #include "platform/widgets/HandlerGuard.h"
 #include "platform/widgets/ScrollBarRange.h"
 
@@ -238,17 +239,13 @@ void frmMain::picBlocks2_MouseDown(int, int, int, int) {
 // --- Saving the map ---
 
 void frmMain::cmdSaveMap_Click() {
-    const QByteArray stored = CompressMapBytes(state_->MapBuffer);
-    if (stored.size() + 1 > state_->CompressedLength) {
-        Dialogs::message(this, "Map is too big and repoint code isn't coded yet...");
+    if (!MapSaver::fits(state_->MapBuffer, state_->CompressedLength)) {
+        Dialogs::message(this, MapSaver::tooBigMessage());
         return;
     }
     Guarded(this, [&] {
         RomFile rom = RomFile::open(state_->RomPath);
-        int32_t o = MapDataOffset(rom, state_->MapHeader);
-        for (char byte : stored) {
-            rom.WriteRomByte(o++, uint8_t(byte));
-        }
+        MapSaver::write(rom, state_->MapHeader, state_->MapBuffer, state_->CompressedLength);
         rom.commit();
         cmdSaveMap->setEnabled(false);
     });
