@@ -228,6 +228,9 @@ private:
     void showHeader(const LoadedMap& map);
     void setScrollRanges(bool withHScroll3);
     void paintStep(int X, int Y);
+    // Right press on a level view: the cell's block becomes the selected one.
+    void pickBlockAt(int X, int Y);
+    void startDragLine(LineOverlay* line, int X, int Y);
     // Timer1's steps for one view's drag line.
     void dragScroll(LineOverlay* line, QScrollBar* horizontal, QScrollBar* vertical);
     void setScrollSpeed(int interval, QAction* checked);

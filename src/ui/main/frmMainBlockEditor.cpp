@@ -14,10 +14,6 @@ namespace {
 const QColor kHoverColour(255, 128, 0);
 const QColor kSelectedColour(255, 0, 0);
 
-int floorDiv(int value, int by) {
-    return int(std::floor(double(value) / by));
-}
-
 PictureBox* makePicture(QWidget* parent, const char* name, bool border, QRect outer, QSize inner) {
     auto* box = new PictureBox(parent, name, border);
     box->setGeometry(outer);
@@ -89,7 +85,7 @@ void frmMain::wireBlockTab() {
 
 void frmMain::picTiles_MouseMove(int, int, int X, int Y) {
     // Held buttons keep the moves coming outside the sheet; the marker stays on a tile.
-    Shape5->move(8 * std::clamp(floorDiv(X, 8), 0, 15), 8 * std::clamp(floorDiv(Y, 8), 0, 15));
+    Shape5->move(8 * std::clamp(FloorDiv(X, 8), 0, 15), 8 * std::clamp(FloorDiv(Y, 8), 0, 15));
 }
 
 void frmMain::picTiles_Click() {
@@ -100,7 +96,7 @@ void frmMain::picTiles_Click() {
 }
 
 void frmMain::Picture2_MouseMove(int, int, int X, int) {
-    const int block = std::clamp(floorDiv(X, 32), 0, kBlockCount - 1);
+    const int block = std::clamp(FloorDiv(X, 32), 0, kBlockCount - 1);
     Shape1->setLeft(32 * block);
     Label1->setText(HexText(block));
 }
@@ -120,7 +116,7 @@ struct Quarter {
     bool valid() const { return column >= 0 && column < 2 && row >= 0 && row < 2; }
 };
 Quarter quarterAt(int X, int Y) {
-    return {floorDiv(X, 16), floorDiv(Y, 16)};
+    return {FloorDiv(X, 16), FloorDiv(Y, 16)};
 }
 }  // namespace
 

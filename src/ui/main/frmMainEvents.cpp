@@ -5,15 +5,10 @@
 #include "frmMain.h"
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
-#include "platform/widgets/ScrollBarRange.h"
 
 namespace zantor {
 
 namespace {
-int floorDiv(int value, int by) {
-    return int(std::floor(double(value) / by));
-}
-
 // The read-out's number: rounded half to even, upper-case hex, negatives as 32-bit.
 QString roundedHex(double value) {
     return HexText(int64_t(std::nearbyint(value)));
@@ -94,21 +89,15 @@ void frmMain::vScrEvents_Scroll() {
 }
 
 void frmMain::picEvents2_MouseDown(int Button, int, int X, int Y) {
-    const int c = floorDiv(X, 16), r = floorDiv(Y, 16);
-    const bool inside = c >= 0 && c < kMapColumns && r >= 0 && r < kMapRows;
     if (Button == kMiddleButton) {
-        lineScrollEvents->X1 = lineScrollEvents->X2 = X;
-        lineScrollEvents->Y1 = lineScrollEvents->Y2 = Y;
-        lineScrollEvents->setVisible(true);
-    } else if (Button == kLeftButton && inside) {
+        startDragLine(lineScrollEvents, X, Y);
+    } else if (Button == kLeftButton) {
         // The same paint step as the map view: both views show the block where it was put.
         paintStep(X, Y);
         Painting = true;
         cmdSaveMap->setEnabled(true);
-    } else if (Button == kRightButton && inside) {
-        const int left = 32 * state_->MapBuffer[size_t(r * kMapColumns + c)];
-        shpBlockMouse2->setLeft(left);
-        hscrBlocks->setValue(left > ScrollMax(hscrBlocks) ? ScrollMax(hscrBlocks) : left);
+    } else if (Button == kRightButton) {
+        pickBlockAt(X, Y);
     }
 }
 

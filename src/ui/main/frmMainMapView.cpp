@@ -20,10 +20,6 @@ const QColor kHoverColour(255, 128, 0);
 const QColor kSelectedColour(255, 0, 0);
 const QColor kLineColour(0, 255, 0);
 
-int floorDiv(int value, int by) {
-    return int(std::floor(double(value) / by));
-}
-
 QScrollBar* makeScrollBar(QWidget* page, const char* name, Qt::Orientation orientation, int small,
                           int large) {
     auto* bar = new QScrollBar(orientation, page);
@@ -169,17 +165,33 @@ void frmMain::mnuFast_Click() {
 // --- Picking and painting ---
 
 void frmMain::paintStep(int X, int Y) {
-    const int c = floorDiv(X, 16);
-    const int r = floorDiv(Y, 16);
+    const int c = FloorDiv(X, 16);
+    const int r = FloorDiv(Y, 16);
     if (c < 0 || c >= kMapColumns || r < 0 || r >= kMapRows)
         return;
     const int s = shpBlockMouse2->Left();
     BitBlt(picMap->picture(), 16 * c, 16 * r, 16, 16, Test, s / 2, 0);
-    state_->MapBuffer[size_t(r * kMapColumns + c)] = uint8_t(floorDiv(s, 32));
+    state_->MapBuffer[size_t(r * kMapColumns + c)] = uint8_t(FloorDiv(s, 32));
     picMap->Refresh();
     // The events view shows the same level, so it takes the block too.
     BitBlt(picEvents2->picture(), 16 * c, 16 * r, 16, 16, Test, s / 2, 0);
     picEvents2->Refresh();
+}
+
+void frmMain::pickBlockAt(int X, int Y) {
+    const int c = FloorDiv(X, 16), r = FloorDiv(Y, 16);
+    if (c < 0 || c >= kMapColumns || r < 0 || r >= kMapRows)
+        return;
+    const int left = 32 * state_->MapBuffer[size_t(r * kMapColumns + c)];
+    shpBlockMouse2->setLeft(left);
+    // The picked block stands at the palette's left end, or as far as the palette goes.
+    hscrBlocks->setValue(left > ScrollMax(hscrBlocks) ? ScrollMax(hscrBlocks) : left);
+}
+
+void frmMain::startDragLine(LineOverlay* line, int X, int Y) {
+    line->X1 = line->X2 = X;
+    line->Y1 = line->Y2 = Y;
+    line->setVisible(true);
 }
 
 void frmMain::picMap_MouseDown(int Button, int, int X, int Y) {
@@ -188,16 +200,9 @@ void frmMain::picMap_MouseDown(int Button, int, int X, int Y) {
         Painting = true;
         cmdSaveMap->setEnabled(true);
     } else if (Button == kRightButton) {
-        const int c = floorDiv(X, 16), r = floorDiv(Y, 16);
-        if (c < 0 || c >= kMapColumns || r < 0 || r >= kMapRows)
-            return;
-        const int left = state_->MapBuffer[size_t(r * kMapColumns + c)] * 32;
-        shpBlockMouse2->setLeft(left);
-        hscrBlocks->setValue(left > ScrollMax(hscrBlocks) ? ScrollMax(hscrBlocks) : left);
+        pickBlockAt(X, Y);
     } else if (Button == kMiddleButton) {
-        lineScroll->X1 = lineScroll->X2 = X;
-        lineScroll->Y1 = lineScroll->Y2 = Y;
-        lineScroll->setVisible(true);
+        startDragLine(lineScroll, X, Y);
     }
 }
 
@@ -225,7 +230,7 @@ void frmMain::picMap_MouseUp(int Button, int, int, int) {
 
 void frmMain::picBlocks2_MouseMove(int, int, int X, int) {
     // The pointer can leave the strip while a button is held; the marker stays on a block.
-    const int h = std::clamp(floorDiv(X, 32), 0, kBlockCount - 1);
+    const int h = std::clamp(FloorDiv(X, 32), 0, kBlockCount - 1);
     shpBlockMouse->setLeft(32 * h);
     lblBlock->setText(lblBlock->text().left(4) + HexText2(h) + ")");
 }
