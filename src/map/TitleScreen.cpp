@@ -1,0 +1,59 @@
+#include "TitleScreen.h"
+
+#include "codec/RomFile.h"
+
+namespace zantor {
+
+int32_t TitleScreen::TilesOffset(uint8_t romVersion) {
+    return romVersion == 2 ? 0x149DE : 0x149E5;
+}
+
+int32_t TitleScreen::MapBase(const RomFile& rom) {
+    // High byte first, as the game's own loader reads it.
+    const int32_t high = rom.ReadRomByte(kMapPointerOffset + 1);
+    const int32_t low = rom.ReadRomByte(kMapPointerOffset);
+    return 0x10000 + (high << 8 | low);
+}
+
+TitleScreen TitleScreen::load(const RomFile& rom, uint8_t romVersion) {
+    TitleScreen screen;
+    screen.picTiles = Picture(kSheetSize, kSheetSize);
+    DrawTilesFromRom(rom, TilesOffset(romVersion), 15, 15, screen.picTiles, 0, 0, kPalette);
+    screen.picMap = Picture(kMapWidth, kMapHeight);
+    const int32_t base = MapBase(rom);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            const uint8_t tile = rom.ReadRomByte(base + c + kRowStride * r) ^ 0x80;
+            screen.TitleMap[size_t(cellIndex(c, r))] = tile;
+            PaintCell(screen.picMap, screen.picTiles, tile, c, r);
+        }
+    }
+    return screen;
+}
+
+void TitleScreen::PaintCell(Picture& map, const Picture& sheet, int tile, int column, int row) {
+    const QPoint from = sheetCell(tile);
+    const int x = kTile * column;
+    const int y = kTile * row;
+    const bool covered = from.x() + kTile <= sheet.width() && from.y() + kTile <= sheet.height();
+    if (!covered) {
+        static const Picture blank(kTile, kTile, shade::kWhite);
+        BitBlt(map, x, y, kTile, kTile, blank, 0, 0);
+    }
+    BitBlt(map, x, y, kTile, kTile, sheet, from.x(), from.y());
+}
+
+void TitleScreen::WriteMap(RomFile& rom, const Cells& cells) {
+    const int32_t base = MapBase(rom);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            rom.WriteRomByte(base + c + kRowStride * r, cells[size_t(cellIndex(c, r))] ^ 0x80);
+        }
+    }
+}
+
+void TitleScreen::WriteTiles(RomFile& rom, uint8_t romVersion, const Picture& sheet) {
+    WriteTilesFromPicture(rom, TilesOffset(romVersion), 15, 15, sheet, 0, 0, kPalette, 1);
+}
+
+}  // namespace zantor

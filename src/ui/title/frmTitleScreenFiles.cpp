@@ -1,0 +1,66 @@
+// The title screen editor's three buttons: the map back into the ROM, and the tile sheet to
+// and from bitmap files.
+#include <optional>
+
+#include "codec/RomFile.h"
+#include "codec/RomFileError.h"
+#include "frmTitleScreen.h"
+#include "platform/ImageFiles.h"
+#include "platform/widgets/Dialogs.h"
+#include "platform/widgets/HandlerGuard.h"
+
+namespace zantor {
+
+void frmTitleScreen::Command1_Click() {
+    // Command1 stays enabled when the commit fails: the painting is still unsaved.
+    Guarded(this, [&] {
+        RomFile rom = RomFile::open(state_->RomPath);
+        TitleScreen::WriteMap(rom, TitleMap);
+        rom.commit();
+        Command1->setEnabled(false);
+    });
+}
+
+void frmTitleScreen::Command2_Click() {
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Open Tiles"),
+                            kBitmapFilter, CommonDialog1FileName);
+    if (!chosen) {
+        return;
+    }
+    CommonDialog1FileName = *chosen;
+    Guarded(this, [&] {
+        QString reason;
+        std::optional<Picture> sheet = ImageFiles::LoadPicture(*chosen, &reason);
+        if (!sheet) {
+            throw RomFileError(RomFileError::Kind::Open, *chosen, reason);
+        }
+        RomFile rom = RomFile::open(state_->RomPath);
+        TitleScreen::WriteTiles(rom, state_->RomVersion, *sheet);
+        rom.commit();
+        // Shown only once the ROM holds it, so that the sheet never shows tiles the ROM lacks.
+        // picMap keeps its old look; cells painted from now on come from the new sheet.
+        picTiles->setPicture(std::move(*sheet));
+        Dialogs::message(this, QStringLiteral("Tiles saved successfully!"),
+                         QStringLiteral("Tiles saved"), Dialogs::Icon::Information);
+    });
+}
+
+void frmTitleScreen::cmdSaveTilesAs_Click() {
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Save, QStringLiteral("Save Tiles as"),
+                            kBitmapFilter, CommonDialog1FileName);
+    if (!chosen) {
+        return;
+    }
+    CommonDialog1FileName = *chosen;
+    Guarded(this, [&] {
+        // The picture's own image: the markers are widgets above it, never part of it.
+        QString reason;
+        if (!ImageFiles::SavePicture(picTiles->picture(), *chosen, "BMP", &reason)) {
+            throw RomFileError(RomFileError::Kind::Commit, *chosen, reason);
+        }
+    });
+}
+
+}  // namespace zantor

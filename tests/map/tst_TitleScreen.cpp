@@ -1,0 +1,105 @@
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include "codec/RomFile.h"
+#include "map/TitleScreen.h"
+#include "sample/SampleCartridge.h"
+
+using namespace zantor;
+
+namespace {
+constexpr int32_t kLow = 0x149E5;  // tiles of versions other than 2
+
+// A cartridge-sized image, all zero but for the title map pointer.
+QByteArray BlankRom(int pointer) {
+    QByteArray bytes(kSampleCartridgeSize, '\0');
+    bytes[TitleScreen::kMapPointerOffset] = char(pointer & 0xFF);
+    bytes[TitleScreen::kMapPointerOffset + 1] = char(pointer >> 8);
+    return bytes;
+}
+
+QList<int> Differences(const QByteArray& a, const QByteArray& b) {
+    QList<int> at;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            at << i;
+    }
+    return at;
+}
+
+QImage Cell(const Picture& picture, QPoint at) {
+    return picture.image().copy(at.x(), at.y(), 8, 8);
+}
+}  // namespace
+
+class TestTitleScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void versionTwoReadsItsTilesSevenBytesLower() {
+        // Seven 0xFF bytes just before the other versions' block: version 2's black top rows.
+        QByteArray bytes = BlankRom(0x6000);
+        bytes.replace(0x149DE, 7, QByteArray(7, '\xFF'));
+        const RomFile rom = RomFile::fromBytes(bytes);
+        QCOMPARE(TitleScreen::load(rom, 2).picTiles.GetPixel(0, 0), shade::kBlack);
+        QCOMPARE(TitleScreen::load(rom, 2).picTiles.GetPixel(0, 3), shade::kLight);
+        for (uint8_t version : {0, 1, 3}) {
+            QCOMPARE(TitleScreen::load(rom, version).picTiles.GetPixel(0, 0), shade::kWhite);
+        }
+    }
+
+    void readsTheMapThroughAnUnsignedPointer() {
+        // High byte 0xC1: an address the signed arithmetic of old could not form.
+        QByteArray bytes = BlankRom(0xC123);
+        const int32_t base = 0x1C123;
+        QRandomGenerator random(7);
+        for (int i = 0; i < TitleScreen::kTileBytes; ++i)
+            bytes[kLow + i] = char(random.bounded(256));
+        bytes[base] = char(0x80);                 // sheet tile 0
+        bytes[base + 1 + 32] = char(0x05);        // cell (1, 1): tile 0x85
+        bytes[base + 19 + 32 * 17] = char(0x7F);  // the last cell: tile 255
+        const TitleScreen screen = TitleScreen::load(RomFile::fromBytes(bytes), 0);
+        QCOMPARE(screen.TitleMap[0], uint8_t(0));
+        QCOMPARE(screen.TitleMap[size_t(TitleScreen::cellIndex(1, 1))], uint8_t(0x85));
+        QCOMPARE(screen.TitleMap[359], uint8_t(255));
+        QCOMPARE(screen.picMap.width(), 160);
+        QCOMPARE(screen.picMap.height(), 144);
+        QCOMPARE(Cell(screen.picMap, {152, 136}), Cell(screen.picTiles, {120, 120}));
+        QCOMPARE(Cell(screen.picMap, {8, 8}), Cell(screen.picTiles, TitleScreen::sheetCell(0x85)));
+    }
+
+    void writingTheMapTouchesOnlyItsCells() {
+        const QByteArray before = BuildSampleCartridge(0);
+        RomFile rom = RomFile::fromBytes(before);
+        const int32_t base = TitleScreen::MapBase(rom);
+        TitleScreen::Cells cells = TitleScreen::load(rom, 0).TitleMap;
+        TitleScreen::WriteMap(rom, cells);
+        QCOMPARE(rom.bytes(), before);
+        for (auto& cell : cells)
+            cell = uint8_t(~cell);
+        TitleScreen::WriteMap(rom, cells);
+        const QList<int> changed = Differences(before, rom.bytes());
+        QCOMPARE(changed.size(), 360);  // not the row ends, not the rows below
+        for (int at : changed) {
+            QVERIFY(at >= base && (at - base) % 32 < 20 && (at - base) / 32 < 18);
+        }
+    }
+
+    void aSmallPictureFillsOnlyTheTopLeftTiles() {
+        RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
+        // 64 × 64 black covers tile columns 0..7 of sheet rows 0..7; the rest is colour 0.
+        TitleScreen::WriteTiles(rom, 0, Picture(64, 64, shade::kBlack));
+        const QByteArray tiles = rom.bytes().mid(kLow, 4096);
+        for (int k = 0; k < 256; ++k) {
+            const bool covered = k % 16 < 8 && k / 16 < 8;
+            QCOMPARE(tiles.mid(16 * k, 16), QByteArray(16, covered ? '\xFF' : '\0'));
+        }
+        // Painting a tile the small sheet lacks shows the white the ROM now holds.
+        Picture map(160, 144, shade::kDark);
+        TitleScreen::PaintCell(map, Picture(64, 64, shade::kBlack), 200, 1, 0);
+        QCOMPARE(Cell(map, {8, 0}), Cell(Picture(8, 8), {0, 0}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTitleScreen)
+#include "tst_TitleScreen.moc"
