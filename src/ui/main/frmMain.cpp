@@ -36,6 +36,7 @@ frmMain::frmMain(std::shared_ptr<EditorState> state, QWidget* parent)
     setWindowIcon(QIcon(QPixmap::fromImage(WindowIconImage())));
     // The layout is measured for a small dialog font; larger fonts would overrun the labels.
     QFont small = font();
+    small.setFamilies({"MS Sans Serif", "DejaVu Sans Condensed", "Liberation Sans Narrow"});
     small.setPixelSize(11);
     setFont(small);
     buildWindow();

@@ -7,6 +7,7 @@
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
 #include "platform/widgets/HandlerGuard.h"
+#include "platform/widgets/WrappingButton.h"
 
 namespace zantor {
 
@@ -41,7 +42,7 @@ void frmMain::buildBlockTab(QWidget* page) {
     Command2 = new QPushButton("Edit Tileset", page);
     Command2->setObjectName("Command2");
     Command2->setGeometry(144, 136, 81, 33);
-    Command1 = new QPushButton("Refresh displayed data", page);
+    Command1 = new WrappingButton("Refresh displayed data", page);
     Command1->setObjectName("Command1");
     Command1->setGeometry(232, 136, 81, 33);
     Command1->setEnabled(false);
