@@ -11,7 +11,9 @@
 #include "platform/widgets/ScrollBarRange.h"
 #include "sample/SampleCartridge.h"
 #include "support/MiniRom.h"
+#include "ui/about/frmInfo.h"
 #include "ui/main/MainLayout.h"
+#include "ui/title/frmTitleScreen.h"
 
 using namespace zantor;
 
@@ -316,6 +318,32 @@ private slots:
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         w.cmdSaveMap_Click();
         QVERIFY(!w.cmdSaveMap->isEnabled());
+    }
+
+    void secondaryWindowsOpenOnceAndComeToTheFront() {
+        MainWindowFixture f;
+        frmMain& w = f.w();
+        f.open(BuildSampleCartridge(0), 0);
+        w.mnuTitle_Click();
+        QPointer<frmTitleScreen> first = w.titleScreen;
+        QVERIFY(first && first->isVisible());
+        first->TitleMap[0] ^= 1;  // unsaved state that a reload would lose
+        const auto painted = first->TitleMap;
+        w.mnuTitle_Click();
+        QCOMPARE(w.titleScreen.data(), first.data());
+        QCOMPARE(first->TitleMap, painted);
+        first->close();
+        QTRY_VERIFY(!first);  // closing drops it
+        w.mnuTitle_Click();
+        QVERIFY(w.titleScreen && w.titleScreen->TitleMap != painted);
+
+        w.mnuAbout_Click();
+        QPointer<frmInfo> about = w.info;
+        QVERIFY(about && about->isVisible());
+        w.mnuAbout_Click();
+        QCOMPARE(w.info.data(), about.data());
+        QCOMPARE(about->windowTitle(), QString("About Zantor"));
+        QCOMPARE(w.mnuAbout->text(), QString("About Zantor"));
     }
 
     void editTilesetOnlyTalks() {
