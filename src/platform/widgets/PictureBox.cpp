@@ -71,10 +71,6 @@ QWidget* PictureBox::surface() const {
 int PictureBox::innerWidth() const {
     return contentsRect().width();
 }
-int PictureBox::innerHeight() const {
-    return contentsRect().height();
-}
-
 void PictureBox::place(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);
 }

@@ -29,7 +29,6 @@ public:
     QWidget* surface() const;
     // The inner area in pixels.
     int innerWidth() const;
-    int innerHeight() const;
     // Outer geometry in pixels within the parent.
     void place(int left, int top, int width, int height);
     int Left() const { return x(); }

@@ -20,7 +20,6 @@ public:
     int Tab() const { return current_; }
     void setTab(int index);
     int count() const { return int(pages_.size()); }
-    QTabBar* tabBar() const { return bar_; }
 
     std::function<void(int previousTab)> TabClick;
 
