@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QtTest>
+#include <functional>
+
+// zantor-tool run as its own process. A sanitizer report in the child exits with its own
+// code (86), so that it cannot pass for the tool's "operation failed" (1).
+struct ToolRun {
+    int exitCode = -1;  // -1: killed by a signal
+    QByteArray out;
+    QByteArray err;
+
+    // Exit 0 or 1 and nothing a sanitizer or the C++ runtime would say about a fault.
+    bool clean() const {
+        return (exitCode == 0 || exitCode == 1) && !err.contains("Sanitizer") &&
+               !err.contains("runtime error") && !err.contains("terminate called");
+    }
+};
+
+inline QProcessEnvironment ToolEnvironment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
+        const QString options = env.value(name);
+        env.insert(name, (options.isEmpty() ? QString() : options + ':') + "exitcode=86");
+    }
+    return env;
+}
+
+inline void StartTool(QProcess& process, const QStringList& args) {
+    process.setProcessEnvironment(ToolEnvironment());
+    process.start(ZANTOR_TOOL_PATH, args);
+    if (!process.waitForStarted(30000))
+        qFatal("zantor-tool did not start");
+}
+
+// Runs the tool to its end; a run that takes more than a minute is a hang.
+inline ToolRun RunToolProcess(const QStringList& args,
+                              const std::function<void(QProcess&)>& setUp = {}) {
+    QProcess process;
+    if (setUp)
+        setUp(process);
+    StartTool(process, args);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        qWarning("zantor-tool %s did not finish within a minute", qPrintable(args.join(' ')));
+        return {-2, {}, {}};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}

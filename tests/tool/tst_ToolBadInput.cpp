@@ -1,0 +1,210 @@
+// Files that are no ROM, or a ROM whose pointers lead anywhere, through the map load and
+// through zantor-tool. Each case is either shown (reads past the end are zeros) or refused
+// with a clear message: the fatal read error for a negative offset, the open error for what
+// cannot be opened. Nothing crashes, hangs or trips a sanitizer. The README's table "Bad
+// input and faults" lists the same cases.
+#include <QBuffer>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include "codec/RomAccessError.h"
+#include "codec/RomFile.h"
+#include "codec/RomFileError.h"
+#include "map/MapHeader.h"
+#include "map/MapLoader.h"
+#include "map/MapTable.h"
+#include "map/TileSources.h"
+#include "sample/SampleCartridge.h"
+#include "support/TempRom.h"
+#include "support/ToolProcess.h"
+
+using namespace zantor;
+
+namespace {
+// How one map of a case loads.
+enum Outcome { Loaded, ReadError, OpenError };
+
+// The case's file: its bytes, or a folder where `folder` is set.
+struct BadInput {
+    QByteArray bytes;
+    bool folder = false;
+};
+
+QByteArray RandomBytes(qsizetype size, quint32 seed) {
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, '\0');
+    for (char& b : bytes)
+        b = char(random.bounded(256));
+    return bytes;
+}
+
+void PutWord(QByteArray& bytes, int32_t at, int value) {
+    bytes[at] = char(value & 0xFF);
+    bytes[at + 1] = char(value >> 8);
+}
+
+// The sample with map 2's map bank set to `bank` and, where the bank's table lies inside the
+// image, its table entry aimed at `address`.
+QByteArray SampleWithMapData(uint8_t bank, int address) {
+    QByteArray bytes = BuildSampleCartridge(0);
+    const int32_t header = HeaderOffset(RomFile::fromBytes(bytes), 2);
+    bytes[header + 13] = char(bank);
+    const int32_t entry = MapHeader::read(RomFile::fromBytes(bytes), header).mapDataPointerOffset();
+    if (entry + 1 < bytes.size())
+        PutWord(bytes, entry, address);
+    return bytes;
+}
+
+// The sample with map 2's far pointers to tile groups B and D aimed at bank 0xFF, 0x7FFF.
+QByteArray SampleWithFarTiles() {
+    QByteArray bytes = BuildSampleCartridge(0);
+    const TileSourceTables tables = TileSourceTablesFor(0);
+    for (int32_t table : {tables.groupB, tables.groupD}) {
+        bytes[table + 4 * 2] = char(0xFF);
+        PutWord(bytes, table + 4 * 2 + 2, 0x7FFF);
+    }
+    return bytes;
+}
+
+const QByteArray& Sample() {
+    static const QByteArray sample = BuildSampleCartridge(0);
+    return sample;
+}
+}  // namespace
+
+Q_DECLARE_METATYPE(BadInput)
+
+class TestToolBadInput : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QString place(const BadInput& input) {
+        const QString path = dir_.filePath(QTest::currentDataTag());
+        if (input.folder) {
+            QDir().mkpath(path);
+            return path;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(input.bytes) != input.bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private slots:
+    void cases_data() {
+        QTest::addColumn<BadInput>("input");
+        QTest::addColumn<QList<int>>("maps");       // outcome of loading maps 0, 2, 17 and 31
+        QTest::addColumn<QList<int>>("exitCodes");  // info, export-map 2, tiles 2, title-render
+        const QList<int> allRead(4, ReadError), allOpen(4, OpenError), allLoaded(4, Loaded);
+        auto mapTwo = [](Outcome outcome) { return QList<int>{Loaded, outcome, Loaded, Loaded}; };
+        // An empty or short file reads as zeros: the tile pointers then lie below the start of
+        // the file, a negative offset and so the fatal read error (and every header names map
+        // bank 0, whose table address 0 is negative too). The title screen draws from zeros.
+        QTest::newRow("empty") << BadInput{} << allRead << QList<int>{1, 1, 1, 0};
+        QTest::newRow("1 byte") << BadInput{"\x01"} << allRead << QList<int>{1, 1, 1, 0};
+        // Header bytes 0x33 name map bank 0x33, so info and export-map read zeros there.
+        QTest::newRow("0x14C bytes")
+            << BadInput{QByteArray(0x14C, '\x33')} << allRead << QList<int>{0, 0, 1, 0};
+        QTest::newRow("folder") << BadInput{{}, true} << allOpen << QList<int>{1, 1, 1, 1};
+        for (qsizetype size : {2, 333, 4096, 0x55CC, 65536, 200000, 524288, 1048579}) {
+            QTest::addRow("random %lld bytes", qlonglong(size))
+                << BadInput{RandomBytes(size, quint32(size))} << QList<int>() << QList<int>();
+        }
+        for (qsizetype size : {0x100, 0x5610, 0x20000, 0x40000, 0x7FFFF}) {
+            QTest::addRow("sample cut to %llx", qlonglong(size))
+                << BadInput{Sample().left(size)} << QList<int>() << QList<int>();
+        }
+        QTest::newRow("map data at a negative offset")
+            << BadInput{SampleWithMapData(0, 0x2000)} << mapTwo(ReadError)
+            << QList<int>{1, 1, 1, 0};
+        // Bank 0x1F, address 0x7FFF: the last byte of the 512 KiB image.
+        QTest::newRow("map data at the last byte") << BadInput{SampleWithMapData(0x1F, 0x7FFF)}
+                                                   << mapTwo(Loaded) << QList<int>{0, 0, 0, 0};
+        // Bank 0xFF: its table lies beyond the end and reads 0, so the data lie at 0x3F8000.
+        QTest::newRow("map data beyond the end")
+            << BadInput{SampleWithMapData(0xFF, 0)} << mapTwo(Loaded) << QList<int>{0, 0, 0, 0};
+        QTest::newRow("tiles beyond the end")
+            << BadInput{SampleWithFarTiles()} << allLoaded << QList<int>{0, 0, 0, 0};
+        QByteArray sixteen = Sample();
+        sixteen.append(QByteArray(RomFile::kMaxSize - sixteen.size(), '\0'));
+        QTest::newRow("16 MiB") << BadInput{sixteen} << allLoaded << QList<int>{0, 0, 0, 0};
+        sixteen.append('\0');
+        QTest::newRow("16 MiB + 1") << BadInput{sixteen} << allOpen << QList<int>{1, 1, 1, 1};
+    }
+
+    void cases() {
+        QFETCH(BadInput, input);
+        QFETCH(QList<int>, maps);
+        QFETCH(QList<int>, exitCodes);
+        const QString path = place(input);
+
+        QList<int> got;
+        for (int index : {0, 2, 17, 31}) {
+            try {
+                const std::optional<LoadedMap> map = LoadMap(path, index);
+                QVERIFY(map);
+                QCOMPARE(map->picMap.image().size(), QSize(kLevelWidth, kLevelHeight));
+                got << Loaded;
+            } catch (const RomAccessError& error) {
+                QCOMPARE(error.kind(), RomAccessError::Kind::Read);
+                got << ReadError;
+            } catch (const RomFileError& error) {
+                QCOMPARE(error.kind(), RomFileError::Kind::Open);
+                QVERIFY(error.text().contains(QTest::currentDataTag()));
+                got << OpenError;
+            }
+        }
+        if (!maps.isEmpty())
+            QCOMPARE(got, maps);
+
+        const QList<QStringList> commands{{"info", path},
+                                          {"export-map", path, "2", dir_.filePath("out.bin")},
+                                          {"tiles", path, "2", dir_.filePath("out.png")},
+                                          {"title-render", path, dir_.filePath("title.png")}};
+        QList<int> codes;
+        for (const QStringList& args : commands) {
+            const ToolRun run = RunToolProcess(args);
+            QVERIFY2(run.clean(), qPrintable(args.join(' ') + ": " + run.err));
+            if (run.exitCode == 1) {
+                // Either the read error or the file named with the reason.
+                QVERIFY2(run.err.contains("Fehler beim Lesen der Datei.") ||
+                             (run.err.contains("Could not open") &&
+                              run.err.contains(QTest::currentDataTag())),
+                         run.err.constData());
+            }
+            codes << run.exitCode;
+        }
+        if (!exitCodes.isEmpty())
+            QCOMPARE(codes, exitCodes);
+    }
+
+    void picturesTheTitleImportRefusesLeaveTheRomAlone() {
+        const QString rom = WriteFile(dir_, "title.gb", Sample());
+        QByteArray bitmap;
+        {
+            QBuffer buffer(&bitmap);
+            buffer.open(QIODevice::WriteOnly);
+            QImage(128, 128, QImage::Format_RGB32).save(&buffer, "BMP");
+        }
+        QByteArray huge = bitmap.left(54);
+        qToLittleEndian(uint32_t(5000), huge.data() + 18);
+        qToLittleEndian(uint32_t(5000), huge.data() + 22);
+        const QList<std::pair<QString, QByteArray>> pictures{
+            {"cut.bmp", bitmap.left(bitmap.size() / 2)},
+            {"huge.bmp", huge},
+            {"text.bmp", "no picture"}};
+        for (const auto& [name, bytes] : pictures) {
+            const ToolRun run = RunToolProcess({"title-import", rom, WriteFile(dir_, name, bytes)});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.clean() && run.err.contains(name.toUtf8()), run.err.constData());
+            QCOMPARE(ReadFile(rom), Sample());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestToolBadInput)
+#include "tst_ToolBadInput.moc"
