@@ -1,0 +1,70 @@
+#!/usr/bin/env python3
+"""Writes the small hand-made seeds of corpus/. The sample cartridge and what is cut from it
+are added by scripts/fuzz at run time; these are the odd shapes a cartridge never has.
+Run from anywhere: python3 tests/fuzz/make_seeds.py"""
+import os
+import struct
+import zlib
+
+here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+
+
+def put(target, name, data):
+    os.makedirs(os.path.join(here, target), exist_ok=True)
+    with open(os.path.join(here, target, name), "wb") as f:
+        f.write(data)
+
+
+# --- stored block maps (the decoder starts at byte 0) ---
+put("decompress_map", "fill-every-row.bin", bytes([0x85, 0x00]) * 48)
+put("decompress_map", "literals-then-end.bin", bytes(range(0x80)) * 3)
+put("decompress_map", "long-runs-cross-rows.bin", bytes([0xFF, 0xFF, 0x81, 0x10, 0x7F]) * 300)
+
+# --- images with only the version byte (the tables move with it) ---
+for version, target in ((1, "load_map"), (2, "title_load")):
+    image = bytearray(0x14D)
+    image[0x14C] = version
+    put(target, "version-%d.bin" % version, bytes(image))
+
+
+# --- pictures ---
+def bmp(width, height, bpp, colours=None, compression=0):
+    palette = b""
+    if bpp <= 8:
+        count = colours or (1 << bpp)
+        palette = b"".join(struct.pack("<BBBB", i * 255 // max(count - 1, 1), 0x55, 0xAA, 0)
+                           for i in range(count))
+    stride = (width * bpp + 31) // 32 * 4
+    pixels = bytearray()
+    for y in range(abs(height)):
+        row = bytearray(stride)
+        for i in range(stride):
+            row[i] = (y * 37 + i * 11) & 0xFF
+        pixels += row
+    offset = 14 + 40 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, compression, len(pixels),
+                       2835, 2835, colours or 0, 0)
+    return header + info + palette + bytes(pixels)
+
+
+for bpp in (1, 4, 8, 24, 32):
+    put("bitmap_import", "%d-bit.bmp" % bpp, bmp(16, 8, bpp, 16 if bpp == 8 else None))
+put("bitmap_import", "truncated.bmp", bmp(16, 16, 24)[:200])
+put("bitmap_import", "top-down.bmp", bmp(8, -8, 24))
+huge = bytearray(bmp(2, 2, 24))
+struct.pack_into("<ii", huge, 18, 30000, 30000)
+put("bitmap_import", "claims-30000-square.bmp", bytes(huge))
+
+
+def png(width, height):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+    raw = b"".join(b"\0" + bytes((x * 85) & 0xFF for x in range(width * 3)) for _ in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
+
+
+put("bitmap_import", "small.png", png(4, 4))
+put("bitmap_import", "not-a-picture.txt", b"Tree Zone 1\n")
