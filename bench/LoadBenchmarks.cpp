@@ -86,8 +86,7 @@ BENCHMARK(BM_MemcpyLevel)->Unit(benchmark::kMicrosecond);
 void BM_LiteralLoad(benchmark::State& state) {
     const int index = int(state.range(0));
     for (auto _ : state) {
-        const RomFile rom = RomFile::open(samplePath());
-        LiteralLoadResult result = LiteralLoad(rom, index);
+        LiteralLoadResult result = LiteralLoad(samplePath(), index);
         benchmark::DoNotOptimize(result.level.constBits());
     }
 }
