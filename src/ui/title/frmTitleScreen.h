@@ -4,9 +4,11 @@
 #include <QPushButton>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "map/EditorState.h"
 #include "map/TitleScreen.h"
+#include "platform/widgets/Dialogs.h"
 #include "platform/widgets/PictureBox.h"
 #include "platform/widgets/ShapeOverlay.h"
 
@@ -62,6 +64,8 @@ private:
     void wireMouse();
     // Paints the selected tile into the cell under (X, Y); outside the map nothing happens.
     void paintAt(int X, int Y);
+    // The import's or export's file dialog; the chosen name is kept for the next one.
+    std::optional<QString> chooseBitmapFile(Dialogs::FileKind kind, const QString& title);
 
     std::shared_ptr<EditorState> state_;
 };

@@ -21,14 +21,22 @@ void frmTitleScreen::Command1_Click() {
     });
 }
 
+std::optional<QString> frmTitleScreen::chooseBitmapFile(Dialogs::FileKind kind,
+                                                        const QString& title) {
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, kind, title, kBitmapFilter, CommonDialog1FileName);
+    if (chosen) {
+        CommonDialog1FileName = *chosen;
+    }
+    return chosen;
+}
+
 void frmTitleScreen::Command2_Click() {
     const std::optional<QString> chosen =
-        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Open Tiles"),
-                            kBitmapFilter, CommonDialog1FileName);
+        chooseBitmapFile(Dialogs::FileKind::Open, QStringLiteral("Open Tiles"));
     if (!chosen) {
         return;
     }
-    CommonDialog1FileName = *chosen;
     Guarded(this, [&] {
         QString reason;
         std::optional<Picture> sheet = ImageFiles::LoadPicture(*chosen, &reason);
@@ -48,12 +56,10 @@ void frmTitleScreen::Command2_Click() {
 
 void frmTitleScreen::cmdSaveTilesAs_Click() {
     const std::optional<QString> chosen =
-        Dialogs::chooseFile(this, Dialogs::FileKind::Save, QStringLiteral("Save Tiles as"),
-                            kBitmapFilter, CommonDialog1FileName);
+        chooseBitmapFile(Dialogs::FileKind::Save, QStringLiteral("Save Tiles as"));
     if (!chosen) {
         return;
     }
-    CommonDialog1FileName = *chosen;
     Guarded(this, [&] {
         // The picture's own image: the markers are widgets above it, never part of it.
         QString reason;
