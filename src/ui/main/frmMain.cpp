@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <optional>
 
 #include "MainLayout.h"
 #include "MarkerImage.h"
@@ -268,16 +269,18 @@ void frmMain::openRom(const QString& path) {
     StatusPanel1->setText(path);
     if (path.isEmpty())
         return;
-    // A file that cannot be opened leaves the editor as it was, old ROM included.
-    try {
-        RomFile::open(path);
-    } catch (const RomFileError& error) {
-        state_->RomPath = previous;
-        StatusPanel1->setText(previous);
-        Dialogs::message(this, error.text(), {}, Dialogs::Icon::Critical);
-        return;
-    }
-    cmbMap_Click();
+    Guarded(this, [&] {
+        std::optional<RomFile> rom;
+        try {
+            rom.emplace(RomFile::open(path));
+        } catch (const RomFileError&) {
+            // A file that cannot be opened leaves the editor as it was, old ROM included.
+            state_->RomPath = previous;
+            StatusPanel1->setText(previous);
+            throw;
+        }
+        showLoadedMap(LoadMap(*rom, cmbMap->currentIndex()));
+    });
 }
 
 void frmMain::mnuOpen_Click() {
