@@ -5,7 +5,7 @@
 #include "codec/TileCodec.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
-#include "platform/Picture.h"
+#include "base/Picture.h"
 #include "sample/SampleCartridge.h"
 
 using namespace zantor;

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "AppOptions.h"
-#include "platform/AppInfo.h"
-#include "platform/AtomicFileWriter.h"
-#include "platform/widgets/Dialogs.h"
+#include "base/AppInfo.h"
+#include "base/AtomicFileWriter.h"
+#include "widgets/Dialogs.h"
 #include "sample/SampleCartridge.h"
 #include "ui/main/frmMain.h"
 

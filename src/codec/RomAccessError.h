@@ -6,8 +6,8 @@
 namespace zantor {
 
 // A byte read or write on the ROM that cannot be carried out (a negative offset, a write
-// past what a cartridge can hold). The program treats it as fatal: the window layer shows
-// text() under title() and ends; the command line prints it and exits 1.
+// past what a cartridge can hold). The action that meets it is cancelled: the editor keeps its
+// state and tells the user; the command line prints it and exits 1.
 class RomAccessError : public std::runtime_error {
 public:
     enum class Kind { Read, Write };

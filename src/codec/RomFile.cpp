@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "RomFileError.h"
-#include "platform/AtomicFileWriter.h"
+#include "base/AtomicFileWriter.h"
 
 namespace zantor {
 

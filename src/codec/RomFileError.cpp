@@ -7,9 +7,15 @@ namespace zantor {
 namespace {
 QString compose(RomFileError::Kind kind, const QString& path, const QString& reason) {
     const QString shown = QDir::toNativeSeparators(path);
-    return kind == RomFileError::Kind::Open
-               ? QStringLiteral("Could not open \"%1\": %2").arg(shown, reason)
-               : QStringLiteral("Could not save \"%1\": %2").arg(shown, reason);
+    switch (kind) {
+        case RomFileError::Kind::Open:
+            return QStringLiteral("Could not open \"%1\": %2").arg(shown, reason);
+        case RomFileError::Kind::Read:
+            return QStringLiteral("Could not read \"%1\": %2").arg(shown, reason);
+        case RomFileError::Kind::Commit:
+            break;
+    }
+    return QStringLiteral("Could not save \"%1\": %2").arg(shown, reason);
 }
 }  // namespace
 

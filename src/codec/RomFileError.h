@@ -5,11 +5,12 @@
 
 namespace zantor {
 
-// Opening a ROM or putting its written bytes into the file failed. Not fatal: the caller
+// Opening a ROM, reading what an action needs from it, or putting its written bytes into the
+// file failed. Not fatal: the caller
 // keeps its state and tells the user which file and why.
 class RomFileError : public std::runtime_error {
 public:
-    enum class Kind { Open, Commit };
+    enum class Kind { Open, Read, Commit };
 
     RomFileError(Kind kind, QString path, QString reason);
 

@@ -1,7 +1,7 @@
 #include "TileCodec.h"
 
 #include "RomFile.h"
-#include "platform/Picture.h"
+#include "base/Picture.h"
 
 namespace zantor {
 

@@ -7,7 +7,7 @@
 #include "HeaderTexts.h"
 #include "MapHeader.h"
 #include "codec/MapCodec.h"
-#include "platform/Picture.h"
+#include "base/Picture.h"
 
 namespace zantor {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "codec/TileCodec.h"
-#include "platform/Picture.h"
+#include "base/Picture.h"
 
 namespace zantor {
 

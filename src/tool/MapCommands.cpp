@@ -4,11 +4,11 @@
 #include "ToolCommand.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
-#include "codec/RomFileError.h"
+#include "base/FileError.h"
 #include "map/MapHeader.h"
 #include "map/MapSaver.h"
 #include "map/MapTable.h"
-#include "platform/AtomicFileWriter.h"
+#include "base/AtomicFileWriter.h"
 
 namespace zantor::tool {
 
@@ -24,7 +24,7 @@ int exportMap(const QStringList& rawArgs) {
     const QString& out = args.positional[2];
     QString reason;
     if (!AtomicFileWriter::write(out, cells, &reason)) {
-        throw RomFileError(RomFileError::Kind::Commit, out, reason);
+        throw FileError(FileError::Kind::Write, out, reason);
     }
     return kExitOk;
 }
@@ -35,7 +35,7 @@ int importMap(const QStringList& rawArgs) {
     const QString& in = args.positional[2];
     QFile file(in);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw RomFileError(RomFileError::Kind::Open, in, file.errorString());
+        throw FileError(FileError::Kind::Read, in, file.errorString());
     }
     const QByteArray bytes = file.read(kMapCells + 1);
     if (bytes.size() != kMapCells) {

@@ -1,8 +1,8 @@
 #include "ToolCommand.h"
 #include "codec/RomFile.h"
-#include "codec/RomFileError.h"
+#include "base/FileError.h"
 #include "map/MapLoader.h"
-#include "platform/ImageFiles.h"
+#include "base/ImageFiles.h"
 
 namespace zantor::tool {
 
@@ -18,7 +18,7 @@ int renderPicture(const QStringList& rawArgs, PictureOf pick) {
     const QString& out = args.positional[2];
     QString reason;
     if (!ImageFiles::SavePicture(pick(map), out, "PNG", &reason)) {
-        throw RomFileError(RomFileError::Kind::Commit, out, reason);
+        throw FileError(FileError::Kind::Write, out, reason);
     }
     return kExitOk;
 }

@@ -1,6 +1,6 @@
 #include "ToolCommand.h"
-#include "codec/RomFileError.h"
-#include "platform/AtomicFileWriter.h"
+#include "base/FileError.h"
+#include "base/AtomicFileWriter.h"
 #include "sample/SampleCartridge.h"
 
 namespace zantor::tool {
@@ -20,7 +20,7 @@ int makeSample(const QStringList& rawArgs) {
     const QString& out = args.positional[0];
     QString reason;
     if (!AtomicFileWriter::write(out, BuildSampleCartridge(version), &reason)) {
-        throw RomFileError(RomFileError::Kind::Commit, out, reason);
+        throw FileError(FileError::Kind::Write, out, reason);
     }
     return kExitOk;
 }

@@ -6,11 +6,11 @@
 
 #include "ToolCommand.h"
 #include "codec/RomFile.h"
-#include "codec/RomFileError.h"
+#include "base/FileError.h"
 #include "map/MapTable.h"
 #include "map/TitleScreen.h"
-#include "platform/AtomicFileWriter.h"
-#include "platform/ImageFiles.h"
+#include "base/AtomicFileWriter.h"
+#include "base/ImageFiles.h"
 
 namespace zantor::tool {
 
@@ -25,7 +25,7 @@ TitleScreen loadTitle(const QString& romPath) {
 void savePicture(const Picture& picture, const QString& out, const char* format) {
     QString reason;
     if (!ImageFiles::SavePicture(picture, out, format, &reason)) {
-        throw RomFileError(RomFileError::Kind::Commit, out, reason);
+        throw FileError(FileError::Kind::Write, out, reason);
     }
 }
 
@@ -50,7 +50,7 @@ int importTiles(const QStringList& rawArgs) {
     QString reason;
     const std::optional<Picture> sheet = ImageFiles::LoadPicture(in, &reason);
     if (!sheet) {
-        throw RomFileError(RomFileError::Kind::Open, in, reason);
+        throw FileError(FileError::Kind::Read, in, reason);
     }
     RomFile rom = RomFile::open(args.positional[0]);
     TitleScreen::WriteTiles(rom, ReadRomVersion(rom), *sheet);
@@ -67,7 +67,7 @@ int exportTitleMap(const QStringList& rawArgs) {
     QString reason;
     if (!AtomicFileWriter::write(
             out, QByteArray(reinterpret_cast<const char*>(cells.data()), cells.size()), &reason)) {
-        throw RomFileError(RomFileError::Kind::Commit, out, reason);
+        throw FileError(FileError::Kind::Write, out, reason);
     }
     return kExitOk;
 }
@@ -75,10 +75,10 @@ int exportTitleMap(const QStringList& rawArgs) {
 TitleScreen::Cells readTitleMap(const QString& in) {
     const QFileInfo info(in);
     if (!info.exists()) {
-        throw RomFileError(RomFileError::Kind::Open, in, QStringLiteral("No such file"));
+        throw FileError(FileError::Kind::Read, in, QStringLiteral("No such file"));
     }
     if (info.isDir()) {
-        throw RomFileError(RomFileError::Kind::Open, in, QStringLiteral("It is a folder"));
+        throw FileError(FileError::Kind::Read, in, QStringLiteral("It is a folder"));
     }
     auto wrongSize = [&](qint64 size) {
         return UsageError{QStringLiteral("%1 holds %2 bytes; a title map is %3 bytes, 20 × 18 "
@@ -93,7 +93,7 @@ TitleScreen::Cells readTitleMap(const QString& in) {
     }
     QFile file(in);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw RomFileError(RomFileError::Kind::Open, in, file.errorString());
+        throw FileError(FileError::Kind::Read, in, file.errorString());
     }
     const QByteArray bytes = file.read(TitleScreen::kCells + 1);
     if (bytes.size() != TitleScreen::kCells) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ToolCommand.h"
+#include "base/FileError.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFileError.h"
 
@@ -58,6 +59,9 @@ int RunTool(const QStringList& args) {
             printErr(commandHelp(command));
             return kExitUsage;
         } catch (const RomFileError& error) {
+            printErr(QStringLiteral("zantor-tool %1: %2").arg(name, error.text()));
+            return kExitFailed;
+        } catch (const FileError& error) {
             printErr(QStringLiteral("zantor-tool %1: %2").arg(name, error.text()));
             return kExitFailed;
         } catch (const RomAccessError& error) {

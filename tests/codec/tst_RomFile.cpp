@@ -5,7 +5,7 @@
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
-#include "platform/AtomicFileWriter.h"
+#include "base/AtomicFileWriter.h"
 #include "support/TempRom.h"
 
 using namespace zantor;

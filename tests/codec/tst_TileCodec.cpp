@@ -3,7 +3,7 @@
 
 #include "codec/RomFile.h"
 #include "codec/TileCodec.h"
-#include "platform/Picture.h"
+#include "base/Picture.h"
 
 using namespace zantor;
 

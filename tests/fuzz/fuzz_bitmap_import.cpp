@@ -15,7 +15,7 @@
 #include "FuzzCheck.h"
 #include "codec/RomFile.h"
 #include "map/TitleScreen.h"
-#include "platform/ImageFiles.h"
+#include "base/ImageFiles.h"
 #include "sample/SampleCartridge.h"
 
 using namespace zantor;

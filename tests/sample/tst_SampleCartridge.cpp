@@ -12,7 +12,7 @@
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
 #include "map/TileSources.h"
-#include "platform/Picture.h"
+#include "base/Picture.h"
 #include "sample/SampleBlocks.h"
 #include "sample/SampleCartridge.h"
 #include "sample/SampleFont.h"

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "platform/AtomicFileWriter.h"
+#include "base/AtomicFileWriter.h"
 
 // Fault injection over every step of an atomic write: first the action runs once unhindered
 // to learn which steps its writes go through (so a larger file's extra write chunks are

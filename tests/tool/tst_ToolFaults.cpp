@@ -17,7 +17,7 @@
 #include "map/MapSaver.h"
 #include "map/MapTable.h"
 #include "map/TitleScreen.h"
-#include "platform/ImageFiles.h"
+#include "base/ImageFiles.h"
 #include "sample/SampleCartridge.h"
 #include "support/FaultSteps.h"
 #include "support/TempRom.h"

@@ -1,6 +1,6 @@
 #include "frmInfo.h"
 
-#include "platform/AppInfo.h"
+#include "base/AppInfo.h"
 
 namespace zantor {
 

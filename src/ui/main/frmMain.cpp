@@ -12,9 +12,9 @@
 #include "codec/RomFile.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
-#include "platform/AppInfo.h"
-#include "platform/widgets/HandlerGuard.h"
-#include "platform/widgets/ScrollBarRange.h"
+#include "base/AppInfo.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/ScrollBarRange.h"
 #include "ui/about/frmInfo.h"
 #include "ui/title/frmTitleScreen.h"
 

@@ -13,12 +13,12 @@
 #include <memory>
 
 #include "map/EditorState.h"
-#include "platform/Picture.h"
-#include "platform/widgets/ImageControl.h"
-#include "platform/widgets/LineOverlay.h"
-#include "platform/widgets/PictureBox.h"
-#include "platform/widgets/ShapeOverlay.h"
-#include "platform/widgets/TabControl.h"
+#include "base/Picture.h"
+#include "widgets/ImageControl.h"
+#include "widgets/LineOverlay.h"
+#include "widgets/PictureBox.h"
+#include "widgets/ShapeOverlay.h"
+#include "widgets/TabControl.h"
 
 class QAction;
 class QMenu;

@@ -6,8 +6,8 @@
 #include "frmMain.h"
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
-#include "platform/widgets/HandlerGuard.h"
-#include "platform/widgets/WrappingButton.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/WrappingButton.h"
 
 namespace zantor {
 

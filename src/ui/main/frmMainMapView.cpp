@@ -10,8 +10,8 @@
 #include "map/MapHeader.h"
 #include "map/MapLoader.h"
 #include "map/MapSaver.h"
-#include "platform/widgets/HandlerGuard.h"
-#include "platform/widgets/ScrollBarRange.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/ScrollBarRange.h"
 
 namespace zantor {
 

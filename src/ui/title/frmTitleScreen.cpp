@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "codec/RomFile.h"
-#include "platform/widgets/HandlerGuard.h"
-#include "platform/widgets/MouseEvent.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/MouseEvent.h"
 
 namespace zantor {
 

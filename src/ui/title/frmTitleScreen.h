@@ -8,9 +8,9 @@
 
 #include "map/EditorState.h"
 #include "map/TitleScreen.h"
-#include "platform/widgets/Dialogs.h"
-#include "platform/widgets/PictureBox.h"
-#include "platform/widgets/ShapeOverlay.h"
+#include "widgets/Dialogs.h"
+#include "widgets/PictureBox.h"
+#include "widgets/ShapeOverlay.h"
 
 namespace zantor {
 

@@ -3,11 +3,11 @@
 #include <optional>
 
 #include "codec/RomFile.h"
-#include "codec/RomFileError.h"
+#include "base/FileError.h"
 #include "frmTitleScreen.h"
-#include "platform/ImageFiles.h"
-#include "platform/widgets/Dialogs.h"
-#include "platform/widgets/HandlerGuard.h"
+#include "base/ImageFiles.h"
+#include "widgets/Dialogs.h"
+#include "widgets/HandlerGuard.h"
 
 namespace zantor {
 
@@ -41,7 +41,7 @@ void frmTitleScreen::Command2_Click() {
         QString reason;
         std::optional<Picture> sheet = ImageFiles::LoadPicture(*chosen, &reason);
         if (!sheet) {
-            throw RomFileError(RomFileError::Kind::Open, *chosen, reason);
+            throw FileError(FileError::Kind::Read, *chosen, reason);
         }
         RomFile rom = RomFile::open(state_->RomPath);
         TitleScreen::WriteTiles(rom, state_->RomVersion, *sheet);
@@ -64,7 +64,7 @@ void frmTitleScreen::cmdSaveTilesAs_Click() {
         // The picture's own image: the markers are widgets above it, never part of it.
         QString reason;
         if (!ImageFiles::SavePicture(picTiles->picture(), *chosen, "BMP", &reason)) {
-            throw RomFileError(RomFileError::Kind::Commit, *chosen, reason);
+            throw FileError(FileError::Kind::Write, *chosen, reason);
         }
     });
 }

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "platform/widgets/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "support/TempRom.h"
 #include "ui/main/frmMain.h"
 

@@ -8,7 +8,7 @@
 #include "codec/RomFile.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
-#include "platform/widgets/ScrollBarRange.h"
+#include "widgets/ScrollBarRange.h"
 #include "sample/SampleCartridge.h"
 #include "support/MiniRom.h"
 #include "ui/about/frmInfo.h"

@@ -4,7 +4,7 @@
 #include "MainWindowFixture.h"
 #include "codec/RomFile.h"
 #include "map/MapHeader.h"
-#include "platform/widgets/ScrollBarRange.h"
+#include "widgets/ScrollBarRange.h"
 #include "sample/SampleCartridge.h"
 #include "support/MiniRom.h"
 

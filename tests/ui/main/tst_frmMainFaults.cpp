@@ -10,8 +10,8 @@
 #include "map/MapHeader.h"
 #include "map/MapSaver.h"
 #include "map/MapTable.h"
-#include "platform/AtomicFileWriter.h"
-#include "platform/widgets/MouseEvent.h"
+#include "base/AtomicFileWriter.h"
+#include "widgets/MouseEvent.h"
 #include "sample/SampleCartridge.h"
 
 using namespace zantor;

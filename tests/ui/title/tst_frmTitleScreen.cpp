@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "codec/RomFile.h"
-#include "platform/AtomicFileWriter.h"
-#include "platform/widgets/Dialogs.h"
-#include "platform/widgets/MouseEvent.h"
+#include "base/AtomicFileWriter.h"
+#include "widgets/Dialogs.h"
+#include "widgets/MouseEvent.h"
 #include "sample/SampleCartridge.h"
 #include "support/TempRom.h"
 #include "ui/title/frmTitleScreen.h"

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "platform/Picture.h"
+#include "base/Picture.h"
 
 using namespace zantor;
 

@@ -7,7 +7,7 @@
 
 #include "codec/RomFile.h"
 #include "map/TitleScreen.h"
-#include "platform/ImageFiles.h"
+#include "base/ImageFiles.h"
 #include "sample/SampleCartridge.h"
 #include "support/TempRom.h"
 

@@ -3,7 +3,7 @@
 #include <QFrame>
 
 #include "MouseTarget.h"
-#include "platform/Picture.h"
+#include "base/Picture.h"
 
 namespace zantor {
 

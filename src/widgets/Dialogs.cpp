@@ -2,10 +2,11 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <cstdlib>
 
-#include "platform/AppInfo.h"
+#include "base/AppInfo.h"
 
 namespace zantor {
 
@@ -35,6 +36,51 @@ void Dialogs::message(QWidget* parent, const QString& text, const QString& title
                                                 : QMessageBox::NoIcon,
                     shownTitle, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+Dialogs::Answer Dialogs::ask(QWidget* parent, const QString& text, const QString& title,
+                             const QList<Answer>& answers) {
+    Q_ASSERT(!answers.isEmpty());
+    const QString shownTitle = title.isEmpty() ? AppInfo::name() : title;
+    if (script()) {
+        return script()->onAsk ? script()->onAsk(text, shownTitle, answers) : answers.last();
+    }
+    QMessageBox box(QMessageBox::Question, shownTitle, text, QMessageBox::NoButton, parent);
+    QList<std::pair<QAbstractButton*, Answer>> buttons;
+    for (Answer answer : answers) {
+        QMessageBox::StandardButton standard = QMessageBox::Cancel;
+        switch (answer) {
+            case Answer::Save:
+                standard = QMessageBox::Save;
+                break;
+            case Answer::Discard:
+                standard = QMessageBox::Discard;
+                break;
+            case Answer::Cancel:
+                standard = QMessageBox::Cancel;
+                break;
+            case Answer::Yes:
+                standard = QMessageBox::Yes;
+                break;
+            case Answer::No:
+                standard = QMessageBox::No;
+                break;
+        }
+        buttons.append({box.addButton(standard), answer});
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first().first));
+    box.setEscapeButton(buttons.last().first);
+    box.exec();
+    for (const auto& [button, answer] : buttons) {
+        if (box.clickedButton() == button)
+            return answer;
+    }
+    return answers.last();
+}
+
+Dialogs::Answer Dialogs::askToSave(QWidget* parent, const QString& what) {
+    return ask(parent, QStringLiteral("Do you want to save %1?").arg(what), {},
+               {Answer::Save, Answer::Discard, Answer::Cancel});
 }
 
 QString Dialogs::qtFilter(const QString& filter) {

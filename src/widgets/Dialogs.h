@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -14,10 +15,19 @@ class Dialogs {
 public:
     enum class Icon { None, Critical, Information };
     enum class FileKind { Open, Save };
+    enum class Answer { Save, Discard, Cancel, Yes, No };
 
     // An empty title is the application's title.
     static void message(QWidget* parent, const QString& text, const QString& title = {},
                         Icon icon = Icon::None);
+
+    // A question with the given answers, the first one the default. Closing the box answers the
+    // last one (Cancel or No by convention).
+    static Answer ask(QWidget* parent, const QString& text, const QString& title,
+                      const QList<Answer>& answers);
+    // "Save changes to ...?" before an action that would drop unsaved work: Save, Discard or
+    // Cancel. `what` names the work ("the changes to Tree Zone 1").
+    static Answer askToSave(QWidget* parent, const QString& what);
 
     // filter: "Description|patterns|Description|patterns", patterns joined by ';'.
     // nullopt when the user cancels. fileName is the dialog's preset name.
@@ -37,6 +47,10 @@ public:
                                              const QString& filter, const QString& fileName)>
             onChooseFile;
         std::function<void(int code)> onEndProgram;
+        // Without it, a scripted question gets its last answer.
+        std::function<Answer(const QString& text, const QString& title,
+                             const QList<Answer>& answers)>
+            onAsk;
     };
     // Installs a script for as long as the guard lives.
     class ScopedScript {

@@ -1,0 +1,26 @@
+#include "FileError.h"
+
+#include <QDir>
+
+namespace zantor {
+
+namespace {
+QString compose(FileError::Kind kind, const QString& path, const QString& reason) {
+    const QString shown = QDir::toNativeSeparators(path);
+    return kind == FileError::Kind::Read
+               ? QStringLiteral("Could not open \"%1\": %2").arg(shown, reason)
+               : QStringLiteral("Could not save \"%1\": %2").arg(shown, reason);
+}
+}  // namespace
+
+FileError::FileError(Kind kind, QString path, QString reason)
+    : std::runtime_error(compose(kind, path, reason).toStdString()),
+      kind_(kind),
+      path_(std::move(path)),
+      reason_(std::move(reason)) {}
+
+QString FileError::text() const {
+    return compose(kind_, path_, reason_);
+}
+
+}  // namespace zantor
