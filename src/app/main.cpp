@@ -6,9 +6,12 @@
 #include "AppOptions.h"
 #include "base/AppInfo.h"
 #include "base/AtomicFileWriter.h"
-#include "widgets/Dialogs.h"
+#include "document/LevelDocument.h"
 #include "sample/SampleCartridge.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MapPage.h"
+#include "widgets/Dialogs.h"
+#include "widgets/LevelView.h"
 
 using namespace zantor;
 
@@ -60,16 +63,16 @@ int main(int argc, char** argv) {
         std::printf("Sample cartridge: %s\n", qPrintable(rom));
     }
 
-    auto state = std::make_shared<EditorState>();
-    frmMain window(state);
+    MainWindow window;
     window.show();
     if (!rom.isEmpty())
         window.openRom(rom);
 
     if (!options.screenshot.isEmpty()) {
         // Show the level around the player's start rather than the sky above it.
-        if (window.state().mapLoaded) {
-            window.vscrMap->setValue(window.state().MapHeader.startTop() - 200);
+        if (window.document()->hasLevel()) {
+            const QPoint start = window.document()->startPosition();
+            window.mapPage()->levelView()->scrollToLevel(start - QPoint(100, 150));
         }
         QApplication::processEvents();
         const QImage shot = window.grab().toImage();

@@ -50,6 +50,8 @@ public:
     }
 
     const QImage& image() const { return image_; }
+    // For drawing code that writes whole rows; the caller reports what it changed.
+    QImage& image() { return image_; }
     // Takes any image; it is converted to the picture's own format.
     static Picture fromImage(const QImage& image);
 

@@ -1,42 +1,32 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 
 #include "BlockSet.h"
-#include "HeaderTexts.h"
 #include "MapHeader.h"
-#include "codec/MapCodec.h"
 #include "base/Picture.h"
+#include "codec/MapCodec.h"
 
 namespace zantor {
 
-// Everything one map load produces: the editor's model state, every picture of the map and
-// the texts the main window shows. Built whole by LoadMap, then swapped in by the caller.
+// Everything one level load reads: the model data and the two small pictures every view
+// draws from (the tile sheet and the 16 × 16 blocks). The level itself is never drawn here:
+// views draw what they show from the cells, and DrawLevel makes the whole picture on demand.
+// Built whole by LoadMap, then swapped in by the caller.
 struct LoadedMap {
     int mapIndex = 0;
+    int32_t headerOffset = 0;
 
-    // The model state.
     uint8_t RomVersion = 0;
     zantor::MapHeader MapHeader;
     BlockTable BlockSet{};
     MapCells MapBuffer{};
+    // One more than the stored bytes the decoder consumed: the map's slot plus one.
     int32_t CompressedLength = 0;
 
-    // The pictures, by the names of the controls that show them.
-    Picture picTiles;    // 128 × 128: the tile sheet
-    Picture Test;        // 4096 × 32: the block strip at 16 × 16 per block (x < 2048)
-    Picture picBlocks2;  // 4096 × 32: the block strip at 32 × 32 per block
-    Picture Picture2;    // a copy of picBlocks2 (the block editor's strip)
-    Picture picMap;      // 4096 × 768: the whole level
-    Picture picEvents2;  // a copy of picMap (the events view)
-
-    // The texts and positions for the window.
-    int32_t headerOffset = 0;
-    QString label7Caption;
-    HeaderFieldTexts headerTexts;
-    int markerTop = 0;  // imgMario's position in picEvents2
-    int markerLeft = 0;
+    Picture tileSheet;     // 128 × 128, in the header's background palette
+    Picture rawTileSheet;  // the same in the identity palette, to recolour from
+    Picture blockStrip;    // 4096 × 32: block b at (16b, 0), 16 × 16 (x < 2048)
 };
 
 }  // namespace zantor

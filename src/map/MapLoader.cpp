@@ -1,5 +1,7 @@
 #include "MapLoader.h"
 
+#include <QImage>
+#include <algorithm>
 #include <cstring>
 
 #include "MapTable.h"
@@ -26,16 +28,39 @@ Picture DrawTileSheet(const RomFile& rom, int mapIndex, uint8_t romVersion, uint
     return sheet;
 }
 
+void DrawBlock(Picture& strip, const Picture& tileSheet, int block, const BlockQuarters& quarters) {
+    for (int q = 0; q < 4; ++q) {
+        const uint8_t t = quarters[size_t(q)];
+        BitBlt(strip, kBlockPixels * block + 8 * (q % 2), 8 * (q / 2), 8, 8, tileSheet,
+               (t & 15) * 8, (SheetCellOfTile(t) / 16) * 8);
+    }
+}
+
+Picture RecolourTileSheet(const Picture& identitySheet, uint8_t palette) {
+    const ShadePalette from = MakeShadePalette(kIdentityPalette);
+    const ShadePalette to = MakeShadePalette(palette);
+    if (from == to) {
+        return identitySheet;
+    }
+    Picture sheet = identitySheet;
+    for (int y = 0; y < sheet.height(); ++y) {
+        uint32_t* line = sheet.scanLine(y);
+        for (int x = 0; x < sheet.width(); ++x) {
+            for (size_t n = 0; n < from.size(); ++n) {
+                if ((line[x] & 0xFFFFFF) == from[n]) {
+                    line[x] = 0xFF000000u | to[n];
+                    break;
+                }
+            }
+        }
+    }
+    return sheet;
+}
+
 Picture DrawBlockStrip(const Picture& tileSheet, const BlockTable& blocks) {
     Picture strip(kStripWidth, kStripHeight);
     for (int b = 0; b < kBlockCount; ++b) {
-        for (int cx = 0; cx < 2; ++cx) {
-            for (int cy = 0; cy < 2; ++cy) {
-                const uint8_t t = blocks[size_t(b)][size_t(2 * cy + cx)];
-                BitBlt(strip, kBlockPixels * b + 8 * cx, 8 * cy, 8, 8, tileSheet, (t & 15) * 8,
-                       (SheetCellOfTile(t) / 16) * 8);
-            }
-        }
+        DrawBlock(strip, tileSheet, b, blocks[size_t(b)]);
     }
     strip.takeDirty();
     return strip;
@@ -49,22 +74,30 @@ Picture EnlargeBlockStrip(const Picture& strip) {
     return large;
 }
 
-Picture DrawLevel(const Picture& strip, const MapCells& cells) {
-    // Every pixel is covered by a cell, so the picture need not be cleared first. Rows are
-    // written top to bottom, each as 256 copies of one 16-pixel block row.
-    Picture level(kLevelWidth, kLevelHeight, Picture::Uninitialized{});
-    constexpr size_t kRowBytes = kBlockPixels * sizeof(uint32_t);
-    for (int y = 0; y < kMapRows; ++y) {
-        const uint8_t* row = &cells[size_t(y) * kMapColumns];
-        for (int r = 0; r < kBlockPixels; ++r) {
-            const uint32_t* from = strip.constScanLine(r);
-            uint32_t* line = level.scanLine(y * kBlockPixels + r);
-            for (int x = 0; x < kMapColumns; ++x) {
-                std::memcpy(line + x * kBlockPixels, from + (row[x] & 0x7F) * kBlockPixels,
-                            kRowBytes);
-            }
+void DrawLevelArea(QImage& target, QPoint origin, const Picture& strip, const MapCells& cells) {
+    // Row by row, each a run of copies of one 16-pixel block row clipped to the area. Every
+    // pixel is covered by a cell, so the target need not be cleared first.
+    const QRect area = QRect(origin, target.size()) & QRect(0, 0, kLevelWidth, kLevelHeight);
+    if (area.isEmpty())
+        return;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uint8_t* row = &cells[size_t(y / kBlockPixels) * kMapColumns];
+        const uint32_t* from = strip.constScanLine(y % kBlockPixels);
+        auto* line = reinterpret_cast<uint32_t*>(target.scanLine(y - origin.y())) - origin.x();
+        int x = area.left();
+        while (x <= area.right()) {
+            const int cellEnd = std::min((x / kBlockPixels + 1) * kBlockPixels, area.right() + 1);
+            const uint32_t* block = from + (row[x / kBlockPixels] & 0x7F) * kBlockPixels;
+            std::memcpy(line + x, block + x % kBlockPixels, size_t(cellEnd - x) * sizeof(uint32_t));
+            x = cellEnd;
         }
     }
+}
+
+Picture DrawLevel(const Picture& strip, const MapCells& cells) {
+    Picture level(kLevelWidth, kLevelHeight, Picture::Uninitialized{});
+    QImage& image = level.image();
+    DrawLevelArea(image, QPoint(0, 0), strip, cells);
     return level;
 }
 
@@ -72,25 +105,17 @@ LoadedMap LoadMap(const RomFile& rom, int mapIndex) {
     LoadedMap map;
     map.mapIndex = mapIndex;
     map.headerOffset = HeaderOffset(rom, mapIndex);
-    map.label7Caption = Label7Caption(map.headerOffset);
     map.MapHeader = MapHeader::read(rom, map.headerOffset);
     map.RomVersion = ReadRomVersion(rom);
 
-    map.picTiles = DrawTileSheet(rom, mapIndex, map.RomVersion, map.MapHeader.backgroundPalette());
+    map.rawTileSheet = DrawTileSheet(rom, mapIndex, map.RomVersion, kIdentityPalette);
+    map.tileSheet = RecolourTileSheet(map.rawTileSheet, map.MapHeader.backgroundPalette());
     map.BlockSet = ReadBlockSet(rom, map.MapHeader.BlockDataOffset());
-    map.Test = DrawBlockStrip(map.picTiles, map.BlockSet);
-    map.picBlocks2 = EnlargeBlockStrip(map.Test);
-    map.Picture2 = map.picBlocks2;  // shares pixels until one of them is drawn into
+    map.blockStrip = DrawBlockStrip(map.tileSheet, map.BlockSet);
 
-    DecodedMap decoded = DecompressMap(rom, MapDataOffset(rom, map.MapHeader));
+    const DecodedMap decoded = DecompressMap(rom, MapDataOffset(rom, map.MapHeader));
     map.MapBuffer = decoded.MapBuffer;
     map.CompressedLength = decoded.CompressedLength;
-    map.picMap = DrawLevel(map.Test, map.MapBuffer);
-    map.picEvents2 = map.picMap;
-
-    map.headerTexts = MakeHeaderFieldTexts(map.MapHeader);
-    map.markerTop = map.MapHeader.startTop();
-    map.markerLeft = map.MapHeader.startLeft();
     return map;
 }
 

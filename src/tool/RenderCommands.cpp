@@ -1,13 +1,13 @@
 #include "ToolCommand.h"
-#include "codec/RomFile.h"
 #include "base/FileError.h"
-#include "map/MapLoader.h"
 #include "base/ImageFiles.h"
+#include "codec/RomFile.h"
+#include "map/MapLoader.h"
 
 namespace zantor::tool {
 
 namespace {
-using PictureOf = const Picture& (*)(const LoadedMap&);
+using PictureOf = Picture (*)(const LoadedMap&);
 
 int renderPicture(const QStringList& rawArgs, PictureOf pick) {
     const ParsedArgs args = ParseArgs(rawArgs, {}, {});
@@ -28,18 +28,18 @@ std::vector<ToolCommand> RenderCommands() {
     return {
         {"render", "ROM MAP OUT.png", "Draws the whole level of MAP (4096 × 768) as a PNG.",
          [](const QStringList& a) {
-             return renderPicture(a, [](const LoadedMap& m) -> const Picture& { return m.picMap; });
+             return renderPicture(
+                 a, [](const LoadedMap& m) { return DrawLevel(m.blockStrip, m.MapBuffer); });
          }},
         {"tiles", "ROM MAP OUT.png", "Draws the tile sheet of MAP (128 × 128) as a PNG.",
          [](const QStringList& a) {
-             return renderPicture(a,
-                                  [](const LoadedMap& m) -> const Picture& { return m.picTiles; });
+             return renderPicture(a, [](const LoadedMap& m) { return m.tileSheet; });
          }},
         {"blocks", "ROM MAP OUT.png",
          "Draws the 128 blocks of MAP at 32 × 32 pixels each (4096 × 32) as a PNG.",
          [](const QStringList& a) {
              return renderPicture(
-                 a, [](const LoadedMap& m) -> const Picture& { return m.picBlocks2; });
+                 a, [](const LoadedMap& m) { return EnlargeBlockStrip(m.blockStrip); });
          }},
     };
 }

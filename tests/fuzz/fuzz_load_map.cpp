@@ -36,9 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Require(error.kind() == RomAccessError::Kind::Read, "a load only ever reads");
         return 0;
     }
-    fuzz::Require(map.picMap.width() == kLevelWidth && map.picMap.height() == kLevelHeight,
-                  "the level picture has the level's size");
-    fuzz::Require(map.picTiles.width() == kSheetSize && map.Test.width() == kStripWidth,
+    fuzz::Require(map.tileSheet.width() == kSheetSize && map.blockStrip.width() == kStripWidth,
                   "the sheet and the strip have their sizes");
 
     const int32_t at = MapDataOffset(rom, map.MapHeader);

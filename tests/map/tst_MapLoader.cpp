@@ -51,17 +51,17 @@ class TestMapLoader : public QObject {
 private slots:
     void tileSheetTakesItsFiveRunsWithC1OverB() {
         const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
-        QCOMPARE(map.picTiles.width(), 128);
-        QCOMPARE(sheetCell(map.picTiles, 0), MiniRom::tile(1, 0));
-        QCOMPARE(sheetCell(map.picTiles, 47), MiniRom::tile(1, 47));
-        QCOMPARE(sheetCell(map.picTiles, 48), MiniRom::tile(2, 0));
-        QCOMPARE(sheetCell(map.picTiles, 103), MiniRom::tile(2, 55));
-        QCOMPARE(sheetCell(map.picTiles, 104), MiniRom::tile(3, 0));  // C1 over B's end
-        QCOMPARE(sheetCell(map.picTiles, 111), MiniRom::tile(3, 7));
-        QCOMPARE(sheetCell(map.picTiles, 112), MiniRom::tile(3, 8));
-        QCOMPARE(sheetCell(map.picTiles, 159), MiniRom::tile(3, 55));
-        QCOMPARE(sheetCell(map.picTiles, 160), MiniRom::tile(4, 0));
-        QCOMPARE(sheetCell(map.picTiles, 255), MiniRom::tile(4, 95));
+        QCOMPARE(map.tileSheet.width(), 128);
+        QCOMPARE(sheetCell(map.tileSheet, 0), MiniRom::tile(1, 0));
+        QCOMPARE(sheetCell(map.tileSheet, 47), MiniRom::tile(1, 47));
+        QCOMPARE(sheetCell(map.tileSheet, 48), MiniRom::tile(2, 0));
+        QCOMPARE(sheetCell(map.tileSheet, 103), MiniRom::tile(2, 55));
+        QCOMPARE(sheetCell(map.tileSheet, 104), MiniRom::tile(3, 0));  // C1 over B's end
+        QCOMPARE(sheetCell(map.tileSheet, 111), MiniRom::tile(3, 7));
+        QCOMPARE(sheetCell(map.tileSheet, 112), MiniRom::tile(3, 8));
+        QCOMPARE(sheetCell(map.tileSheet, 159), MiniRom::tile(3, 55));
+        QCOMPARE(sheetCell(map.tileSheet, 160), MiniRom::tile(4, 0));
+        QCOMPARE(sheetCell(map.tileSheet, 255), MiniRom::tile(4, 95));
     }
 
     void blockQuartersComeFromTheirSheetCells() {
@@ -69,49 +69,38 @@ private slots:
         rom.setBlock(9, 0x80, 0x81, 0x90, 0x91);
         rom.setBlock(10, 0x00, 0x00, 0x7F, 0xFF);
         const LoadedMap map = LoadMap(RomFile::fromBytes(rom.bytes), MiniRom::kMap);
-        const Picture& sheet = map.picTiles;
+        const Picture& sheet = map.tileSheet;
         const int cells[4] = {0, 1, 16, 17};
         for (int q = 0; q < 4; ++q) {
-            QVERIFY(sameArea(map.Test, 16 * 9 + 8 * (q % 2), 8 * (q / 2), sheet,
+            QVERIFY(sameArea(map.blockStrip, 16 * 9 + 8 * (q % 2), 8 * (q / 2), sheet,
                              8 * (cells[q] % 16), 8 * (cells[q] / 16), 8, 8));
         }
-        QVERIFY(sameArea(map.Test, 160, 0, sheet, 0, 64, 8, 8));     // tile 0x00: cell 128
-        QVERIFY(sameArea(map.Test, 160, 8, sheet, 120, 120, 8, 8));  // tile 0x7F: cell 255
-        QVERIFY(sameArea(map.Test, 168, 8, sheet, 120, 56, 8, 8));   // tile 0xFF: cell 127
+        QVERIFY(sameArea(map.blockStrip, 160, 0, sheet, 0, 64, 8, 8));     // tile 0x00: cell 128
+        QVERIFY(sameArea(map.blockStrip, 160, 8, sheet, 120, 120, 8, 8));  // tile 0x7F: cell 255
+        QVERIFY(sameArea(map.blockStrip, 168, 8, sheet, 120, 56, 8, 8));   // tile 0xFF: cell 127
         QCOMPARE(map.BlockSet[9], (BlockQuarters{0x80, 0x81, 0x90, 0x91}));
     }
 
-    void stripsAndLevelAreCopiesOfTheOneTimesStrip() {
+    void levelIsDrawnFromTheOneTimesStripInAnyArea() {
         const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
-        QCOMPARE(map.Test.width(), 4096);
-        QCOMPARE(map.picBlocks2.width(), 4096);
-        QCOMPARE(map.picMap.width(), 4096);
-        QCOMPARE(map.picMap.height(), 768);
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 4096; x += 7)
-                QCOMPARE(map.picBlocks2.GetPixel(x, y), map.Test.GetPixel(x / 2, y / 2));
+        const Picture level = DrawLevel(map.blockStrip, map.MapBuffer);
+        QCOMPARE(level.width(), 4096);
+        QCOMPARE(level.height(), 768);
         // Cell (200, 3) holds block 5 (the fill code): the pixels at (80, 0) of the 1× strip.
         QCOMPARE(map.MapBuffer[3 * 256 + 200], 5);
-        QVERIFY(sameArea(map.picMap, 16 * 200, 16 * 3, map.Test, 80, 0, 16, 16));
+        QVERIFY(sameArea(level, 16 * 200, 16 * 3, map.blockStrip, 80, 0, 16, 16));
         // Cell (10, 7) holds block 17.
-        QVERIFY(sameArea(map.picMap, 160, 112, map.Test, 16 * 17, 0, 16, 16));
-        QVERIFY(map.picEvents2.image() == map.picMap.image());
-        QVERIFY(map.picEvents2.sharesPixelsWith(map.picMap));
-        QVERIFY(map.Picture2.image() == map.picBlocks2.image());
-        QVERIFY(map.Picture2.sharesPixelsWith(map.picBlocks2));
+        QVERIFY(sameArea(level, 160, 112, map.blockStrip, 16 * 17, 0, 16, 16));
         QCOMPARE(map.CompressedLength, 48 * 130 + 1);
-    }
-
-    void stateAndTextsOfTheLoad() {
-        const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
         QCOMPARE(map.headerOffset, MiniRom::kHeader);
-        QCOMPARE(map.label7Caption, QString("Offset des Mapheaders: 0x5000"));
-        QCOMPARE(map.headerTexts.blockData, QString("020000"));
-        QCOMPARE(map.headerTexts.mapBank, QString("0C"));
-        QCOMPARE(map.headerTexts.timeIndex, 4);
-        QCOMPARE(map.markerTop, 0x240);
-        QCOMPARE(map.markerLeft, 0x30);
-        QCOMPARE(map.RomVersion, 0);
+        // An area that starts mid-cell and reaches past the level's corner: the same pixels,
+        // and what lies outside the level untouched.
+        QImage area(61, 45, QImage::Format_RGB32);
+        area.fill(Qt::magenta);
+        DrawLevelArea(area, QPoint(4053, 730), map.blockStrip, map.MapBuffer);
+        QCOMPARE(area.copy(0, 0, 43, 38), level.image().copy(4053, 730, 43, 38));
+        QCOMPARE(area.pixelColor(43, 0), QColor(Qt::magenta));
+        QCOMPARE(area.pixelColor(0, 38), QColor(Qt::magenta));
     }
 
     void versionMovesTheTables() {
@@ -122,8 +111,8 @@ private slots:
             QCOMPARE(rom.bytes[0x360A + other + MiniRom::kMap], '\0');
             const LoadedMap map = LoadMap(RomFile::fromBytes(rom.bytes), MiniRom::kMap);
             QCOMPARE(map.RomVersion, version);
-            QCOMPARE(sheetCell(map.picTiles, 0), MiniRom::tile(1, 0));
-            QCOMPARE(sheetCell(map.picTiles, 200), MiniRom::tile(4, 40));
+            QCOMPARE(sheetCell(map.tileSheet, 0), MiniRom::tile(1, 0));
+            QCOMPARE(sheetCell(map.tileSheet, 200), MiniRom::tile(4, 40));
         }
     }
 
@@ -143,7 +132,7 @@ private slots:
         QCOMPARE(shortMap.MapBuffer[99], 99);
         QCOMPARE(shortMap.MapBuffer[100], 0);
         QCOMPARE(shortMap.MapBuffer[kMapCells - 1], 0);
-        QCOMPARE(shortMap.picTiles.GetPixel(127, 127), shade::kWhite);
+        QCOMPARE(shortMap.tileSheet.GetPixel(127, 127), shade::kWhite);
     }
 
     void everySampleMapLoadsInTheFourGreys() {
@@ -152,9 +141,8 @@ private slots:
             std::set<QByteArray> levels;
             for (int i = 0; i < kMapCount; ++i) {
                 const LoadedMap map = LoadMap(rom, i);
-                for (const Picture* picture : {&map.picTiles, &map.picBlocks2, &map.picMap}) {
-                    QVERIFY(onlyGreys(*picture));
-                }
+                QVERIFY(onlyGreys(map.tileSheet));
+                QVERIFY(onlyGreys(map.blockStrip));
                 levels.insert(
                     QByteArray(reinterpret_cast<const char*>(map.MapBuffer.data()), kMapCells));
             }
@@ -169,7 +157,7 @@ private slots:
         const std::optional<LoadedMap> fromFile = LoadMap(path, 7);
         QVERIFY(fromFile.has_value());
         const LoadedMap inMemory = LoadMap(RomFile::fromBytes(bytes), 7);
-        QVERIFY(fromFile->picMap.image() == inMemory.picMap.image());
+        QVERIFY(fromFile->blockStrip.image() == inMemory.blockStrip.image());
         QCOMPARE(fromFile->MapBuffer, inMemory.MapBuffer);
         QCOMPARE(ReadFile(path), bytes);  // reading never writes
     }

@@ -1,0 +1,30 @@
+#include "BlockQuartersCommand.h"
+
+#include "map/HeaderTexts.h"
+
+namespace zantor {
+
+BlockQuartersCommand::BlockQuartersCommand(LevelDocument* document, int block,
+                                           const BlockQuarters& before, const BlockQuarters& after)
+    : document_(document), block_(block), before_(before), after_(after) {
+    setText(QStringLiteral("Edit Block %1").arg(HexText2(block)));
+}
+
+void BlockQuartersCommand::undo() {
+    document_->applyBlock(block_, before_);
+}
+
+void BlockQuartersCommand::redo() {
+    document_->applyBlock(block_, after_);
+}
+
+bool BlockQuartersCommand::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const BlockQuartersCommand*>(other);
+    if (next->block_ != block_) {
+        return false;
+    }
+    after_ = next->after_;
+    return true;
+}
+
+}  // namespace zantor

@@ -1,0 +1,361 @@
+#include "LevelDocument.h"
+
+#include "BlockQuartersCommand.h"
+#include "CellsCommand.h"
+#include "HeaderCommand.h"
+#include "codec/RomAccessError.h"
+#include "codec/RomFile.h"
+#include "codec/RomFileError.h"
+#include "codec/TileCodec.h"
+#include "map/HeaderTexts.h"
+#include "map/MapLoader.h"
+#include "map/MapSaver.h"
+
+namespace zantor {
+
+namespace {
+const LoadedMap& emptyLevel() {
+    static const LoadedMap empty = [] {
+        LoadedMap level;
+        level.tileSheet = Picture(kSheetSize, kSheetSize);
+        level.blockStrip = Picture(kStripWidth, kStripHeight);
+        return level;
+    }();
+    return empty;
+}
+
+// Runs a step on the ROM; a byte access that cannot be carried out becomes a file error that
+// names the file, so every caller reports both kinds alike.
+template <class Body>
+auto onRom(const QString& path, Body&& body) {
+    try {
+        return body();
+    } catch (const RomAccessError& error) {
+        QString reason = error.text();
+        reason.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        throw RomFileError(RomFileError::Kind::Read, path, reason);
+    }
+}
+}  // namespace
+
+LevelDocument::LevelDocument(QObject* parent) : QObject(parent) {
+    connect(&undo_, &QUndoStack::indexChanged, this, [this] { updateModified(); });
+}
+
+LevelDocument::~LevelDocument() {
+    // The commands call back into the document; they go first.
+    undo_.clear();
+}
+
+const LoadedMap& LevelDocument::level() const {
+    return level_ ? *level_ : emptyLevel();
+}
+
+void LevelDocument::load(const QString& path, int mapIndex) {
+    const RomFile rom = RomFile::open(path);
+    load(rom, mapIndex);
+}
+
+void LevelDocument::load(const RomFile& rom, int mapIndex) {
+    LoadedMap loaded = onRom(rom.path(), [&] { return LoadMap(rom, mapIndex); });
+    // Nothing below throws: the document changes all at once.
+    strokeOpen_ = false;
+    undo_.clear();
+    romPath_ = rom.path();
+    level_ = std::move(loaded);
+    savedCells_ = level_->MapBuffer;
+    savedBlocks_ = level_->BlockSet;
+    savedHeader_ = level_->MapHeader;
+    paintBlock_ = 0;
+    editedBlock_ = 0;
+    chosenTile_ = 0;
+    hoveredCell_.reset();
+    updateModified();
+    emit levelLoaded();
+    emit choiceChanged();
+}
+
+void LevelDocument::setPaintBlock(int block) {
+    block = std::clamp(block, 0, kBlockCount - 1);
+    if (block != paintBlock_) {
+        paintBlock_ = block;
+        emit choiceChanged();
+    }
+}
+
+void LevelDocument::setEditedBlock(int block) {
+    block = std::clamp(block, 0, kBlockCount - 1);
+    if (block != editedBlock_) {
+        editedBlock_ = block;
+        emit choiceChanged();
+    }
+}
+
+void LevelDocument::setChosenTile(int tile) {
+    tile = std::clamp(tile, 0, 255);
+    if (tile != chosenTile_) {
+        chosenTile_ = tile;
+        emit choiceChanged();
+    }
+}
+
+void LevelDocument::setHoveredCell(std::optional<QPoint> cell) {
+    if (cell && !QRect(0, 0, kMapColumns, kMapRows).contains(*cell)) {
+        cell.reset();
+    }
+    if (cell != hoveredCell_) {
+        hoveredCell_ = cell;
+        emit hoveredCellChanged();
+    }
+}
+
+void LevelDocument::beginStroke() {
+    strokeOpen_ = true;
+    ++strokeId_;
+}
+
+void LevelDocument::paint(QPoint cell) {
+    if (!level_ || !QRect(0, 0, kMapColumns, kMapRows).contains(cell)) {
+        return;
+    }
+    const int index = cell.y() * kMapColumns + cell.x();
+    const uint8_t before = level_->MapBuffer[size_t(index)];
+    const uint8_t after = uint8_t(paintBlock_);
+    if (before == after) {
+        return;
+    }
+    if (!strokeOpen_) {
+        ++strokeId_;  // a stroke of its own
+    }
+    undo_.push(
+        new CellsCommand(this, QStringLiteral("Paint"), {{index, before, after}}, strokeId_));
+}
+
+void LevelDocument::endStroke() {
+    strokeOpen_ = false;
+    ++strokeId_;  // the next paint never merges into this stroke
+}
+
+void LevelDocument::setBlockQuarter(int block, int quarter, uint8_t tile) {
+    if (!level_ || block < 0 || block >= kBlockCount || quarter < 0 || quarter > 3) {
+        return;
+    }
+    const BlockQuarters before = level_->BlockSet[size_t(block)];
+    BlockQuarters after = before;
+    after[size_t(quarter)] = tile;
+    if (after == before) {
+        return;
+    }
+    undo_.push(new BlockQuartersCommand(this, block, before, after));
+}
+
+int LevelDocument::replaceBlock(uint8_t from, uint8_t to) {
+    if (!level_ || from == to) {
+        return 0;
+    }
+    std::vector<CellEdit> edits;
+    for (int i = 0; i < kMapCells; ++i) {
+        if (level_->MapBuffer[size_t(i)] == from) {
+            edits.push_back({i, from, to});
+        }
+    }
+    if (edits.empty()) {
+        return 0;
+    }
+    const int count = int(edits.size());
+    undo_.push(new CellsCommand(
+        this, QStringLiteral("Replace Block %1 with %2").arg(HexText2(from), HexText2(to)),
+        std::move(edits), 0));
+    return count;
+}
+
+void LevelDocument::setHeaderBytes(int index, const QByteArray& bytes, const QString& text) {
+    if (!level_ || index < 0 || index + bytes.size() > MapHeader::kSize) {
+        return;
+    }
+    MapHeader after = level_->MapHeader;
+    for (int i = 0; i < bytes.size(); ++i) {
+        after.bytes[size_t(index + i)] = uint8_t(bytes[i]);
+    }
+    if (after == level_->MapHeader) {
+        return;
+    }
+    undo_.push(new HeaderCommand(this, text, level_->MapHeader, after));
+}
+
+void LevelDocument::setStartPosition(QPoint position) {
+    const int top = std::clamp(position.y(), 0, 0xFFFF);
+    const int left = std::clamp(position.x(), 0, 0xFFFF);
+    const char bytes[4] = {char(top & 0xFF), char(top >> 8), char(left & 0xFF), char(left >> 8)};
+    setHeaderBytes(0, QByteArray(bytes, 4), QStringLiteral("Move Start"));
+}
+
+void LevelDocument::applyHeader(const MapHeader& header) {
+    const bool newPalette = header.backgroundPalette() != level_->MapHeader.backgroundPalette();
+    level_->MapHeader = header;
+    if (newPalette) {
+        level_->tileSheet = RecolourTileSheet(level_->rawTileSheet, header.backgroundPalette());
+        level_->blockStrip = DrawBlockStrip(level_->tileSheet, level_->BlockSet);
+        QList<int> all;
+        for (int b = 0; b < kBlockCount; ++b)
+            all.append(b);
+        emit blocksChanged(all);
+    }
+    emit headerChanged();
+}
+
+void LevelDocument::applyCells(const std::vector<CellEdit>& edits, bool forward) {
+    QRect changed;
+    for (const CellEdit& edit : edits) {
+        level_->MapBuffer[size_t(edit.index)] = forward ? edit.after : edit.before;
+        changed |= QRect(edit.index % kMapColumns, edit.index / kMapColumns, 1, 1);
+    }
+    emit cellsChanged(changed);
+}
+
+void LevelDocument::applyBlock(int block, const BlockQuarters& quarters) {
+    level_->BlockSet[size_t(block)] = quarters;
+    DrawBlock(level_->blockStrip, level_->tileSheet, block, quarters);
+    level_->blockStrip.takeDirty();
+    emit blocksChanged({block});
+}
+
+bool LevelDocument::isMapModified() const {
+    return level_ && level_->MapBuffer != savedCells_;
+}
+
+bool LevelDocument::isHeaderModified() const {
+    return level_ && !(level_->MapHeader == savedHeader_);
+}
+
+bool LevelDocument::isBlockModified(int block) const {
+    return level_ && block >= 0 && block < kBlockCount &&
+           level_->BlockSet[size_t(block)] != savedBlocks_[size_t(block)];
+}
+
+int LevelDocument::modifiedBlockCount() const {
+    int count = 0;
+    for (int b = 0; b < kBlockCount; ++b) {
+        count += isBlockModified(b) ? 1 : 0;
+    }
+    return count;
+}
+
+void LevelDocument::updateModified() {
+    const bool modified = isMapModified() || isHeaderModified() || modifiedBlockCount() > 0;
+    if (modified != modified_) {
+        modified_ = modified;
+        emit modifiedChanged(modified_);
+    }
+}
+
+int LevelDocument::mapBytesNeeded() const {
+    return int(CompressMapBytes(cells()).size());
+}
+
+void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const {
+    if (changes.map) {
+        result.mapOffset = MapDataOffset(rom, savedHeader_);
+        result.mapBytes = mapBytesNeeded();
+        if (!MapSaver::write(rom, savedHeader_, level_->MapBuffer, level_->CompressedLength)) {
+            throw std::logic_error("the map's fit is checked before writing");
+        }
+    }
+    const int32_t blockData = savedHeader_.BlockDataOffset();
+    for (int b : changes.blocks) {
+        for (int q = 0; q < 4; ++q) {
+            rom.WriteRomByte(blockData + 4 * b + q, level_->BlockSet[size_t(b)][size_t(q)]);
+        }
+    }
+    result.blocksWritten = int(changes.blocks.size());
+    if (changes.header) {
+        // Only the bytes that changed; the fields the editor does not edit stay as read.
+        for (int i = 0; i < MapHeader::kSize; ++i) {
+            if (level_->MapHeader.bytes[size_t(i)] != savedHeader_.bytes[size_t(i)])
+                rom.WriteRomByte(level_->headerOffset + i, level_->MapHeader.bytes[size_t(i)]);
+        }
+        result.headerWritten = true;
+    }
+}
+
+LevelDocument::Changes LevelDocument::unsavedChanges() const {
+    Changes changes;
+    changes.map = isMapModified();
+    changes.header = isHeaderModified();
+    for (int b = 0; b < kBlockCount; ++b) {
+        if (isBlockModified(b))
+            changes.blocks.push_back(b);
+    }
+    return changes;
+}
+
+LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
+    SaveResult result;
+    onRom(romPath_, [&] {
+        RomFile rom = RomFile::open(romPath_);
+        writeChanges(rom, changes, result);
+        rom.commit();
+    });
+    // Committed: the ROM now holds these.
+    result.written = true;
+    if (changes.map) {
+        savedCells_ = level_->MapBuffer;
+    }
+    for (int b : changes.blocks) {
+        savedBlocks_[size_t(b)] = level_->BlockSet[size_t(b)];
+    }
+    if (changes.header) {
+        savedHeader_ = level_->MapHeader;
+    }
+    if (!isMapModified() && !isHeaderModified() && modifiedBlockCount() == 0) {
+        undo_.setClean();
+    }
+    updateModified();
+    emit saved();
+    return result;
+}
+
+LevelDocument::SaveResult LevelDocument::saveMap() {
+    if (!level_ || mapBytesNeeded() > slotBytes()) {
+        return {};
+    }
+    return saveChanges({true, false, {}});
+}
+
+LevelDocument::SaveResult LevelDocument::saveBlock(int block) {
+    if (!level_ || block < 0 || block >= kBlockCount) {
+        return {};
+    }
+    return saveChanges({false, false, {block}});
+}
+
+LevelDocument::SaveResult LevelDocument::saveHeader() {
+    if (!level_) {
+        return {};
+    }
+    return saveChanges({false, true, {}});
+}
+
+LevelDocument::SaveResult LevelDocument::save() {
+    const Changes changes = unsavedChanges();
+    if (!level_ || (changes.map && mapBytesNeeded() > slotBytes())) {
+        return {};
+    }
+    return saveChanges(changes);
+}
+
+QByteArray LevelDocument::imageWithChanges() const {
+    return onRom(romPath_, [&] {
+        RomFile rom = RomFile::open(romPath_);
+        if (!level_) {
+            return rom.bytes();
+        }
+        SaveResult ignored;
+        Changes changes = unsavedChanges();
+        changes.map = changes.map && mapBytesNeeded() <= slotBytes();
+        writeChanges(rom, changes, ignored);
+        return rom.bytes();
+    });
+}
+
+}  // namespace zantor

@@ -1,0 +1,177 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QUndoStack>
+#include <optional>
+#include <vector>
+
+#include "map/LoadedMap.h"
+
+namespace zantor {
+
+class RomFile;
+
+// One cell change, as an undo step records it.
+struct CellEdit {
+    int index = 0;
+    uint8_t before = 0;
+    uint8_t after = 0;
+};
+
+// The open level: the ROM it came from, the loaded data, the user's current choices and the
+// undo history. Views observe it through its signals and change it only through its edit
+// calls, every one of which is an undo command. It holds no widgets, so the command line, the
+// tests and the benchmarks drive it headless.
+//
+// What counts as unsaved is what differs from the bytes the ROM holds as far as this document
+// knows (the load, then every save), so undoing back to a saved state is clean again.
+class LevelDocument : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LevelDocument(QObject* parent = nullptr);
+    ~LevelDocument() override;
+
+    // --- The ROM and the level ---
+    const QString& romPath() const { return romPath_; }
+    bool hasLevel() const { return level_.has_value(); }
+    int mapIndex() const { return level_ ? level_->mapIndex : 0; }
+    // Valid while hasLevel(); an empty level before the first load.
+    const LoadedMap& level() const;
+    const MapCells& cells() const { return level().MapBuffer; }
+    const BlockTable& blocks() const { return level().BlockSet; }
+    const MapHeader& header() const { return level().MapHeader; }
+    const Picture& tileSheet() const { return level().tileSheet; }
+    // The 128 blocks at 16 × 16, block b at (16b, 0): what every view draws the level from.
+    const Picture& blockStrip() const { return level().blockStrip; }
+    uint8_t blockAt(QPoint cell) const {
+        return cells()[size_t(cell.y() * kMapColumns + cell.x())];
+    }
+    // The bytes the map's stored form may take: what it took when it was loaded.
+    int slotBytes() const { return level_ ? level_->CompressedLength - 1 : 0; }
+
+    // Reads level `mapIndex` of the ROM at `path` whole, then puts it in place and starts a new
+    // history. Throws RomFileError (the file cannot be opened or read); the document is then
+    // exactly as it was.
+    void load(const QString& path, int mapIndex);
+    // The same from an image already open (its path becomes the document's).
+    void load(const RomFile& rom, int mapIndex);
+
+    // --- Choices ---
+    int paintBlock() const { return paintBlock_; }
+    void setPaintBlock(int block);
+    int editedBlock() const { return editedBlock_; }
+    void setEditedBlock(int block);
+    int chosenTile() const { return chosenTile_; }
+    void setChosenTile(int tile);
+    // The cell under the pointer on a level view, or nullopt.
+    std::optional<QPoint> hoveredCell() const { return hoveredCell_; }
+    void setHoveredCell(std::optional<QPoint> cell);
+
+    // --- Edits (each an undo step) ---
+    // A stroke: everything painted between begin and end is one undo step. paint() outside a
+    // stroke is a stroke of its own. Cells outside the level are ignored.
+    void beginStroke();
+    void paint(QPoint cell);
+    void endStroke();
+    bool inStroke() const { return strokeOpen_; }
+    // Sets quarter q (0..3) of a block to a tile; consecutive edits of one block merge.
+    void setBlockQuarter(int block, int quarter, uint8_t tile);
+    // Every cell holding `from` gets `to`, as one step. Returns the number of cells changed.
+    int replaceBlock(uint8_t from, uint8_t to);
+    // Sets header bytes (first index `index`, 0..19) as one step named `text`. A new
+    // background palette redraws the tile sheet and the blocks.
+    void setHeaderBytes(int index, const QByteArray& bytes, const QString& text);
+    // The player's start position (header words 0-1 top, 2-3 left), in level pixels.
+    QPoint startPosition() const { return QPoint(header().startLeft(), header().startTop()); }
+    void setStartPosition(QPoint position);
+    QUndoStack* undoStack() { return &undo_; }
+
+    // --- Unsaved state ---
+    bool isModified() const { return modified_; }
+    bool isMapModified() const;
+    bool isBlockModified(int block) const;
+    bool isHeaderModified() const;
+    int modifiedBlockCount() const;
+
+    // --- Saving; each is one atomic commit and throws RomFileError when the file cannot be
+    // opened, read or written, leaving the document as it was. ---
+    struct SaveResult {
+        bool written = false;
+        int mapBytes = 0;       // the map's stored bytes when the map was written
+        int32_t mapOffset = 0;  // where they were written
+        int blocksWritten = 0;
+        bool headerWritten = false;
+    };
+    // "Save map": the map alone. Not written (result.written false) when its encoding does not
+    // fit its slot; mapBytesNeeded() then says by how much.
+    SaveResult saveMap();
+    // "Save block": one block's four bytes.
+    SaveResult saveBlock(int block);
+    // The header's changed bytes (the Events tab's "Save Changes").
+    SaveResult saveHeader();
+    // File › Save: the map (when changed), every changed block and the header, in one commit.
+    // Writes nothing when the map does not fit.
+    SaveResult save();
+    // The bytes the current cells need stored.
+    int mapBytesNeeded() const;
+
+    // The whole image with every unsaved change applied, for a test run or a patch; the file
+    // itself is not touched.
+    QByteArray imageWithChanges() const;
+
+signals:
+    // A new level (or ROM) was put in place: every view redraws.
+    void levelLoaded();
+    // Cells changed inside `cells` (in cell coordinates).
+    void cellsChanged(const QRect& cells);
+    // These blocks' quarters changed; the strip is redrawn already.
+    void blocksChanged(const QList<int>& blocks);
+    void choiceChanged();
+    void hoveredCellChanged();
+    void modifiedChanged(bool modified);
+    void headerChanged();
+    // A save wrote to the ROM (also when the document stays modified).
+    void saved();
+
+private:
+    friend class CellsCommand;
+    friend class BlockQuartersCommand;
+    friend class HeaderCommand;
+
+    // Used by the undo commands.
+    void applyCells(const std::vector<CellEdit>& edits, bool forward);
+    void applyBlock(int block, const BlockQuarters& quarters);
+    void applyHeader(const MapHeader& header);
+
+    void updateModified();
+    struct Changes {
+        bool map = false;
+        bool header = false;
+        std::vector<int> blocks;
+    };
+    Changes unsavedChanges() const;
+    void writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const;
+    SaveResult saveChanges(const Changes& changes);
+
+    QString romPath_;
+    std::optional<LoadedMap> level_;
+    MapCells savedCells_{};
+    BlockTable savedBlocks_{};
+    MapHeader savedHeader_;
+
+    int paintBlock_ = 0;
+    int editedBlock_ = 0;
+    int chosenTile_ = 0;
+    std::optional<QPoint> hoveredCell_;
+
+    QUndoStack undo_;
+    bool strokeOpen_ = false;
+    int strokeId_ = 0;
+    bool modified_ = false;
+};
+
+}  // namespace zantor

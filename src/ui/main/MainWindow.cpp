@@ -1,0 +1,468 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "BlockEditorPage.h"
+#include "EventsPage.h"
+#include "HeaderPage.h"
+#include "MapPage.h"
+#include "base/AppInfo.h"
+#include "codec/RomFile.h"
+#include "codec/RomFileError.h"
+#include "document/CartridgeCheck.h"
+#include "document/LevelDocument.h"
+#include "map/EditorState.h"
+#include "map/HeaderTexts.h"
+#include "map/MapTable.h"
+#include "ui/about/frmInfo.h"
+#include "ui/title/frmTitleScreen.h"
+#include "widgets/Dialogs.h"
+#include "widgets/EventsView.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/LevelView.h"
+#include "widgets/MarkerImage.h"
+
+namespace zantor {
+
+namespace {
+const QString kRomFilter = QStringLiteral("Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|All Files(*.*)|*.*");
+}
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("frmMain");
+    setWindowIcon(QIcon(QPixmap::fromImage(WindowIconImage())));
+    setWindowTitle(
+        QStringLiteral("Zantor - v %1 - Public Pre Alpha[*]").arg(AppInfo::versionText()));
+    document_ = new LevelDocument(this);
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    levelList_ = new QComboBox(client);
+    levelList_->setObjectName("cmbMap");
+    levelList_->addItems(MapNames());
+    // The list shows the level on screen; a change the question cancels goes back.
+    connect(levelList_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!showLevel(index)) {
+            const QSignalBlocker block(levelList_);
+            levelList_->setCurrentIndex(document_->mapIndex());
+        }
+    });
+
+    tabs_ = new QTabWidget(client);
+    tabs_->setObjectName("SSTab1");
+    mapPage_ = new MapPage(document_, tabs_);
+    eventsPage_ = new EventsPage(document_, tabs_);
+    blockPage_ = new BlockEditorPage(document_, tabs_);
+    headerPage_ = new HeaderPage(document_, tabs_);
+    tabs_->addTab(mapPage_, QStringLiteral("&Map"));
+    tabs_->addTab(eventsPage_, QStringLiteral("&Events"));
+    tabs_->addTab(blockPage_, QStringLiteral("&Block data and tileset"));
+    tabs_->addTab(headerPage_, QStringLiteral("&Header"));
+
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addWidget(levelList_);
+    layout->addWidget(tabs_, 1);
+    setCentralWidget(client);
+
+    connect(mapPage_, &MapPage::saveMapRequested, this, &MainWindow::saveMap);
+    connect(blockPage_, &BlockEditorPage::saveBlockRequested, this, &MainWindow::saveBlock);
+    connect(blockPage_, &BlockEditorPage::refreshRequested, this, &MainWindow::reload);
+    connect(eventsPage_, &EventsPage::saveHeaderRequested, this, &MainWindow::saveHeader);
+
+    buildStatusBar();
+    buildMenus();
+    connect(document_, &LevelDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    for (auto signal :
+         {&LevelDocument::levelLoaded, &LevelDocument::saved, &LevelDocument::choiceChanged}) {
+        connect(document_, signal, this, &MainWindow::showStatus);
+    }
+    connect(document_, &LevelDocument::cellsChanged, this, &MainWindow::showStatus);
+
+    QSettings settings;
+    if (!restoreGeometry(settings.value("window/geometry").toByteArray()))
+        resize(760, 620);
+    showStatus();
+}
+
+MainWindow::~MainWindow() {
+    delete titleScreen_.data();
+    delete info_.data();
+}
+
+void MainWindow::buildMenus() {
+    QSettings settings;
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName("mnuFile");
+    QAction* open = file->addAction(QStringLiteral("&Open ROM..."), this, &MainWindow::chooseRom);
+    open->setObjectName("mnuOpen");
+    open->setShortcut(QKeySequence::Open);
+    QAction* saveAll = file->addAction(QStringLiteral("&Save"), this, [this] { save(); });
+    saveAll->setObjectName("mnuSave");
+    saveAll->setShortcut(QKeySequence::Save);
+    QAction* refresh =
+        file->addAction(QStringLiteral("&Refresh displayed data"), this, &MainWindow::reload);
+    refresh->setObjectName("mnuRefresh");
+    refresh->setShortcut(QKeySequence::Refresh);
+    file->addSeparator()->setObjectName("mnuTrennung");
+    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    exit->setObjectName("mnuEnd");
+    exit->setShortcut(QKeySequence::Quit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName("mnuEdit");
+    QAction* undo = document_->undoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    undo->setObjectName("mnuUndo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = document_->undoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    redo->setObjectName("mnuRedo");
+    redo->setShortcut(QKeySequence::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName("mnuView");
+    auto focusedView = [this]() -> LevelView* {
+        return tabs_->currentWidget() == eventsPage_ ? static_cast<LevelView*>(eventsPage_->view())
+                                                     : mapPage_->levelView();
+    };
+    QAction* zoomIn = view->addAction(QStringLiteral("Zoom &In"), this,
+                                      [focusedView] { focusedView()->zoomBy(1); });
+    zoomIn->setObjectName("mnuZoomIn");
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    QAction* zoomOut = view->addAction(QStringLiteral("Zoom &Out"), this,
+                                       [focusedView] { focusedView()->zoomBy(-1); });
+    zoomOut->setObjectName("mnuZoomOut");
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    QAction* actual = view->addAction(QStringLiteral("&Actual Size"), this,
+                                      [focusedView] { focusedView()->setZoomPercent(100); });
+    actual->setObjectName("mnuZoomReset");
+    actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    auto toggle = [&](const QString& caption, const char* name, const char* key) {
+        QAction* action = view->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setChecked(settings.value(key, false).toBool());
+        connect(action, &QAction::toggled, this, [this, key](bool on) {
+            QSettings().setValue(key, on);
+            applyOverlays();
+        });
+        return action;
+    };
+    blockGridAction_ = toggle(QStringLiteral("&Block Grid"), "mnuBlockGrid", "view/blockGrid");
+    blockGridAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    screenGridAction_ = toggle(QStringLiteral("&Screen Grid"), "mnuScreenGrid", "view/screenGrid");
+    highlightAction_ = toggle(QStringLiteral("&Highlight Every Use of the Chosen Block"),
+                              "mnuHighlight", "view/highlightChosen");
+    applyOverlays();
+
+    QMenu* editors = menuBar()->addMenu(QStringLiteral("E&ditors"));
+    editors->setObjectName("mnuEditor");
+    auto placeholder = [editors](const char* name, const QString& caption) {
+        QAction* action = editors->addAction(caption);
+        action->setObjectName(name);
+        action->setEnabled(false);
+        return action;
+    };
+    placeholder("mnuOverworld", QStringLiteral("Overworld editor"));
+    titleEditorAction_ = placeholder("mnuTitle", QStringLiteral("&Titlescreen editor"));
+    connect(titleEditorAction_, &QAction::triggered, this, &MainWindow::openTitleEditor);
+    placeholder("mnuTileset", QStringLiteral("Tileset editor"));
+    placeholder("mnuSprite", QStringLiteral("Sprite editor"));
+    placeholder("mnuSound", QStringLiteral("Sound editor"));
+    placeholder("mnuCredits", QStringLiteral("Credits editor"));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName("mnuOptions");
+    QMenu* speed = options->addMenu(QStringLiteral("&Scrollspeed"));
+    speed->setObjectName("mnuScrollspeed");
+    const std::pair<const char*, std::pair<QString, int>> speeds[] = {
+        {"mnuSlow", {QStringLiteral("Slow"), 100}},
+        {"mnuNormal", {QStringLiteral("Normal"), 50}},
+        {"mnuFast", {QStringLiteral("Fast"), 25}},
+    };
+    for (const auto& [name, entry] : speeds) {
+        const int interval = entry.second;
+        QAction* action =
+            speed->addAction(entry.first, this, [this, interval] { setScrollSpeed(interval); });
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setData(interval);
+        speedActions_.append(action);
+    }
+    setScrollSpeed(50);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->setObjectName("mnuQuestion");
+    help->addAction("About " + AppInfo::descriptiveName(), this, &MainWindow::openAbout)
+        ->setObjectName("mnuAbout");
+}
+
+void MainWindow::buildStatusBar() {
+    statusBar()->setObjectName("StatusBar1");
+    pathLabel_ = new QLabel(this);
+    pathLabel_->setObjectName("StatusPanel1");
+    meterLabel_ = new QLabel(this);
+    meterLabel_->setObjectName("lblMapMeter");
+    usesLabel_ = new QLabel(this);
+    usesLabel_->setObjectName("lblBlockUses");
+    statusBar()->addWidget(pathLabel_, 1);
+    statusBar()->addPermanentWidget(usesLabel_);
+    statusBar()->addPermanentWidget(meterLabel_);
+}
+
+QString MainWindow::levelName() const {
+    return MapNames().value(document_->mapIndex());
+}
+
+void MainWindow::showStatus() {
+    pathLabel_->setText(document_->romPath());
+    if (!document_->hasLevel()) {
+        meterLabel_->clear();
+        usesLabel_->clear();
+        return;
+    }
+    const QLocale locale(QLocale::English);
+    const int used = document_->mapBytesNeeded();
+    const int slot = document_->slotBytes();
+    QString meter =
+        QStringLiteral("Map: %1 / %2 bytes").arg(locale.toString(used), locale.toString(slot));
+    if (used > slot)
+        meter += QStringLiteral(" (%1 over)").arg(locale.toString(used - slot));
+    meterLabel_->setText(meter);
+    meterLabel_->setStyleSheet(used > slot ? QStringLiteral("color: #c00000; font-weight: bold")
+                                           : QString());
+    if (highlightAction_->isChecked()) {
+        const auto& cells = document_->cells();
+        const auto uses = std::count(cells.begin(), cells.end(), uint8_t(document_->paintBlock()));
+        usesLabel_->setText(
+            QStringLiteral("Block %1: %2 uses")
+                .arg(HexText2(document_->paintBlock()), locale.toString(qlonglong(uses))));
+    } else {
+        usesLabel_->clear();
+    }
+}
+
+void MainWindow::applyOverlays() {
+    if (!blockGridAction_ || !screenGridAction_ || !highlightAction_)
+        return;
+    const LevelView::Overlays overlays{blockGridAction_->isChecked(),
+                                       screenGridAction_->isChecked(),
+                                       highlightAction_->isChecked()};
+    mapPage_->levelView()->setOverlays(overlays);
+    eventsPage_->view()->setOverlays(overlays);
+    showStatus();
+}
+
+void MainWindow::setScrollSpeed(int milliseconds) {
+    for (QAction* action : speedActions_)
+        action->setChecked(action->data().toInt() == milliseconds);
+    mapPage_->levelView()->setDragInterval(milliseconds);
+    eventsPage_->view()->setDragInterval(milliseconds);
+}
+
+bool MainWindow::maybeSave() {
+    if (!document_->isModified())
+        return true;
+    switch (Dialogs::askToSave(this, QStringLiteral("the changes to %1").arg(levelName()))) {
+        case Dialogs::Answer::Save:
+            return save();
+        case Dialogs::Answer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool MainWindow::openRom(const QString& path) {
+    if (path.isEmpty() || !maybeSave())
+        return false;
+    bool opened = false;
+    Guarded(this, [&] {
+        const RomFile rom = RomFile::open(path);
+        const QString problems = CartridgeCheck::problems(rom);
+        if (!problems.isEmpty() &&
+            Dialogs::ask(this,
+                         QStringLiteral("\"%1\" does not look like a Super Mario Land 2 "
+                                        "cartridge:\n%2\n\nOpen it anyway?")
+                             .arg(QDir::toNativeSeparators(path), problems),
+                         {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
+            return;
+        document_->load(rom, levelList_->currentIndex());
+        titleEditorAction_->setEnabled(true);
+        opened = true;
+    });
+    return opened;
+}
+
+bool MainWindow::showLevel(int mapIndex) {
+    if (document_->romPath().isEmpty())
+        return true;  // nothing open: the list only chooses what the next open shows
+    if (mapIndex == document_->mapIndex() && document_->hasLevel())
+        return true;
+    if (!maybeSave())
+        return false;
+    return Guarded(this, [&] { document_->load(document_->romPath(), mapIndex); });
+}
+
+void MainWindow::reload() {
+    if (document_->romPath().isEmpty() || !maybeSave())
+        return;
+    const int edited = document_->editedBlock();
+    const int tile = document_->chosenTile();
+    const int paint = document_->paintBlock();
+    if (Guarded(this, [&] { document_->load(document_->romPath(), document_->mapIndex()); })) {
+        // A refresh shows what the ROM holds; what the user was working on stays chosen.
+        document_->setEditedBlock(edited);
+        document_->setChosenTile(tile);
+        document_->setPaintBlock(paint);
+    }
+}
+
+void MainWindow::chooseRom() {
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Open ROM"), kRomFilter,
+                            document_->romPath());
+    if (chosen)
+        openRom(*chosen);
+}
+
+void MainWindow::reportSave(const QString& what, int bytes, int32_t offset) {
+    statusBar()->showMessage(QStringLiteral("Saved %1: %2 bytes at 0x%3")
+                                 .arg(what, QLocale(QLocale::English).toString(bytes),
+                                      QString::number(offset, 16).toUpper()),
+                             8000);
+}
+
+bool MainWindow::save() {
+    if (!document_->hasLevel())
+        return true;
+    if (document_->isMapModified() && document_->mapBytesNeeded() > document_->slotBytes()) {
+        saveMap();  // says how much too big
+        return false;
+    }
+    bool written = false;
+    Guarded(this, [&] {
+        const LevelDocument::SaveResult result = document_->save();
+        written = result.written;
+        QStringList parts;
+        if (result.mapBytes > 0)
+            parts << QStringLiteral("map %1 bytes at 0x%2")
+                         .arg(QLocale(QLocale::English).toString(result.mapBytes))
+                         .arg(QString::number(result.mapOffset, 16).toUpper());
+        if (result.blocksWritten > 0)
+            parts << QStringLiteral("%1 block(s)").arg(result.blocksWritten);
+        if (result.headerWritten)
+            parts << QStringLiteral("header");
+        statusBar()->showMessage(
+            parts.isEmpty() ? QStringLiteral("Nothing to save")
+                            : QStringLiteral("Saved %1: %2").arg(levelName(), parts.join(", ")),
+            8000);
+    });
+    return written;
+}
+
+void MainWindow::saveMap() {
+    if (!document_->hasLevel())
+        return;
+    const int needed = document_->mapBytesNeeded();
+    const int slot = document_->slotBytes();
+    if (needed > slot) {
+        Dialogs::message(this,
+                         QStringLiteral("Map is too big: it needs %1 bytes, %2 more than the %3 "
+                                        "bytes of its slot. Simplify the level (fewer changes "
+                                        "of block along a row) until the meter fits.")
+                             .arg(needed)
+                             .arg(needed - slot)
+                             .arg(slot));
+        return;
+    }
+    Guarded(this, [&] {
+        const LevelDocument::SaveResult result = document_->saveMap();
+        if (result.written)
+            reportSave(levelName(), result.mapBytes, result.mapOffset);
+    });
+}
+
+void MainWindow::saveBlock() {
+    Guarded(this, [&] {
+        const int block = document_->editedBlock();
+        const LevelDocument::SaveResult result = document_->saveBlock(block);
+        if (result.written)
+            statusBar()->showMessage(
+                QStringLiteral("Saved block %1: 4 bytes at 0x%2")
+                    .arg(QString::number(block, 16).toUpper().rightJustified(2, '0'),
+                         QString::number(document_->header().BlockDataOffset() + 4 * block, 16)
+                             .toUpper()),
+                8000);
+    });
+}
+
+void MainWindow::saveHeader() {
+    Guarded(this, [&] {
+        if (document_->saveHeader().written)
+            statusBar()->showMessage(QStringLiteral("Saved the header of %1").arg(levelName()),
+                                     8000);
+    });
+}
+
+void MainWindow::openTitleEditor() {
+    if (titleScreen_) {
+        titleScreen_->show();
+        titleScreen_->raise();
+        titleScreen_->activateWindow();
+        return;
+    }
+    auto state = std::make_shared<EditorState>();
+    state->RomPath = document_->romPath();
+    state->RomVersion = document_->level().RomVersion;
+    auto* window = new frmTitleScreen(state);
+    window->setWindowIcon(windowIcon());
+    if (!window->Form_Load()) {
+        delete window;
+        return;
+    }
+    titleScreen_ = window;
+    window->show();
+}
+
+void MainWindow::openAbout() {
+    if (!info_) {
+        info_ = new frmInfo();
+        info_->setWindowIcon(windowIcon());
+    }
+    info_->show();
+    info_->raise();
+    info_->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    if (titleScreen_ && !titleScreen_->close()) {
+        event->ignore();
+        return;
+    }
+    if (info_)
+        info_->close();
+    QSettings().setValue("window/geometry", saveGeometry());
+    event->accept();
+}
+
+}  // namespace zantor

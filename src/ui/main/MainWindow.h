@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QTabWidget;
+
+namespace zantor {
+
+class LevelDocument;
+class MapPage;
+class EventsPage;
+class BlockEditorPage;
+class HeaderPage;
+class frmTitleScreen;
+class frmInfo;
+
+// The main window: the level list, the four tabs, the menus and the status bar, all observing
+// one document. It asks before anything would drop unsaved work, and reports a file that
+// cannot be opened, read or written without ending the program.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    LevelDocument* document() const { return document_; }
+    // Opens a ROM (after the unsaved-changes question), as "Open ROM..." does once a file is
+    // chosen. Returns whether it was opened.
+    bool openRom(const QString& path);
+    // Loads another level of the open ROM, after the question. Returns whether it was loaded.
+    bool showLevel(int mapIndex);
+    // Asks Save / Discard / Cancel when there is unsaved work; true when the caller may go on.
+    bool maybeSave();
+    // File › Save. True when everything was written.
+    bool save();
+
+    MapPage* mapPage() const { return mapPage_; }
+    EventsPage* eventsPage() const { return eventsPage_; }
+    BlockEditorPage* blockEditorPage() const { return blockPage_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildStatusBar();
+    void chooseRom();
+    void saveMap();
+    void saveBlock();
+    void saveHeader();
+    void reload();
+    void openTitleEditor();
+    void openAbout();
+    void setScrollSpeed(int milliseconds);
+    void applyOverlays();
+    void showStatus();
+    void reportSave(const QString& what, int bytes, int32_t offset);
+    QString levelName() const;
+
+    LevelDocument* document_;
+    QComboBox* levelList_;
+    QTabWidget* tabs_;
+    MapPage* mapPage_;
+    EventsPage* eventsPage_;
+    BlockEditorPage* blockPage_;
+    HeaderPage* headerPage_;
+    QLabel* pathLabel_ = nullptr;
+    QLabel* meterLabel_ = nullptr;
+    QLabel* usesLabel_ = nullptr;
+
+    QAction* titleEditorAction_ = nullptr;
+    QAction* blockGridAction_ = nullptr;
+    QAction* screenGridAction_ = nullptr;
+    QAction* highlightAction_ = nullptr;
+    QList<QAction*> speedActions_;
+
+    QPointer<frmTitleScreen> titleScreen_;
+    QPointer<frmInfo> info_;
+};
+
+}  // namespace zantor

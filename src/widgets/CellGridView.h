@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+namespace zantor {
+
+// A small picture shown at an integer zoom and divided into cells (tiles of the sheet, blocks
+// of the palette, quarters of a block). The picture and the chosen cell come from the owner
+// (the document) through functions, so the view keeps nothing but the cell under the pointer.
+// Mouse presses and drags are handed back as cells.
+class CellGridView : public QWidget {
+    Q_OBJECT
+
+public:
+    CellGridView(QSize cellSize, QWidget* parent = nullptr);
+
+    std::function<QImage()> source;
+    // The chosen cell's index (row-major), or -1.
+    std::function<int()> chosen;
+    // A press (any button) or a drag with buttons held, on a cell inside the picture.
+    std::function<void(int cell, Qt::MouseButton button)> pressed;
+    std::function<void(int cell, Qt::MouseButtons buttons)> dragged;
+
+    void setZoom(int factor);
+    int zoom() const { return zoom_; }
+    // The cell under the pointer, -1 when none.
+    int hoveredCell() const { return hovered_; }
+    int columns() const;
+    // Call when the picture or the choice changed.
+    void refresh();
+
+    QSize sizeHint() const override;
+
+signals:
+    void hoveredChanged(int cell);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    int cellAt(QPointF point) const;
+    QRect cellRect(int cell) const;
+    QSize pictureSize() const;
+
+    QSize cellSize_;
+    int zoom_ = 1;
+    int hovered_ = -1;
+};
+
+}  // namespace zantor

@@ -1,0 +1,308 @@
+#include "LevelView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "ZoomSteps.h"
+#include "document/LevelDocument.h"
+#include "map/MapLoader.h"
+
+namespace zantor {
+
+namespace {
+constexpr int kCell = 16;
+constexpr int kScreenWidth = 160;
+constexpr int kScreenHeight = 144;
+const QColor kHoverColour(255, 128, 0);
+const QColor kDragLineColour(0, 255, 0);
+const QColor kBlockGridColour(0, 0, 0, 70);
+const QColor kScreenGridColour(40, 90, 255, 200);
+const QColor kHighlightColour(255, 0, 255, 90);
+const QColor kTintColour(255, 0, 0, 110);
+}  // namespace
+
+LevelView::LevelView(LevelDocument* document, QWidget* parent)
+    : QAbstractScrollArea(parent), document_(document) {
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    dragTimer_.setInterval(50);
+    connect(&dragTimer_, &QTimer::timeout, this, [this] { dragTick(); });
+
+    connect(document_, &LevelDocument::levelLoaded, viewport(), [this] { viewport()->update(); });
+    connect(document_, &LevelDocument::cellsChanged, this, &LevelView::repaintCells);
+    connect(document_, &LevelDocument::blocksChanged, viewport(), [this] { viewport()->update(); });
+    connect(document_, &LevelDocument::choiceChanged, viewport(), [this] {
+        if (overlays_.highlightChosen)
+            viewport()->update();
+    });
+    connect(document_, &LevelDocument::hoveredCellChanged, viewport(),
+            [this] { viewport()->update(); });
+    updateScrollBars();
+}
+
+void LevelView::setZoomPercent(int percent, std::optional<QPoint> anchor) {
+    if (percent == zoom_)
+        return;
+    const QPoint at = anchor.value_or(viewport()->rect().center());
+    const QPointF level = levelPoint(at);
+    zoom_ = percent;
+    updateScrollBars();
+    // The level point that was under the anchor goes back under it.
+    horizontalScrollBar()->setValue(int(std::lround(level.x() * scale() - at.x())));
+    verticalScrollBar()->setValue(int(std::lround(level.y() * scale() - at.y())));
+    viewport()->update();
+    emit zoomChanged(zoom_);
+}
+
+void LevelView::zoomBy(int direction, std::optional<QPoint> anchor) {
+    setZoomPercent(ZoomSteps::step(zoom_, direction), anchor);
+}
+
+void LevelView::setOverlays(const Overlays& overlays) {
+    overlays_ = overlays;
+    viewport()->update();
+}
+
+void LevelView::setTintedCells(std::vector<bool> tinted) {
+    tinted_ = std::move(tinted);
+    viewport()->update();
+}
+
+QPointF LevelView::levelPoint(QPoint p) const {
+    return QPointF((p.x() + horizontalScrollBar()->value()) / scale(),
+                   (p.y() + verticalScrollBar()->value()) / scale());
+}
+
+QPoint LevelView::viewportPoint(QPointF level) const {
+    return QPoint(int(std::floor(level.x() * scale())) - horizontalScrollBar()->value(),
+                  int(std::floor(level.y() * scale())) - verticalScrollBar()->value());
+}
+
+void LevelView::scrollToLevel(QPoint levelPixel) {
+    horizontalScrollBar()->setValue(int(levelPixel.x() * scale()));
+    verticalScrollBar()->setValue(int(levelPixel.y() * scale()));
+}
+
+QRect LevelView::viewportRectOfCells(const QRect& cells) const {
+    const QPoint topLeft = viewportPoint(QPointF(cells.left() * kCell, cells.top() * kCell));
+    const QPoint end =
+        viewportPoint(QPointF((cells.right() + 1) * kCell, (cells.bottom() + 1) * kCell));
+    return QRect(topLeft, end).adjusted(0, 0, 1, 1);
+}
+
+std::optional<QPoint> LevelView::cellAt(QPoint viewportPoint) const {
+    const QPointF level = levelPoint(viewportPoint);
+    const QPoint cell(int(std::floor(level.x() / kCell)), int(std::floor(level.y() / kCell)));
+    if (!QRect(0, 0, kMapColumns, kMapRows).contains(cell))
+        return std::nullopt;
+    return cell;
+}
+
+void LevelView::updateScrollBars() {
+    const QSize content(int(std::ceil(kLevelWidth * scale())),
+                        int(std::ceil(kLevelHeight * scale())));
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, content.height() - view.height()));
+    // A click in the trough moves by what is visible; the arrows and keys by one cell.
+    horizontalScrollBar()->setPageStep(view.width());
+    verticalScrollBar()->setPageStep(view.height());
+    horizontalScrollBar()->setSingleStep(std::max(1, int(kCell * scale())));
+    verticalScrollBar()->setSingleStep(std::max(1, int(kCell * scale())));
+}
+
+void LevelView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void LevelView::scrollContentsBy(int dx, int dy) {
+    // The backing store moves what is already drawn; only the uncovered strip is painted.
+    viewport()->scroll(dx, dy);
+}
+
+void LevelView::repaintCells(const QRect& cells) {
+    viewport()->update(viewportRectOfCells(cells));
+}
+
+void LevelView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    for (const QRect& exposed : event->region()) {
+        painter.save();
+        painter.setClipRect(exposed);
+        paintLevel(painter, exposed);
+        paintGrids(painter, exposed);
+        paintOverlay(painter, exposed);
+        painter.restore();
+    }
+}
+
+void LevelView::paintLevel(QPainter& painter, const QRect& exposed) {
+    const int h = horizontalScrollBar()->value();
+    const int v = verticalScrollBar()->value();
+    const double s = scale();
+    // The level pixels the exposed rectangle shows, widened to whole pixels.
+    const int x0 = std::max(0, int(std::floor((exposed.left() + h) / s)));
+    const int y0 = std::max(0, int(std::floor((exposed.top() + v) / s)));
+    const int x1 = std::min(kLevelWidth, int(std::ceil((exposed.right() + 1 + h) / s)));
+    const int y1 = std::min(kLevelHeight, int(std::ceil((exposed.bottom() + 1 + v) / s)));
+    painter.fillRect(exposed, palette().color(QPalette::Dark));
+    if (x1 <= x0 || y1 <= y0)
+        return;
+    QImage area(x1 - x0, y1 - y0, QImage::Format_RGB32);
+    DrawLevelArea(area, QPoint(x0, y0), document_->blockStrip(), document_->cells());
+    const QRect target(int(std::lround(x0 * s)) - h, int(std::lround(y0 * s)) - v,
+                       int(std::lround(x1 * s)) - int(std::lround(x0 * s)),
+                       int(std::lround(y1 * s)) - int(std::lround(y0 * s)));
+    painter.drawImage(target, area);
+
+    const QRect cells(x0 / kCell, y0 / kCell, (x1 - 1) / kCell - x0 / kCell + 1,
+                      (y1 - 1) / kCell - y0 / kCell + 1);
+    const bool highlight = overlays_.highlightChosen;
+    const bool tint = tinted_.size() == size_t(kMapCells);
+    if (highlight || tint) {
+        const uint8_t chosen = uint8_t(document_->paintBlock());
+        for (int y = cells.top(); y <= cells.bottom(); ++y) {
+            for (int x = cells.left(); x <= cells.right(); ++x) {
+                const size_t i = size_t(y * kMapColumns + x);
+                if (highlight && document_->cells()[i] == chosen)
+                    painter.fillRect(viewportRectOfCells(QRect(x, y, 1, 1)), kHighlightColour);
+                if (tint && tinted_[i])
+                    painter.fillRect(viewportRectOfCells(QRect(x, y, 1, 1)), kTintColour);
+            }
+        }
+    }
+    if (const std::optional<QPoint> hovered = document_->hoveredCell()) {
+        painter.setPen(QPen(kHoverColour, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(viewportRectOfCells(QRect(*hovered, QSize(1, 1))).adjusted(0, 0, -2, -2));
+    }
+}
+
+void LevelView::paintGrids(QPainter& painter, const QRect& exposed) {
+    const QPointF from = levelPoint(exposed.topLeft());
+    const QPointF to = levelPoint(exposed.bottomRight() + QPoint(1, 1));
+    const QPoint levelEnd = viewportPoint(QPointF(kLevelWidth, kLevelHeight));
+    const QPoint levelStart = viewportPoint(QPointF(0, 0));
+    auto lines = [&](int spacingX, int spacingY, const QColor& colour) {
+        painter.setPen(QPen(colour, 0));
+        for (int x = int(std::ceil(from.x() / spacingX)) * spacingX;
+             x <= std::min<double>(to.x(), kLevelWidth); x += spacingX) {
+            const int vx = viewportPoint(QPointF(x, 0)).x();
+            painter.drawLine(vx, levelStart.y(), vx, levelEnd.y() - 1);
+        }
+        for (int y = int(std::ceil(from.y() / spacingY)) * spacingY;
+             y <= std::min<double>(to.y(), kLevelHeight); y += spacingY) {
+            const int vy = viewportPoint(QPointF(0, y)).y();
+            painter.drawLine(levelStart.x(), vy, levelEnd.x() - 1, vy);
+        }
+    };
+    if (overlays_.blockGrid && zoom_ >= 50)
+        lines(kCell, kCell, kBlockGridColour);
+    if (overlays_.screenGrid)
+        lines(kScreenWidth, kScreenHeight, kScreenGridColour);
+    if (drag_) {
+        painter.setPen(QPen(kDragLineColour, 1));
+        painter.drawLine(viewportPoint(drag_->anchor), viewportPoint(drag_->pointer));
+    }
+}
+
+void LevelView::paintOverlay(QPainter&, const QRect&) {}
+
+void LevelView::mousePressEvent(QMouseEvent* event) {
+    if (pressOverlay(event))
+        return;
+    const std::optional<QPoint> cell = cellAt(event->position().toPoint());
+    switch (event->button()) {
+        case Qt::LeftButton:
+            if (cell) {
+                painting_ = true;
+                document_->beginStroke();
+                document_->paint(*cell);
+            }
+            break;
+        case Qt::RightButton:
+            if (cell)
+                document_->setPaintBlock(document_->blockAt(*cell));
+            break;
+        case Qt::MiddleButton: {
+            const QPointF at = levelPoint(event->position().toPoint());
+            drag_ = Drag{at, at};
+            dragTimer_.start();
+            viewport()->setCursor(Qt::SizeAllCursor);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void LevelView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit pointerMoved(levelPoint(at));
+    if (moveOverlay(event))
+        return;
+    const std::optional<QPoint> cell = cellAt(at);
+    if (drag_) {
+        drag_->pointer = levelPoint(at);
+        viewport()->update();
+    }
+    if (painting_ && cell)
+        document_->paint(*cell);
+    document_->setHoveredCell(cell);
+}
+
+void LevelView::mouseReleaseEvent(QMouseEvent* event) {
+    if (releaseOverlay(event))
+        return;
+    if (event->button() == Qt::LeftButton && painting_) {
+        painting_ = false;
+        document_->endStroke();
+    }
+    if (event->button() == Qt::MiddleButton && drag_) {
+        drag_.reset();
+        dragTimer_.stop();
+        viewport()->unsetCursor();
+        viewport()->update();
+    }
+}
+
+void LevelView::dragTick() {
+    if (!drag_)
+        return;
+    // The view follows the pointer's motion since the last tick, then starts afresh from it.
+    const QPointF delta = (drag_->pointer - drag_->anchor) * scale();
+    drag_->anchor = drag_->pointer;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + int(std::lround(delta.x())));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + int(std::lround(delta.y())));
+    viewport()->update();
+}
+
+void LevelView::wheelEvent(QWheelEvent* event) {
+    const QPoint steps = event->angleDelta() / 120;
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int direction = steps.y() != 0 ? steps.y() : steps.x();
+        if (direction != 0)
+            zoomBy(direction > 0 ? 1 : -1, event->position().toPoint());
+        event->accept();
+        return;
+    }
+    QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) || steps.y() == 0
+                          ? horizontalScrollBar()
+                          : verticalScrollBar();
+    const int notches = steps.y() != 0 ? steps.y() : steps.x();
+    bar->setValue(bar->value() - notches * 3 * bar->singleStep());
+    event->accept();
+}
+
+void LevelView::leaveEvent(QEvent* event) {
+    QAbstractScrollArea::leaveEvent(event);
+    if (!painting_)
+        document_->setHoveredCell(std::nullopt);
+}
+
+}  // namespace zantor
