@@ -43,7 +43,7 @@ void fullLoad(benchmark::State& state, const QString& path) {
     const int index = int(state.range(0));
     for (auto _ : state) {
         std::optional<LoadedMap> map = LoadMap(path, index);
-        benchmark::DoNotOptimize(map->picMap.constScanLine(0));
+        benchmark::DoNotOptimize(map->blockStrip.constScanLine(0));
     }
 }
 
@@ -65,7 +65,7 @@ BENCHMARK(BM_FullLoad512KiB)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_DrawLevel(benchmark::State& state) {
     const LoadedMap map = LoadMap(RomFile::fromBytes(BuildSampleCartridge(0)), 1);
     for (auto _ : state) {
-        Picture level = DrawLevel(map.Test, map.MapBuffer);
+        Picture level = DrawLevel(map.blockStrip, map.MapBuffer);
         benchmark::DoNotOptimize(level.constScanLine(0));
     }
 }

@@ -147,7 +147,7 @@ private slots:
             try {
                 const std::optional<LoadedMap> map = LoadMap(path, index);
                 QVERIFY(map);
-                QCOMPARE(map->picMap.image().size(), QSize(kLevelWidth, kLevelHeight));
+                QCOMPARE(map->blockStrip.image().size(), QSize(kStripWidth, kStripHeight));
                 got << Loaded;
             } catch (const RomAccessError& error) {
                 QCOMPARE(error.kind(), RomAccessError::Kind::Read);

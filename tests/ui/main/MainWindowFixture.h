@@ -4,49 +4,53 @@
 #include <QtTest>
 #include <memory>
 
-#include "widgets/Dialogs.h"
 #include "support/TempRom.h"
-#include "ui/main/frmMain.h"
+#include "ui/main/MainWindow.h"
+#include "widgets/Dialogs.h"
 
 // A main window on screen (offscreen), with its dialogs answered by the test: file dialogs
-// return `nextFile` (nullopt = cancel), messages are recorded, and the end of the program is
-// recorded instead of happening.
+// return `nextFile` (nullopt = cancel), questions return `nextAnswer`, messages are recorded.
 struct MainWindowFixture {
     struct Message {
         QString text, title;
-        zantor::Dialogs::Icon icon;
     };
 
     QTemporaryDir dir;
-    std::shared_ptr<zantor::EditorState> state = std::make_shared<zantor::EditorState>();
     std::optional<QString> nextFile;
+    zantor::Dialogs::Answer nextAnswer = zantor::Dialogs::Answer::Cancel;
     QList<Message> messages;
-    int programEnded = 0;
+    QStringList questions;
     zantor::Dialogs::ScopedScript script{zantor::Dialogs::Script{
-        [this](const QString& text, const QString& title, zantor::Dialogs::Icon icon) {
-            messages.append({text, title, icon});
+        [this](const QString& text, const QString& title, zantor::Dialogs::Icon) {
+            messages.append({text, title});
         },
         [this](zantor::Dialogs::FileKind, const QString&, const QString&, const QString&) {
             return nextFile;
         },
-        [this](int) { ++programEnded; }}};
-    std::unique_ptr<zantor::frmMain> window;
+        {},
+        [this](const QString& text, const QString&, const QList<zantor::Dialogs::Answer>&) {
+            questions.append(text);
+            return nextAnswer;
+        }}};
+    std::unique_ptr<zantor::MainWindow> window;
 
     MainWindowFixture() {
-        window = std::make_unique<zantor::frmMain>(state);
+        QCoreApplication::setOrganizationName("zantor-tests");
+        QSettings().clear();
+        window = std::make_unique<zantor::MainWindow>();
+        window->resize(900, 640);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("window not exposed");
     }
 
-    // Writes `bytes` as a ROM in the fixture's folder and opens it with map `index` selected.
+    // Writes `bytes` as a ROM in the fixture's folder and opens it with level `index`.
     QString open(const QByteArray& bytes, int index, const QString& name = "rom.gb") {
         const QString path = WriteFile(dir, name, bytes);
-        window->cmbMap->setCurrentIndex(index);
-        nextFile = path;
-        window->mnuOpen_Click();
+        window->findChild<QComboBox*>("cmbMap")->setCurrentIndex(index);
+        window->openRom(path);
         return path;
     }
 
-    zantor::frmMain& w() { return *window; }
+    zantor::MainWindow& w() { return *window; }
 };

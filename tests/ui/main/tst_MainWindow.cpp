@@ -1,0 +1,199 @@
+// The main window through real mouse and key events: painting at several zoom steps, picking,
+// Ctrl+wheel, the grid, undo and save shortcuts, and the unsaved-changes question.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "MainWindowFixture.h"
+#include "codec/RomFile.h"
+#include "document/LevelDocument.h"
+#include "map/MapLoader.h"
+#include "sample/SampleCartridge.h"
+#include "ui/main/MapPage.h"
+#include "widgets/LevelView.h"
+
+using namespace zantor;
+
+namespace {
+constexpr int kLevel = 6;  // stored with room to spare
+
+LevelView* levelView(MainWindow& w) {
+    return w.mapPage()->levelView();
+}
+QWidget* viewport(MainWindow& w) {
+    return levelView(w)->viewport();
+}
+// The viewport point at the centre of a cell.
+QPoint centreOf(MainWindow& w, QPoint cell) {
+    return levelView(w)->viewportPoint(QPointF(cell * 16) + QPointF(8, 8));
+}
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clicksHitTheCellUnderThePointerAtEveryZoom() {
+        MainWindowFixture f;
+        const QString path = f.open(BuildSampleCartridge(0), kLevel);
+        const QByteArray onDisk = ReadFile(path);
+        LevelDocument* doc = f.w().document();
+        for (int zoom : {50, 100, 300}) {
+            levelView(f.w())->setZoomPercent(zoom);
+            levelView(f.w())->scrollToLevel(QPoint(160, 100));
+            const QPoint cell(14 + zoom / 50, 9);
+            doc->setPaintBlock(0x12 + zoom / 50);
+            QTest::mouseClick(viewport(f.w()), Qt::LeftButton, {}, centreOf(f.w(), cell));
+            QCOMPARE(doc->blockAt(cell), 0x12 + zoom / 50);
+            // Right-click takes a cell's block.
+            const QPoint other(cell.x() + 3, 2);
+            QTest::mouseClick(viewport(f.w()), Qt::RightButton, {}, centreOf(f.w(), other));
+            QCOMPARE(doc->paintBlock(), int(doc->blockAt(other)));
+        }
+        QCOMPARE(doc->undoStack()->count(), 3);
+        // Painting, scrolling and zooming never touch the file.
+        QCOMPARE(ReadFile(path), onDisk);
+    }
+
+    void ctrlWheelKeepsThePointUnderThePointer() {
+        MainWindowFixture f;
+        f.open(BuildSampleCartridge(0), kLevel);
+        LevelView* view = levelView(f.w());
+        view->scrollToLevel(QPoint(800, 200));
+        const QPoint pointer(137, 91);
+        const QPointF before = view->levelPoint(pointer);
+        QWheelEvent in(pointer, view->viewport()->mapToGlobal(pointer), {}, QPoint(0, 120),
+                       Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &in);
+        QCOMPARE(view->zoomPercent(), 200);
+        QVERIFY((view->levelPoint(pointer) - before).manhattanLength() < 1.0);
+        // A plain wheel turn scrolls down.
+        const int top = view->verticalScrollBar()->value();
+        QWheelEvent down(pointer, view->viewport()->mapToGlobal(pointer), {}, QPoint(0, -120),
+                         Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &down);
+        QVERIFY(view->verticalScrollBar()->value() > top);
+    }
+
+    void theViewShowsWhatRenderDrawsAfterPaintsAndBlockEdits() {
+        MainWindowFixture f;
+        f.open(BuildSampleCartridge(0), kLevel);
+        LevelDocument* doc = f.w().document();
+        doc->setPaintBlock(0x21);
+        doc->paint(QPoint(3, 2));
+        doc->setBlockQuarter(0x21, 1, 0x05);
+        LevelView* view = levelView(f.w());
+        view->setZoomPercent(100);
+        view->scrollToLevel(QPoint(0, 0));
+        const QImage shown =
+            view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage level = DrawLevel(doc->blockStrip(), doc->cells()).image();
+        const QRect area(0, 0, std::min(shown.width(), 400), std::min(shown.height(), 300));
+        QCOMPARE(shown.copy(area), level.copy(area));
+
+        // The grids fall on block and screen edges.
+        QAction* grid = f.w().findChild<QAction*>("mnuScreenGrid");
+        grid->setChecked(true);
+        const QImage gridded =
+            view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(gridded.pixel(160, 50) != level.pixel(160, 50));
+        QCOMPARE(gridded.pixel(159, 50), level.pixel(159, 50));
+        QCOMPARE(gridded.pixel(161, 50), level.pixel(161, 50));
+        grid->setChecked(false);
+    }
+
+    void undoAndSaveShortcuts() {
+        MainWindowFixture f;
+        const QString path = f.open(BuildSampleCartridge(0), kLevel);
+        LevelDocument* doc = f.w().document();
+        const uint8_t before = doc->blockAt(QPoint(4, 3));
+        doc->setPaintBlock(before == 0x30 ? 0x31 : 0x30);
+        QTest::mousePress(viewport(f.w()), Qt::LeftButton, {}, centreOf(f.w(), QPoint(4, 3)));
+        QTest::mouseMove(viewport(f.w()), centreOf(f.w(), QPoint(5, 3)));
+        QTest::mouseRelease(viewport(f.w()), Qt::LeftButton, {}, centreOf(f.w(), QPoint(5, 3)));
+        QVERIFY(f.w().isWindowModified());
+        auto* saveMap = f.w().findChild<QPushButton*>("cmdSaveMap");
+        QVERIFY(saveMap->isEnabled());
+        QTest::keyClick(&f.w(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(doc->blockAt(QPoint(4, 3)), before);
+        QVERIFY(!f.w().isWindowModified());
+        QVERIFY(!saveMap->isEnabled());
+        QTest::keySequence(&f.w(), QKeySequence(QKeySequence::Redo));
+        QVERIFY(f.w().isWindowModified());
+        QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!f.w().isWindowModified());
+        LevelDocument reread;
+        reread.load(path, kLevel);
+        QCOMPARE(reread.cells(), doc->cells());
+    }
+
+    void switchingLevelsAsksFirst() {
+        MainWindowFixture f;
+        const QString path = f.open(BuildSampleCartridge(0), kLevel);
+        LevelDocument* doc = f.w().document();
+        auto* list = f.w().findChild<QComboBox*>("cmbMap");
+        doc->setPaintBlock(0x40);
+        doc->paint(QPoint(0, 0));
+        const MapCells painted = doc->cells();
+
+        f.nextAnswer = Dialogs::Answer::Cancel;
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(f.questions.size(), 1);
+        QCOMPARE(list->currentIndex(), kLevel);
+        QCOMPARE(doc->mapIndex(), kLevel);
+        QCOMPARE(doc->cells(), painted);
+
+        f.nextAnswer = Dialogs::Answer::Save;
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(doc->mapIndex(), kLevel + 1);
+        LevelDocument reread;
+        reread.load(path, kLevel);
+        QCOMPARE(reread.cells(), painted);
+
+        doc->paint(QPoint(1, 1));
+        f.nextAnswer = Dialogs::Answer::Discard;
+        const QByteArray before = ReadFile(path);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(doc->mapIndex(), kLevel);
+        QCOMPARE(ReadFile(path), before);
+        QVERIFY(!doc->isModified());
+    }
+
+    void aFileThatIsNoCartridgeIsQuestionedAndNeverEndsTheProgram() {
+        MainWindowFixture f;
+        const QString good = f.open(BuildSampleCartridge(0), kLevel);
+        LevelDocument* doc = f.w().document();
+        doc->setPaintBlock(0x41);
+        doc->paint(QPoint(2, 2));
+
+        const QString text = WriteFile(f.dir, "notes.txt", QByteArray("just some text\n"));
+        f.nextAnswer = Dialogs::Answer::Discard;  // to the unsaved-changes question
+        // The unsaved question comes first; its Discard answers the cartridge question too,
+        // which is not Yes, so nothing opens.
+        QVERIFY(!f.w().openRom(text));
+        QCOMPARE(doc->romPath(), good);
+        QVERIFY(f.questions.last().contains("does not look like"));
+
+        // A file whose pointers lead before its start, answered Yes: the read error is
+        // reported with the file's name, and the open level stays.
+        QByteArray bad = BuildSampleCartridge(0);
+        bad[0x134] = 'X';  // another title
+        bad[0x55CB + 2 * (kLevel + 1)] = 0;
+        bad[0x55CB + 2 * (kLevel + 1) + 1] = 0;
+        const QString badPath = WriteFile(f.dir, "bad.gb", bad);
+        f.w().findChild<QComboBox*>("cmbMap")->setCurrentIndex(kLevel + 1);
+        f.nextAnswer = Dialogs::Answer::Yes;
+        f.messages.clear();
+        QVERIFY(!f.w().openRom(badPath));
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages.last().text.contains("bad.gb"));
+        QCOMPARE(doc->romPath(), good);
+        QCOMPARE(f.w().findChild<QLabel*>("StatusPanel1")->text(), good);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_MainWindow.moc"
