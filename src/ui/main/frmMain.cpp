@@ -319,7 +319,7 @@ void frmMain::mnuTitle_Click() {
         titleScreen->activateWindow();
         return;
     }
-    auto* window = new frmTitleScreen(state_);
+    auto* window = new frmTitleScreen(state_->RomPath, state_->RomVersion);
     window->setWindowIcon(windowIcon());
     if (!window->Form_Load()) {
         delete window;
