@@ -39,3 +39,18 @@ zantor_build() {
         cmake --build "$dir" -j"$jobs" >&2
     fi
 }
+
+# zantor_ensure_sample PATH FRESH COMMAND...: makes sure the sample cartridge is at PATH, writing
+# it with `COMMAND... PATH` only when it is missing or FRESH is 1. A sample that is there is
+# the user's to edit, so a second run opens it as they left it. Says which it was.
+zantor_ensure_sample() {
+    local path="$1" fresh="$2"
+    shift 2
+    if [ "$fresh" = 1 ] || [ ! -e "$path" ]; then
+        "$@" "$path" || return
+        zantor_log "Wrote a new sample cartridge: $path"
+    else
+        zantor_log "Sample cartridge (as you left it): $path"
+        zantor_log "  scripts/run --fresh-sample writes it anew."
+    fi
+}

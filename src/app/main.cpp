@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "AppOptions.h"
@@ -30,28 +31,61 @@ QString writeDemoCartridge() {
     }
     return path;
 }
+
+void printUsageError(const QString& error) {
+    std::fprintf(stderr, "zantor: %s\n%s", qPrintable(error), qPrintable(AppOptions::usage()));
+}
+
+// Prints what --help and --version ask for; false when they were not asked.
+bool printHelpOrVersion(const AppOptions& options) {
+    if (options.help) {
+        std::fputs(qPrintable(AppOptions::usage()), stdout);
+        return true;
+    }
+    if (options.version) {
+        std::printf("Zantor %s\n", qPrintable(AppInfo::versionText()));
+        return true;
+    }
+    return false;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version are answered before the QApplication exists, so that they need no
+    // display: without one, a QApplication aborts on its platform plugin.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i) {
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const AppOptions early = AppOptions::parse(rawArguments);
+    if (early.error.isEmpty() && printHelpOrVersion(early)) {
+        return 0;
+    }
+    // Qt's own options (-platform, -style, ...) have one dash; until the QApplication has
+    // taken them out, an error may only be one of those.
+    const bool mayHoldQtOptions = std::any_of(
+        rawArguments.begin() + 1, rawArguments.end(),
+        [](const QString& arg) { return arg.size() > 2 && arg[0] == '-' && arg[1] != '-'; });
+    if (!early.error.isEmpty() && !mayHoldQtOptions) {
+        printUsageError(early.error);
+        return 2;
+    }
+
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(AppInfo::name());
     QApplication::setApplicationName(AppInfo::name());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(AppInfo::kMajor)
                                             .arg(AppInfo::kMinor)
                                             .arg(AppInfo::kRevision));
 
+    // Parsed again without the options Qt took for itself (-platform, -style, ...).
     const AppOptions options = AppOptions::parse(QApplication::arguments());
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "zantor: %s\n%s", qPrintable(options.error),
-                     qPrintable(AppOptions::usage()));
+        printUsageError(options.error);
         return 2;
     }
-    if (options.help) {
-        std::fputs(qPrintable(AppOptions::usage()), stdout);
-        return 0;
-    }
-    if (options.version) {
-        std::printf("Zantor %s\n", qPrintable(AppInfo::versionText()));
+    if (printHelpOrVersion(options)) {
         return 0;
     }
 

@@ -17,18 +17,32 @@ int32_t TitleScreen::MapBase(const RomFile& rom) {
 
 TitleScreen TitleScreen::load(const RomFile& rom, uint8_t romVersion) {
     TitleScreen screen;
-    screen.picTiles = Picture(kSheetSize, kSheetSize);
-    DrawTilesFromRom(rom, TilesOffset(romVersion), 15, 15, screen.picTiles, 0, 0, kPalette);
-    screen.picMap = Picture(kMapWidth, kMapHeight);
+    screen.picTiles = LoadSheet(rom, romVersion);
     const int32_t base = MapBase(rom);
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
-            const uint8_t tile = rom.ReadRomByte(base + c + kRowStride * r) ^ 0x80;
-            screen.TitleMap[size_t(cellIndex(c, r))] = tile;
-            PaintCell(screen.picMap, screen.picTiles, tile, c, r);
+            screen.TitleMap[size_t(cellIndex(c, r))] =
+                rom.ReadRomByte(base + c + kRowStride * r) ^ 0x80;
         }
     }
+    screen.picMap = DrawMap(screen.picTiles, screen.TitleMap);
     return screen;
+}
+
+Picture TitleScreen::LoadSheet(const RomFile& rom, uint8_t romVersion) {
+    Picture sheet(kSheetSize, kSheetSize);
+    DrawTilesFromRom(rom, TilesOffset(romVersion), 15, 15, sheet, 0, 0, kPalette);
+    return sheet;
+}
+
+Picture TitleScreen::DrawMap(const Picture& sheet, const Cells& cells) {
+    Picture map(kMapWidth, kMapHeight);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            PaintCell(map, sheet, cells[size_t(cellIndex(c, r))], c, r);
+        }
+    }
+    return map;
 }
 
 void TitleScreen::PaintCell(Picture& map, const Picture& sheet, int tile, int column, int row) {

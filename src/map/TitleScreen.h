@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "codec/TileCodec.h"
 #include "base/Picture.h"
+#include "codec/TileCodec.h"
 
 namespace zantor {
 
@@ -50,6 +50,11 @@ struct TitleScreen {
 
     // Reads and draws everything, as the window shows it on opening.
     static TitleScreen load(const RomFile& rom, uint8_t romVersion);
+
+    // The 256 tiles as the ROM holds them, drawn as the sheet.
+    static Picture LoadSheet(const RomFile& rom, uint8_t romVersion);
+    // The map with every cell drawn from sheet.
+    static Picture DrawMap(const Picture& sheet, const Cells& cells);
 
     // Copies sheet tile `tile` into cell (column, row) of map. What of the cell the sheet does
     // not cover (an imported picture smaller than the sheet) becomes white, the colour number

@@ -92,7 +92,13 @@ QString Dialogs::qtFilter(const QString& filter) {
             if (pattern == "*.*")
                 pattern = "*";  // also files without an extension
         }
-        entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(' '));
+        // A description may already name its patterns ("Bitmaps (*.dib;*.bmp)"); Qt's list
+        // names them once, from the patterns themselves.
+        QString description = parts[i];
+        if (description.endsWith(')') && description.contains('(')) {
+            description = description.left(description.lastIndexOf('(')).trimmed();
+        }
+        entries << QStringLiteral("%1 (%2)").arg(description, patterns.join(' '));
     }
     return entries.join(";;");
 }

@@ -37,7 +37,8 @@ public:
     // Ends the program at once, without further events or questions.
     static void endProgram(int code = 1);
 
-    // "Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|All Files(*.*)|*.*" as Qt's name filter list.
+    // "Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|All Files(*.*)|*.*" as Qt's name filter list,
+    // "Gameboy roms (*.gb *.gbc);;All Files (*)".
     static QString qtFilter(const QString& filter);
 
     // What tests put in place of a person (and of ending the process).

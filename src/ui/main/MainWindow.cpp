@@ -24,7 +24,6 @@
 #include "codec/RomFileError.h"
 #include "document/CartridgeCheck.h"
 #include "document/LevelDocument.h"
-#include "map/EditorState.h"
 #include "map/HeaderTexts.h"
 #include "map/MapTable.h"
 #include "ui/about/frmInfo.h"
@@ -427,10 +426,7 @@ void MainWindow::openTitleEditor() {
         titleScreen_->activateWindow();
         return;
     }
-    auto state = std::make_shared<EditorState>();
-    state->RomPath = document_->romPath();
-    state->RomVersion = document_->level().RomVersion;
-    auto* window = new frmTitleScreen(state);
+    auto* window = new frmTitleScreen(document_->romPath(), document_->level().RomVersion);
     window->setWindowIcon(windowIcon());
     if (!window->Form_Load()) {
         delete window;
@@ -455,6 +451,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The title screen editor asks about its own unsaved work as it closes.
     if (titleScreen_ && !titleScreen_->close()) {
         event->ignore();
         return;

@@ -2,8 +2,11 @@
 // buttons are in frmTitleScreenFiles.cpp.
 #include "frmTitleScreen.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <algorithm>
 
+#include "TitlePaintCommand.h"
 #include "codec/RomFile.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/MouseEvent.h"
@@ -33,14 +36,22 @@ bool InsideMap(int X, int Y) {
 }
 }  // namespace
 
-frmTitleScreen::frmTitleScreen(std::shared_ptr<EditorState> state, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), state_(std::move(state)) {
+frmTitleScreen::frmTitleScreen(QString romPath, uint8_t romVersion, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      romPath_(std::move(romPath)),
+      romVersion_(romVersion) {
     setObjectName(QStringLiteral("frmTitleScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Title screen editor"));
-    setFixedSize(314, 214);
+    setWindowTitle(QStringLiteral("Title screen editor[*]"));
+    setFixedSize(314, 236);
     buildControls();
+    buildActions();
     wireMouse();
+}
+
+frmTitleScreen::~frmTitleScreen() {
+    // The stack says "clean" as it goes, when the buttons it would enable may be gone already.
+    undoStack->disconnect(this);
 }
 
 void frmTitleScreen::buildControls() {
@@ -71,6 +82,12 @@ void frmTitleScreen::buildControls() {
     Command1->setGeometry(144, 176, 164, 25);
     Command1->setEnabled(false);  // nothing painted yet
 
+    // Below the controls, where the import and the save say what they wrote.
+    statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->setSizeGripEnabled(false);
+    statusBar->setGeometry(0, 214, 314, 22);
+
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(cmdSaveTilesAs, &QPushButton::clicked, this, [this] { cmdSaveTilesAs_Click(); });
@@ -86,6 +103,24 @@ void frmTitleScreen::buildControls() {
     }
 }
 
+void frmTitleScreen::buildActions() {
+    undoStack = new QUndoStack(this);
+    connect(undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        setWindowModified(!clean);
+        Command1->setEnabled(!clean);
+    });
+    QAction* undo = undoStack->createUndoAction(this);
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = undoStack->createRedoAction(this);
+    redo->setShortcut(QKeySequence::Redo);
+    auto* saveAction = new QAction(QStringLiteral("Save Map"), this);
+    saveAction->setShortcut(QKeySequence::Save);
+    connect(saveAction, &QAction::triggered, this, [this] { save(); });
+    // The window has no menu; the actions live on it so that their shortcuts work anywhere in
+    // it.
+    addActions({undo, redo, saveAction});
+}
+
 void frmTitleScreen::wireMouse() {
     picTiles->mouse.MouseMove = [this](int b, int s, int x, int y) {
         picTiles_MouseMove(b, s, x, y);
@@ -99,15 +134,51 @@ bool frmTitleScreen::Form_Load() {
     // Until the window is shown, its messages belong to whoever opens it.
     QWidget* owner = isVisible() ? this : parentWidget();
     return Guarded(owner, [&] {
-        const RomFile rom = RomFile::open(state_->RomPath);
-        TitleScreen screen = TitleScreen::load(rom, state_->RomVersion);
+        const RomFile rom = RomFile::open(romPath_);
+        TitleScreen screen = TitleScreen::load(rom, romVersion_);
         TitleMap = screen.TitleMap;
         picTiles->setPicture(std::move(screen.picTiles));
         picMap->setPicture(std::move(screen.picMap));
         Shape1->move(0, 0);
         Shape2->move(0, 0);
+        undoStack->clear();
+        undoStack->setClean();
         Command1->setEnabled(false);
     });
+}
+
+void frmTitleScreen::setCell(int cell, uint8_t tile) {
+    TitleMap[size_t(cell)] = tile;
+    TitleScreen::PaintCell(picMap->picture(), picTiles->picture(), tile,
+                           cell % TitleScreen::kColumns, cell / TitleScreen::kColumns);
+    picMap->Refresh();
+}
+
+void frmTitleScreen::showSheet(Picture sheet) {
+    picTiles->setPicture(std::move(sheet));
+    picMap->setPicture(TitleScreen::DrawMap(picTiles->picture(), TitleMap));
+}
+
+bool frmTitleScreen::maybeSave() {
+    if (!isModified()) {
+        return true;
+    }
+    switch (Dialogs::askToSave(this, QStringLiteral("the changes to the title screen"))) {
+        case Dialogs::Answer::Save:
+            return save();
+        case Dialogs::Answer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void frmTitleScreen::closeEvent(QCloseEvent* event) {
+    if (maybeSave()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 int frmTitleScreen::selectedTile() const {
@@ -129,6 +200,7 @@ void frmTitleScreen::picTiles_Click() {
 
 void frmTitleScreen::picMap_MouseDown(int Button, int, int X, int Y) {
     if (Button == kLeftButton) {
+        ++stroke_;
         paintAt(X, Y);
     } else if (Button == kRightButton && InsideMap(X, Y)) {
         // A right press during a left drag arrives wherever the pointer is; only a cell picks.
@@ -149,13 +221,14 @@ void frmTitleScreen::paintAt(int X, int Y) {
     if (!InsideMap(X, Y)) {
         return;
     }
-    const int column = X / kTile;
-    const int row = Y / kTile;
-    const int tile = selectedTile();
-    TitleScreen::PaintCell(picMap->picture(), picTiles->picture(), tile, column, row);
-    TitleMap[size_t(TitleScreen::cellIndex(column, row))] = uint8_t(tile);
-    picMap->Refresh();
-    Command1->setEnabled(true);
+    const int cell = TitleScreen::cellIndex(X / kTile, Y / kTile);
+    const uint8_t tile = uint8_t(selectedTile());
+    const uint8_t before = TitleMap[size_t(cell)];
+    if (tile == before) {
+        return;  // nothing to undo, and the map stays as clean as it was
+    }
+    undoStack->push(new TitlePaintCommand([this](int c, uint8_t t) { setCell(c, t); }, stroke_,
+                                          cell, before, tile));
 }
 
 }  // namespace zantor

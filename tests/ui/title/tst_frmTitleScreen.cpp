@@ -1,29 +1,44 @@
+#include <QPainter>
+#include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
 
-#include "codec/RomFile.h"
 #include "base/AtomicFileWriter.h"
-#include "widgets/Dialogs.h"
-#include "widgets/MouseEvent.h"
+#include "codec/RomFile.h"
 #include "sample/SampleCartridge.h"
 #include "support/TempRom.h"
 #include "ui/title/frmTitleScreen.h"
+#include "widgets/Dialogs.h"
+#include "widgets/MouseEvent.h"
 
 using namespace zantor;
 
 namespace {
 constexpr int32_t kTilesAt = 0x149E5;  // the sample of version 0
-const QString kSaved =
-    QStringLiteral("Tiles saved|Tiles saved successfully!|%1").arg(int(Dialogs::Icon::Information));
+const QString kAskToSave = QStringLiteral("Do you want to save the changes to the title screen?");
 
 QImage CellImage(const Picture& picture, QPoint at) {
     return picture.image().copy(at.x(), at.y(), 8, 8);
 }
 
+QPoint CellCentre(int cell) {
+    return QPoint(8 * (cell % 20) + 4, 8 * (cell / 20) + 4);
+}
+
 AtomicFileWriter::ScopedFault FailingRename() {
     return AtomicFileWriter::ScopedFault(
         [](AtomicFileWriter::Step step, int) { return step == AtomicFileWriter::Step::Rename; });
+}
+
+// What `zantor-tool title-render` draws for the ROM.
+QImage TitleRender(const QString& rom, const QString& png) {
+    QProcess tool;
+    tool.start(ZANTOR_TOOL_PATH, {"title-render", rom, png});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        qFatal("title-render failed: %s", tool.readAllStandardError().constData());
+    return QImage(png).convertToFormat(QImage::Format_RGB32);
 }
 }  // namespace
 
@@ -31,12 +46,13 @@ class TestFrmTitleScreen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::shared_ptr<EditorState> state_;
     QString rom_;
     QByteArray original_;
-    std::optional<QString> answer_;  // what the file dialog gives; nullopt: cancelled
-    QStringList messages_;           // "title|text|icon"
-    QStringList dialogs_;            // "open|save title|preset"
+    std::optional<QString> answer_;   // what the file dialog gives; nullopt: cancelled
+    QList<Dialogs::Answer> answers_;  // what questions get, in turn
+    QStringList messages_;            // "title|text|icon"
+    QStringList dialogs_;             // "open|save title|preset"
+    QStringList questions_;
     std::unique_ptr<Dialogs::ScopedScript> script_;
     std::unique_ptr<frmTitleScreen> w;
 
@@ -52,75 +68,70 @@ class TestFrmTitleScreen : public QObject {
                               TitleScreen::sheetCell(tile).y());
         w->picTiles_Click();
     }
+    // A cell whose tile differs from the selected one, so that painting it shows.
+    int otherCell(int after = -1) const {
+        for (int i = after + 1; i < TitleScreen::kCells; ++i) {
+            if (w->TitleMap[size_t(i)] != w->selectedTile())
+                return i;
+        }
+        qFatal("every cell holds the selected tile");
+    }
+    void stroke(QWidget* map, const QList<int>& cells) {
+        QTest::mousePress(map, Qt::LeftButton, {}, CellCentre(cells.first()));
+        for (int cell : cells.mid(1))
+            QTest::mouseMove(map, CellCentre(cell));
+        QTest::mouseRelease(map, Qt::LeftButton, {}, CellCentre(cells.last()));
+    }
+    // The window's own, for the tests that close it (it deletes itself then).
+    QPointer<frmTitleScreen> released() { return QPointer<frmTitleScreen>(w.release()); }
 
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         original_ = BuildSampleCartridge(0);
         rom_ = WriteFile(*dir_, "sample.gb", original_);
-        state_ = std::make_shared<EditorState>();
-        state_->RomPath = rom_;
-        state_->mapLoaded = true;
         answer_.reset();
+        answers_.clear();
         messages_.clear();
         dialogs_.clear();
-        script_ = std::make_unique<Dialogs::ScopedScript>(Dialogs::Script{
-            [this](const QString& text, const QString& title, Dialogs::Icon icon) {
-                messages_ << QStringLiteral("%1|%2|%3").arg(title, text).arg(int(icon));
-            },
-            [this](Dialogs::FileKind kind, const QString& title, const QString& filter,
-                   const QString& preset) {
-                const bool bitmaps =
-                    filter == "Bitmaps (*.dib;*.bmp)|*.dib;*.bmp|All files (*.*)|*.*";
-                dialogs_ << QString(kind == Dialogs::FileKind::Open ? "open " : "save ") +
-                                (bitmaps ? title : "wrong filter") + '|' + preset;
-                return answer_;
-            },
-            [](int) { QFAIL("the program ended"); }});
-        w = std::make_unique<frmTitleScreen>(state_);
+        questions_.clear();
+        Dialogs::Script script;
+        script.onMessage = [this](const QString& text, const QString& title, Dialogs::Icon icon) {
+            messages_ << QStringLiteral("%1|%2|%3").arg(title, text).arg(int(icon));
+        };
+        script.onChooseFile = [this](Dialogs::FileKind kind, const QString& title,
+                                     const QString& filter, const QString& preset) {
+            const bool bitmaps = filter == frmTitleScreen::kBitmapFilter;
+            dialogs_ << QString(kind == Dialogs::FileKind::Open ? "open " : "save ") +
+                            (bitmaps ? title : "wrong filter") + '|' + preset;
+            return answer_;
+        };
+        script.onEndProgram = [](int) { QFAIL("the program ended"); };
+        script.onAsk = [this](const QString& text, const QString&,
+                              const QList<Dialogs::Answer>& answers) {
+            questions_ << text;
+            return answers_.isEmpty() ? answers.last() : answers_.takeFirst();
+        };
+        script_ = std::make_unique<Dialogs::ScopedScript>(std::move(script));
+        w = std::make_unique<frmTitleScreen>(rom_, uint8_t(0));
         QVERIFY(w->Form_Load());
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
     void cleanup() {
         w.reset();
         script_.reset();
     }
 
-    void controlsAndLoad() {
-        QCOMPARE(w->windowTitle(), QString("Title screen editor"));
-        QCOMPARE(w->size(), QSize(314, 214));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
-        const QList<std::tuple<QWidget*, QString, QRect, QString>> controls{
-            {w->Label1, "Label1", {8, 8, 129, 17}, "Tiles:"},
-            {w->Label2, "Label2", {144, 8, 73, 17}, "Map:"},
-            {w->picTiles, "picTiles", {8, 24, 132, 132}, {}},
-            {w->picMap, "picMap", {144, 24, 164, 148}, {}},
-            {w->cmdSaveTilesAs, "cmdSaveTilesAs", {8, 160, 132, 25}, "Save Tiles as..."},
-            {w->Command2, "Command2", {8, 184, 132, 25}, "Edit Tiles"},
-            {w->Command1, "Command1", {144, 176, 164, 25}, "Save Map"}};
-        for (const auto& [widget, name, geometry, text] : controls) {
-            QCOMPARE(widget->objectName(), name);
-            QCOMPARE(widget->geometry(), geometry);
-            QCOMPARE(widget->property("text").toString(), text);
-        }
-        QCOMPARE(w->picMap->surface()->size(), QSize(160, 144));
-        QWidget* next = w->picTiles;  // the tab order, labels taking no focus
-        for (QWidget* expected : std::initializer_list<QWidget*>{w->picMap, w->Command1,
-                                                                 w->Command2, w->cmdSaveTilesAs}) {
-            do {
-                next = next->nextInFocusChain();
-            } while (next->focusPolicy() == Qt::NoFocus);
-            QCOMPARE(next, expected);
-        }
-        QVERIFY(!w->Command1->isEnabled());
+    void loadShowsTheRomAndAFailedLoadIsReported() {
         const TitleScreen expected = TitleScreen::load(RomFile::open(rom_), 0);
         QCOMPARE(w->picTiles->picture().image(), expected.picTiles.image());
         QCOMPARE(w->picMap->picture().image(), expected.picMap.image());
         QCOMPARE(w->TitleMap, expected.TitleMap);
+        QVERIFY(!w->isWindowModified() && !w->Command1->isEnabled());
 
-        state_->RomPath = dir_->filePath("gone.gb");
-        frmTitleScreen failing(state_);
+        frmTitleScreen failing(dir_->filePath("gone.gb"), 0);
         QVERIFY(!failing.Form_Load());
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].contains("gone.gb"));
@@ -144,10 +155,11 @@ private slots:
     void paintPickAndDrag() {
         QWidget* map = w->picMap->surface();
         const Picture sheet = sheetInRom();
+        QVERIFY(w->TitleMap[size_t(TitleScreen::cellIndex(5, 4))] != 0);
         QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(43, 39));  // tile 0 on opening
         QCOMPARE(w->TitleMap[size_t(TitleScreen::cellIndex(5, 4))], uint8_t(0));
         QCOMPARE(CellImage(w->picMap->picture(), {40, 32}), CellImage(sheet, {0, 0}));
-        QVERIFY(w->Command1->isEnabled());
+        QVERIFY(w->Command1->isEnabled() && w->isWindowModified());
 
         const uint8_t picked = w->TitleMap[size_t(TitleScreen::cellIndex(9, 3))];
         QTest::mouseClick(map, Qt::RightButton, {}, QPoint(72, 24));
@@ -173,28 +185,75 @@ private slots:
         QWidget* map = w->picMap->surface();
         QTest::mousePress(map, Qt::RightButton, {}, QPoint(20, 20));
         const uint8_t picked = uint8_t(w->selectedTile());
-        QList<int> others;  // cells that show another tile, so that a paint would show
-        for (int i = 0; i < 360 && others.size() < 2; ++i) {
-            if (w->TitleMap[size_t(i)] != picked)
-                others << i;
-        }
-        auto at = [](int cell) { return QPoint(8 * (cell % 20) + 4, 8 * (cell / 20) + 4); };
+        const int first = otherCell();
+        const int second = otherCell(first);
         const TitleScreen::Cells before = w->TitleMap;
-        QTest::mouseMove(map, at(others[0]));
+        QTest::mouseMove(map, CellCentre(first));
         QCOMPARE(w->TitleMap, before);
         // A left press under the held right button paints once; moving with both does not.
-        QTest::mousePress(map, Qt::LeftButton, {}, at(others[0]));
-        QTest::mouseMove(map, at(others[1]));
-        QTest::mouseRelease(map, Qt::LeftButton, {}, at(others[1]));
-        QTest::mouseRelease(map, Qt::RightButton, {}, at(others[1]));
+        QTest::mousePress(map, Qt::LeftButton, {}, CellCentre(first));
+        QTest::mouseMove(map, CellCentre(second));
+        QTest::mouseRelease(map, Qt::LeftButton, {}, CellCentre(second));
+        QTest::mouseRelease(map, Qt::RightButton, {}, CellCentre(second));
         TitleScreen::Cells expected = before;
-        expected[size_t(others[0])] = picked;
+        expected[size_t(first)] = picked;
         QCOMPARE(w->TitleMap, expected);
         // A right press beside the map (the pointer left it during a drag) picks nothing,
         // though its cell numbers would land on cell 20.
         w->TitleMap[20] = uint8_t(picked + 1);
         w->picMap_MouseDown(kRightButton, 0, 160, 0);
         QCOMPARE(w->selectedTile(), int(picked));
+    }
+
+    void aStrokeIsOneUndoStep() {
+        QWidget* map = w->picMap->surface();
+        const TitleScreen::Cells opened = w->TitleMap;
+        const QImage openedPicture = w->picMap->picture().image();
+        const int a = otherCell(), b = otherCell(a), c = otherCell(b);
+        stroke(map, {a, b});
+        const TitleScreen::Cells afterFirst = w->TitleMap;
+        stroke(map, {c});
+        QCOMPARE(w->undoStack->count(), 2);
+        const TitleScreen::Cells afterSecond = w->TitleMap;
+        const QImage afterSecondPicture = w->picMap->picture().image();
+
+        QTest::keySequence(w.get(), QKeySequence::Undo);
+        QCOMPARE(w->TitleMap, afterFirst);
+        QTest::keySequence(w.get(), QKeySequence::Undo);
+        QCOMPARE(w->TitleMap, opened);
+        QCOMPARE(w->picMap->picture().image(), openedPicture);
+        QVERIFY(!w->isWindowModified() && !w->Command1->isEnabled());
+
+        QTest::keySequence(w.get(), QKeySequence::Redo);
+        QTest::keySequence(w.get(), QKeySequence::Redo);
+        QCOMPARE(w->TitleMap, afterSecond);
+        QCOMPARE(w->picMap->picture().image(), afterSecondPicture);
+        QVERIFY(w->isWindowModified());
+        // Painting a cell with the tile it holds is no step at all.
+        stroke(map, {c});
+        QCOMPARE(w->undoStack->count(), 2);
+    }
+
+    void ctrlSSavesAndUndoingBackToTheSaveIsClean() {
+        QWidget* map = w->picMap->surface();
+        const int a = otherCell(), b = otherCell(a);
+        const uint8_t tile = uint8_t(w->selectedTile());
+        stroke(map, {a});
+        QTest::keySequence(w.get(), QKeySequence::Save);
+        QVERIFY(!w->isWindowModified() && !w->Command1->isEnabled());
+        QCOMPARE(TitleScreen::load(RomFile::open(rom_), 0).TitleMap, w->TitleMap);
+        QCOMPARE(
+            w->statusBar->currentMessage(),
+            QStringLiteral("Saved the title map: 360 cells written at 0x%1")
+                .arg(QString::number(TitleScreen::MapBase(RomFile::open(rom_)), 16).toUpper()));
+        stroke(map, {b});
+        QVERIFY(w->isWindowModified());
+        QTest::keySequence(w.get(), QKeySequence::Undo);
+        QVERIFY(!w->isWindowModified());  // back where the ROM is
+        QTest::keySequence(w.get(), QKeySequence::Undo);
+        QVERIFY(w->isWindowModified());  // now behind it
+        QVERIFY(w->TitleMap[size_t(a)] != tile);
+        QVERIFY(messages_.isEmpty());
     }
 
     void saveMapWritesOneByteAndSurvivesAFailedCommit() {
@@ -208,16 +267,63 @@ private slots:
         }
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].contains("sample.gb"));
-        QVERIFY(w->Command1->isEnabled());
+        QVERIFY(w->Command1->isEnabled() && w->isWindowModified());
         QCOMPARE(w->TitleMap[size_t(TitleScreen::cellIndex(6, 8))], tile);
         QCOMPARE(ReadFile(rom_), original_);
 
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         QVERIFY(!w->Command1->isEnabled());
-        QCOMPARE(messages_.size(), 1);  // saving says nothing
+        QCOMPARE(messages_.size(), 1);  // saving says so in the status bar only
         QByteArray expected = original_;
         expected[at] = char(tile ^ 0x80);
         QCOMPARE(ReadFile(rom_), expected);
+    }
+
+    void closingCleanAsksNothingAndCancelKeepsEverything() {
+        QPointer<frmTitleScreen> clean = released();
+        clean->close();
+        QTRY_VERIFY(!clean);
+        QVERIFY(questions_.isEmpty());
+
+        w = std::make_unique<frmTitleScreen>(rom_, uint8_t(0));
+        QVERIFY(w->Form_Load());
+        w->show();
+        stroke(w->picMap->surface(), {otherCell()});
+        const TitleScreen::Cells painted = w->TitleMap;
+        answers_ = {Dialogs::Answer::Cancel};
+        QVERIFY(!w->close());
+        QCOMPARE(questions_, QStringList{kAskToSave});
+        QVERIFY(w->isVisible() && w->isWindowModified());
+        QCOMPARE(w->TitleMap, painted);
+        QCOMPARE(ReadFile(rom_), original_);
+
+        answers_ = {Dialogs::Answer::Discard};
+        QPointer<frmTitleScreen> discarded = released();
+        QVERIFY(discarded->close());
+        QTRY_VERIFY(!discarded);
+        QCOMPARE(ReadFile(rom_), original_);
+    }
+
+    void closingWithSaveWritesAndAFailedSaveKeepsTheWindow() {
+        stroke(w->picMap->surface(), {otherCell()});
+        const TitleScreen::Cells painted = w->TitleMap;
+        answers_ = {Dialogs::Answer::Save};
+        {
+            const auto fault = FailingRename();
+            QVERIFY(!w->maybeSave());
+            QVERIFY(!w->close());  // the default answer of a question is Cancel
+        }
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(w->isVisible() && w->isWindowModified());
+        QCOMPARE(w->TitleMap, painted);
+        QCOMPARE(ReadFile(rom_), original_);
+
+        answers_ = {Dialogs::Answer::Save};
+        QPointer<frmTitleScreen> saved = released();
+        QVERIFY(saved->close());
+        QTRY_VERIFY(!saved);
+        QCOMPARE(TitleScreen::load(RomFile::open(rom_), 0).TitleMap, painted);
+        QCOMPARE(questions_.size(), 3);
     }
 
     void cancelledDialogsWriteNothing() {
@@ -229,6 +335,32 @@ private slots:
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"sample.gb"});
     }
 
+    void saveTilesAsAddsBmpToANameWithoutOne() {
+        QCOMPARE(Dialogs::qtFilter(frmTitleScreen::kBitmapFilter),
+                 QString("Bitmaps (*.dib *.bmp);;All files (*)"));
+        answer_ = dir_->filePath("tiles");
+        w->cmdSaveTilesAs_Click();
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
+                 (QStringList{"sample.gb", "tiles.bmp"}));
+        QCOMPARE(QImage(dir_->filePath("tiles.bmp"), "BMP").convertToFormat(QImage::Format_RGB32),
+                 w->picTiles->picture().image());
+        QCOMPARE(w->statusBar->currentMessage(), QString("Saved the tiles as tiles.bmp"));
+        QVERIFY(questions_.isEmpty());
+
+        // The dialog asked about "tiles", not "tiles.bmp": replacing that is asked here.
+        WriteFile(*dir_, "tiles.bmp", "kept");
+        answers_ = {Dialogs::Answer::No};
+        w->cmdSaveTilesAs_Click();
+        QCOMPARE(questions_.size(), 1);
+        QVERIFY(questions_[0].contains("tiles.bmp"));
+        QCOMPARE(ReadFile(dir_->filePath("tiles.bmp")), QByteArray("kept"));
+        // A name with a suffix of its own is kept as chosen.
+        answer_ = dir_->filePath("tiles.dib");
+        w->cmdSaveTilesAs_Click();
+        QVERIFY(QFile::exists(dir_->filePath("tiles.dib")));
+        QVERIFY(!QFile::exists(dir_->filePath("tiles.dib.bmp")));
+    }
+
     void exportThenImportWritesTheSameTiles() {
         select(40);  // the markers must not reach the file
         answer_ = WriteFile(*dir_, "tiles.bmp", "an older file");
@@ -236,23 +368,44 @@ private slots:
         QCOMPARE(QImage(*answer_, "BMP").convertToFormat(QImage::Format_RGB32),
                  w->picTiles->picture().image());
         w->Command2_Click();
-        QCOMPARE(messages_, QStringList{kSaved});
+        QVERIFY(messages_.isEmpty());  // no modal box
+        QCOMPARE(w->statusBar->currentMessage(),
+                 QString("Imported tiles from tiles.bmp: 256 tiles written at 0x149E5"));
         QCOMPARE(ReadFile(rom_), original_);
         QCOMPARE(dialogs_.last(), "open Open Tiles|" + *answer_);  // one dialog keeps its name
     }
 
-    void importingRedWritesZerosAndPaintsFromTheNewSheet() {
-        const QImage mapBefore = w->picMap->picture().image();
-        answer_ = bitmap("red.bmp", Qt::red);
+    void anImportShowsWhatTheRomHolds() {
+        // Painted and saved before the import: the cell must show the new tile.
+        stroke(w->picMap->surface(), {otherCell()});
+        QVERIFY(w->save());
+        // Red everywhere (no grey: stored as colour 0, white) but a black first tile row.
+        QImage image(128, 128, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QPainter(&image).fillRect(0, 0, 128, 8, Qt::black);
+        answer_ = dir_->filePath("red.bmp");
+        QVERIFY(image.save(*answer_, "BMP"));
         w->Command2_Click();
-        QCOMPARE(messages_, QStringList{kSaved});
-        QByteArray expected = original_;
-        expected.replace(kTilesAt, 4096, QByteArray(4096, '\0'));
+
+        QByteArray expected = ReadFile(rom_);
+        expected.replace(kTilesAt, 4096, QByteArray(256, '\xFF') + QByteArray(4096 - 256, '\0'));
         QCOMPARE(ReadFile(rom_), expected);
-        QCOMPARE(w->picMap->picture().image(), mapBefore);
-        QVERIFY(!w->Command1->isEnabled());
-        QTest::mouseClick(w->picMap->surface(), Qt::LeftButton, {}, QPoint(80, 80));
-        QCOMPARE(w->picMap->picture().GetPixel(83, 83), 0xFF0000u);
+        QCOMPARE(w->picTiles->picture().GetPixel(64, 64), shade::kWhite);
+        QCOMPARE(w->picMap->picture().image(), TitleRender(rom_, dir_->filePath("title.png")));
+        QVERIFY(!w->isWindowModified());  // the tiles went straight into the ROM
+
+        // Unsaved painting is drawn from the new tiles too.
+        select(3);
+        const int cell = otherCell();
+        stroke(w->picMap->surface(), {cell});
+        answer_ = bitmap("grey.bmp", QColor(0xAA, 0xAA, 0xAA));
+        w->Command2_Click();
+        QCOMPARE(w->picMap->picture().GetPixel(CellCentre(cell).x(), CellCentre(cell).y()),
+                 shade::kLight);
+        QCOMPARE(w->picMap->picture().image(),
+                 TitleScreen::DrawMap(sheetInRom(), w->TitleMap).image());
+        QVERIFY(w->isWindowModified());
+        QVERIFY(messages_.isEmpty());
     }
 
     void aFailedImportChangesNothing() {
@@ -269,6 +422,7 @@ private slots:
         QVERIFY(messages_[1].contains("sample.gb"));
         QCOMPARE(ReadFile(rom_), original_);
         QCOMPARE(w->picTiles->picture().image(), sheet);
+        QVERIFY(w->statusBar->currentMessage().isEmpty());
     }
 };
 

@@ -1,0 +1,109 @@
+#include "EmulatorLauncher.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "AtomicFileWriter.h"
+
+namespace zantor {
+
+const QString EmulatorLauncher::kSettingsKey = QStringLiteral("playtest/emulator");
+
+namespace {
+const QString kHowToSet =
+    QStringLiteral("Set the emulator command under Preferences, for example \"mgba-qt %f\".");
+}  // namespace
+
+EmulatorLauncher::EmulatorLauncher() = default;
+EmulatorLauncher::~EmulatorLauncher() = default;
+
+QString EmulatorLauncher::defaultCommand() {
+    for (const QString& name : {QStringLiteral("mgba-qt"), QStringLiteral("mgba")}) {
+        if (!QStandardPaths::findExecutable(name).isEmpty()) {
+            return name;
+        }
+    }
+    return {};
+}
+
+QStringList EmulatorLauncher::commandLine(const QString& command, const QString& romPath) {
+    QStringList words = QProcess::splitCommand(command);
+    bool placed = false;
+    for (int i = 1; i < words.size(); ++i) {
+        if (words[i].contains(QStringLiteral("%f"))) {
+            words[i].replace(QStringLiteral("%f"), romPath);
+            placed = true;
+        }
+    }
+    if (!words.isEmpty() && !placed) {
+        words << romPath;
+    }
+    return words;
+}
+
+EmulatorLauncher::Result EmulatorLauncher::launch(const QString& command, const QByteArray& rom,
+                                                  const QString& romName) {
+    Result result;
+    const QString chosen = command.trimmed().isEmpty() ? defaultCommand() : command.trimmed();
+    if (chosen.isEmpty()) {
+        result.error =
+            QStringLiteral("No emulator is set, and neither mgba-qt nor mgba is on the PATH. ") +
+            kHowToSet;
+        return result;
+    }
+    const QStringList words = commandLine(chosen, QStringLiteral("%f"));
+    if (words.isEmpty()) {
+        result.error =
+            QStringLiteral("The emulator command \"%1\" names no program. ").arg(chosen) +
+            kHowToSet;
+        return result;
+    }
+    // Looked up first, so that a typo says so rather than leaving a copy for nothing.
+    const QString program = QStandardPaths::findExecutable(words.first());
+    if (program.isEmpty()) {
+        result.error = QStringLiteral(
+                           "The emulator \"%1\" was not found, or is not a program "
+                           "that can be run. ")
+                           .arg(words.first()) +
+                       kHowToSet;
+        return result;
+    }
+
+    if (!folder_) {
+        folder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("zantor-playtest-XXXXXX"));
+    }
+    if (!folder_->isValid()) {
+        result.error = QStringLiteral("Cannot make a temporary folder for the play-test copy: %1")
+                           .arg(folder_->errorString());
+        folder_.reset();  // tried again next time
+        return result;
+    }
+    QString name = QFileInfo(romName).fileName();
+    if (name.isEmpty()) {
+        name = QStringLiteral("playtest.gb");
+    }
+    result.copyPath = folder_->filePath(name);
+    QString reason;
+    if (!AtomicFileWriter::write(result.copyPath, rom, &reason)) {
+        result.error = QStringLiteral("Cannot write the play-test copy %1: %2")
+                           .arg(QDir::toNativeSeparators(result.copyPath), reason);
+        result.copyPath.clear();
+        return result;
+    }
+
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(commandLine(chosen, result.copyPath).mid(1));
+    process.setWorkingDirectory(folder_->path());
+    if (!process.startDetached()) {
+        result.error = QStringLiteral("The emulator \"%1\" could not be started: %2")
+                           .arg(program, process.errorString());
+        return result;
+    }
+    result.started = true;
+    return result;
+}
+
+}  // namespace zantor
