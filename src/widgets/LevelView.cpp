@@ -252,7 +252,7 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
         viewport()->update();
     }
     if (painting_ && cell)
-        document_->paint(*cell);
+        paintTo(*cell);
     document_->setHoveredCell(cell);
 }
 
@@ -269,6 +269,19 @@ void LevelView::mouseReleaseEvent(QMouseEvent* event) {
         viewport()->unsetCursor();
         viewport()->update();
     }
+}
+
+void LevelView::paintTo(QPoint cell) {
+    // Every cell on the line from the last painted one, so that a quick stroke has no gaps.
+    const QPoint from = lastPainted_.value_or(cell);
+    const int steps = std::max(std::abs(cell.x() - from.x()), std::abs(cell.y() - from.y()));
+    for (int i = 1; i <= steps; ++i) {
+        document_->paint(QPoint(from.x() + int(std::lround(double(cell.x() - from.x()) * i / steps)),
+                                from.y() + int(std::lround(double(cell.y() - from.y()) * i / steps))));
+    }
+    if (steps == 0)
+        document_->paint(cell);
+    lastPainted_ = cell;
 }
 
 void LevelView::dragTick() {

@@ -82,6 +82,7 @@ private:
     void updateScrollBars();
     void dragTick();
     void repaintCells(const QRect& cells);
+    void paintTo(QPoint cell);
     void paintLevel(QPainter& painter, const QRect& exposed);
     void paintGrids(QPainter& painter, const QRect& exposed);
 
@@ -90,6 +91,8 @@ private:
     Overlays overlays_;
     std::vector<bool> tinted_;
     bool painting_ = false;
+    // The cell the stroke painted last, so that a fast move paints the cells in between.
+    std::optional<QPoint> lastPainted_;
 
     struct Drag {
         QPointF anchor;   // level pixels where the last tick left off

@@ -20,6 +20,8 @@
 #include "HeaderPage.h"
 #include "MapPage.h"
 #include "base/AppInfo.h"
+#include "base/EmulatorLauncher.h"
+#include "base/RecentFiles.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
 #include "document/CartridgeCheck.h"
@@ -90,6 +92,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         connect(document_, signal, this, &MainWindow::showStatus);
     }
     connect(document_, &LevelDocument::cellsChanged, this, &MainWindow::showStatus);
+    connect(document_, &LevelDocument::levelLoaded, this, [this] {
+        const QSignalBlocker block(levelList_);
+        levelList_->setCurrentIndex(document_->mapIndex());
+        rememberOpened();
+    });
+    setAcceptDrops(true);
 
     QSettings settings;
     if (!restoreGeometry(settings.value("window/geometry").toByteArray()))
@@ -116,6 +124,7 @@ void MainWindow::buildMenus() {
         file->addAction(QStringLiteral("&Refresh displayed data"), this, &MainWindow::reload);
     refresh->setObjectName("mnuRefresh");
     refresh->setShortcut(QKeySequence::Refresh);
+    addExportActions(file);
     file->addSeparator()->setObjectName("mnuTrennung");
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName("mnuEnd");
@@ -205,6 +214,7 @@ void MainWindow::buildMenus() {
     }
     setScrollSpeed(50);
 
+    addToolsMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->setObjectName("mnuQuestion");
     help->addAction("About " + AppInfo::descriptiveName(), this, &MainWindow::openAbout)
@@ -301,7 +311,12 @@ bool MainWindow::openRom(const QString& path) {
                              .arg(QDir::toNativeSeparators(path), problems),
                          {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
             return;
-        document_->load(rom, levelList_->currentIndex());
+        // The level last shown for this ROM, when there is one.
+        QSettings settings;
+        const int index =
+            RecentFiles(settings).lastMap(path).value_or(levelList_->currentIndex());
+        document_->load(rom, std::clamp(index, 0, kMapCount - 1));
+        showStart();
         titleEditorAction_->setEnabled(true);
         opened = true;
     });
@@ -315,7 +330,19 @@ bool MainWindow::showLevel(int mapIndex) {
         return true;
     if (!maybeSave())
         return false;
-    return Guarded(this, [&] { document_->load(document_->romPath(), mapIndex); });
+    return Guarded(this, [&] {
+        document_->load(document_->romPath(), mapIndex);
+        showStart();
+    });
+}
+
+void MainWindow::showStart() {
+    // A new level opens around the player's start, not in the sky above the first screen.
+    const QPoint start = document_->startPosition();
+    for (LevelView* view : {mapPage_->levelView(), static_cast<LevelView*>(eventsPage_->view())}) {
+        const QSize visible = view->viewport()->size() * 100 / view->zoomPercent();
+        view->scrollToLevel(start - QPoint(visible.width() / 3, visible.height() / 2));
+    }
 }
 
 void MainWindow::reload() {

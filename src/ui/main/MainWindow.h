@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -17,6 +18,7 @@ class BlockEditorPage;
 class HeaderPage;
 class frmTitleScreen;
 class frmInfo;
+class EmulatorLauncher;
 
 // The main window: the level list, the four tabs, the menus and the status bar, all observing
 // one document. It asks before anything would drop unsaved work, and reports a file that
@@ -45,15 +47,26 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
+    // File and Tools menu entries beyond opening and saving (MainWindowFile.cpp).
+    void addExportActions(QMenu* file);
+    void addToolsMenu();
+    void fillRecentMenu();
+    void rememberOpened();
+    void exportPicture(const QString& title, const QString& suggested, int which);
+    void runInEmulator();
+    void openPreferences();
     void buildStatusBar();
     void chooseRom();
     void saveMap();
     void saveBlock();
     void saveHeader();
     void reload();
+    void showStart();
     void openTitleEditor();
     void openAbout();
     void setScrollSpeed(int milliseconds);
@@ -78,6 +91,8 @@ private:
     QAction* screenGridAction_ = nullptr;
     QAction* highlightAction_ = nullptr;
     QList<QAction*> speedActions_;
+    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<EmulatorLauncher> launcher_;
 
     QPointer<frmTitleScreen> titleScreen_;
     QPointer<frmInfo> info_;

@@ -2,6 +2,7 @@
 // Ctrl+wheel, the grid, undo and save shortcuts, and the unsaved-changes question.
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -9,6 +10,7 @@
 #include "MainWindowFixture.h"
 #include "codec/RomFile.h"
 #include "document/LevelDocument.h"
+#include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
 #include "sample/SampleCartridge.h"
 #include "ui/main/MapPage.h"
@@ -127,6 +129,51 @@ private slots:
         LevelDocument reread;
         reread.load(path, kLevel);
         QCOMPARE(reread.cells(), doc->cells());
+    }
+
+    void headerEditsAreUndoableAndSaveOnlyTheirBytes() {
+        MainWindowFixture f;
+        const QString path = f.open(BuildSampleCartridge(0), kLevel);
+        LevelDocument* doc = f.w().document();
+        const QByteArray before = ReadFile(path);
+        auto* music = f.w().findChild<QLineEdit*>("txtMusic");
+        auto* saveChanges = f.w().findChild<QPushButton*>("Command3");
+        QVERIFY(!saveChanges->isEnabled());
+
+        // Letters beyond F never reach the field; two good digits and Enter make one step.
+        music->selectAll();
+        QTest::keyClicks(music, "G");
+        QVERIFY(music->text() != "G");
+        music->selectAll();
+        QTest::keyClicks(music, "3f");
+        QTest::keyClick(music, Qt::Key_Return);
+        QCOMPARE(doc->header().music(), 0x3F);
+        QCOMPARE(doc->undoStack()->undoText(), QString("Edit Music"));
+        doc->setStartPosition(QPoint(0x123, 0x45));
+        QVERIFY(saveChanges->isEnabled());
+
+        QTest::mouseClick(saveChanges, Qt::LeftButton);
+        QVERIFY(!doc->isModified());
+        const QByteArray after = ReadFile(path);
+        const int32_t at = doc->level().headerOffset;
+        QList<int> changed;
+        for (int i = 0; i < before.size(); ++i)
+            if (before[i] != after[i])
+                changed << i - at;
+        // The start position's words and the music byte, nothing else.
+        for (int offset : changed)
+            QVERIFY2(offset == 0 || offset == 1 || offset == 2 || offset == 3 || offset == 14,
+                     qPrintable(QString::number(offset)));
+        QVERIFY(changed.contains(14));
+        LevelDocument reread;
+        reread.load(path, kLevel);
+        QCOMPARE(reread.startPosition(), QPoint(0x123, 0x45));
+        QCOMPARE(reread.header().music(), 0x3F);
+
+        QTest::keySequence(&f.w(), QKeySequence(QKeySequence::Undo));  // the start
+        QTest::keySequence(&f.w(), QKeySequence(QKeySequence::Undo));  // the music
+        QVERIFY(doc->isModified());
+        QCOMPARE(music->text(), QString(HexText2(before[at + 14])));
     }
 
     void switchingLevelsAsksFirst() {

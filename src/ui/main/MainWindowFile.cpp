@@ -1,0 +1,158 @@
+// The main window's file work beyond opening and saving: recent files, dropped files, picture
+// exports, and play-testing in an emulator.
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+
+#include "MainWindow.h"
+#include "base/EmulatorLauncher.h"
+#include "base/FileError.h"
+#include "base/ImageFiles.h"
+#include "base/RecentFiles.h"
+#include "document/LevelDocument.h"
+#include "map/MapLoader.h"
+#include "map/MapTable.h"
+#include "widgets/Dialogs.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/PreferencesDialog.h"
+
+namespace zantor {
+
+namespace {
+enum Export { Level, TileSheet, Blocks };
+
+bool isRomFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("gb") || suffix == QLatin1String("gbc");
+}
+}  // namespace
+
+void MainWindow::addExportActions(QMenu* file) {
+    recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
+    recentMenu_->setObjectName("mnuRecent");
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    fillRecentMenu();
+
+    file->addSeparator();
+    file->addAction(QStringLiteral("Export &level as PNG…"), this, [this] {
+            exportPicture(QStringLiteral("Export level"), QStringLiteral("level.png"), Level);
+        })->setObjectName("mnuExportLevel");
+    file->addAction(QStringLiteral("Export &tile sheet…"), this, [this] {
+            exportPicture(QStringLiteral("Export tile sheet"), QStringLiteral("tiles.png"),
+                          TileSheet);
+        })->setObjectName("mnuExportTiles");
+    file->addAction(QStringLiteral("Export &blocks…"), this, [this] {
+            exportPicture(QStringLiteral("Export blocks"), QStringLiteral("blocks.png"), Blocks);
+        })->setObjectName("mnuExportBlocks");
+}
+
+void MainWindow::addToolsMenu() {
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName("mnuTools");
+    QAction* run =
+        tools->addAction(QStringLiteral("&Run in emulator"), this, &MainWindow::runInEmulator);
+    run->setObjectName("mnuRunInEmulator");
+    run->setShortcut(QKeySequence(Qt::Key_F5));
+    tools->addAction(QStringLiteral("&Preferences…"), this, &MainWindow::openPreferences)
+        ->setObjectName("mnuPreferences");
+}
+
+void MainWindow::fillRecentMenu() {
+    QSettings settings;
+    RecentFiles recent(settings);
+    recent.pruneMissing();
+    recentMenu_->clear();
+    const QStringList files = recent.files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this,
+                               [this, path] { openRom(path); });
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::rememberOpened() {
+    QSettings settings;
+    RecentFiles recent(settings);
+    recent.add(document_->romPath());
+    recent.setLastMap(document_->romPath(), document_->mapIndex());
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls[0].isLocalFile() && isRomFile(urls[0].toLocalFile()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && isRomFile(urls[0].toLocalFile())) {
+        event->acceptProposedAction();
+        openRom(urls[0].toLocalFile());
+    }
+}
+
+void MainWindow::exportPicture(const QString& title, const QString& suggested, int which) {
+    if (!document_->hasLevel())
+        return;
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Save, title,
+                            QStringLiteral("PNG pictures (*.png)|*.png"),
+                            QFileInfo(document_->romPath()).dir().filePath(suggested));
+    if (!chosen)
+        return;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    Guarded(this, [&] {
+        // The same pictures as zantor-tool render, tiles and blocks, edits included.
+        const Picture picture = which == Level ? DrawLevel(document_->blockStrip(), document_->cells())
+                                : which == TileSheet ? document_->tileSheet()
+                                                     : EnlargeBlockStrip(document_->blockStrip());
+        QString reason;
+        if (!ImageFiles::SavePicture(picture, path, "PNG", &reason))
+            throw FileError(FileError::Kind::Write, path, reason);
+        statusBar()->showMessage(QStringLiteral("Exported %1 × %2 pixels to %3")
+                                     .arg(picture.width())
+                                     .arg(picture.height())
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 8000);
+    });
+}
+
+void MainWindow::runInEmulator() {
+    if (!document_->hasLevel())
+        return;
+    if (document_->isMapModified() && document_->mapBytesNeeded() > document_->slotBytes()) {
+        Dialogs::message(this, QStringLiteral("The map does not fit its slot, so it cannot be "
+                                              "tried out yet: simplify it until the meter fits."));
+        return;
+    }
+    Guarded(this, [&] {
+        if (!launcher_)
+            launcher_ = std::make_unique<EmulatorLauncher>();
+        const QString command = QSettings().value(EmulatorLauncher::kSettingsKey).toString();
+        const EmulatorLauncher::Result result =
+            launcher_->launch(command, document_->imageWithChanges(), document_->romPath());
+        if (!result.started) {
+            Dialogs::message(this, result.error, {}, Dialogs::Icon::Critical);
+            return;
+        }
+        statusBar()->showMessage(
+            QStringLiteral("Started the emulator on a copy with your edits: %1")
+                .arg(QDir::toNativeSeparators(result.copyPath)),
+            8000);
+    });
+}
+
+void MainWindow::openPreferences() {
+    QSettings settings;
+    PreferencesDialog dialog(settings, this);
+    dialog.exec();
+}
+
+}  // namespace zantor
