@@ -1,11 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include "base/Picture.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
 #include "codec/TileCodec.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
-#include "base/Picture.h"
 #include "sample/SampleCartridge.h"
 
 using namespace zantor;

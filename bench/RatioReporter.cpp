@@ -1,7 +1,28 @@
 #include "RatioReporter.h"
 
+#include <iostream>
+
+RatioReporter::RatioReporter(const std::string& format) {
+    if (format == "json")
+        display_ = std::make_unique<benchmark::JSONReporter>();
+    else if (format == "csv")
+        display_ = std::make_unique<benchmark::CSVReporter>();
+    else
+        display_ = std::make_unique<benchmark::ConsoleReporter>();
+    display_->SetOutputStream(&std::cout);
+    display_->SetErrorStream(&std::cerr);
+}
+
+bool RatioReporter::ReportContext(const Context& context) {
+    return display_->ReportContext(context);
+}
+
+void RatioReporter::Finalize() {
+    display_->Finalize();
+}
+
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
-    ConsoleReporter::ReportRuns(runs);
+    display_->ReportRuns(runs);
     for (const Run& run : runs) {
         if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
             const double perIteration = run.GetAdjustedRealTime();

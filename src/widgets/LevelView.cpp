@@ -276,8 +276,9 @@ void LevelView::paintTo(QPoint cell) {
     const QPoint from = lastPainted_.value_or(cell);
     const int steps = std::max(std::abs(cell.x() - from.x()), std::abs(cell.y() - from.y()));
     for (int i = 1; i <= steps; ++i) {
-        document_->paint(QPoint(from.x() + int(std::lround(double(cell.x() - from.x()) * i / steps)),
-                                from.y() + int(std::lround(double(cell.y() - from.y()) * i / steps))));
+        document_->paint(
+            QPoint(from.x() + int(std::lround(double(cell.x() - from.x()) * i / steps)),
+                   from.y() + int(std::lround(double(cell.y() - from.y()) * i / steps))));
     }
     if (steps == 0)
         document_->paint(cell);

@@ -313,8 +313,7 @@ bool MainWindow::openRom(const QString& path) {
             return;
         // The level last shown for this ROM, when there is one.
         QSettings settings;
-        const int index =
-            RecentFiles(settings).lastMap(path).value_or(levelList_->currentIndex());
+        const int index = RecentFiles(settings).lastMap(path).value_or(levelList_->currentIndex());
         document_->load(rom, std::clamp(index, 0, kMapCount - 1));
         showStart();
         titleEditorAction_->setEnabled(true);

@@ -38,16 +38,24 @@ void MainWindow::addExportActions(QMenu* file) {
     fillRecentMenu();
 
     file->addSeparator();
-    file->addAction(QStringLiteral("Export &level as PNG…"), this, [this] {
-            exportPicture(QStringLiteral("Export level"), QStringLiteral("level.png"), Level);
-        })->setObjectName("mnuExportLevel");
-    file->addAction(QStringLiteral("Export &tile sheet…"), this, [this] {
-            exportPicture(QStringLiteral("Export tile sheet"), QStringLiteral("tiles.png"),
-                          TileSheet);
-        })->setObjectName("mnuExportTiles");
-    file->addAction(QStringLiteral("Export &blocks…"), this, [this] {
-            exportPicture(QStringLiteral("Export blocks"), QStringLiteral("blocks.png"), Blocks);
-        })->setObjectName("mnuExportBlocks");
+    file->addAction(QStringLiteral("Export &level as PNG…"), this,
+                    [this] {
+                        exportPicture(QStringLiteral("Export level"), QStringLiteral("level.png"),
+                                      Level);
+                    })
+        ->setObjectName("mnuExportLevel");
+    file->addAction(QStringLiteral("Export &tile sheet…"), this,
+                    [this] {
+                        exportPicture(QStringLiteral("Export tile sheet"),
+                                      QStringLiteral("tiles.png"), TileSheet);
+                    })
+        ->setObjectName("mnuExportTiles");
+    file->addAction(QStringLiteral("Export &blocks…"), this,
+                    [this] {
+                        exportPicture(QStringLiteral("Export blocks"), QStringLiteral("blocks.png"),
+                                      Blocks);
+                    })
+        ->setObjectName("mnuExportBlocks");
 }
 
 void MainWindow::addToolsMenu() {
@@ -99,10 +107,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::exportPicture(const QString& title, const QString& suggested, int which) {
     if (!document_->hasLevel())
         return;
-    const std::optional<QString> chosen =
-        Dialogs::chooseFile(this, Dialogs::FileKind::Save, title,
-                            QStringLiteral("PNG pictures (*.png)|*.png"),
-                            QFileInfo(document_->romPath()).dir().filePath(suggested));
+    const std::optional<QString> chosen = Dialogs::chooseFile(
+        this, Dialogs::FileKind::Save, title, QStringLiteral("PNG pictures (*.png)|*.png"),
+        QFileInfo(document_->romPath()).dir().filePath(suggested));
     if (!chosen)
         return;
     QString path = *chosen;
@@ -110,7 +117,8 @@ void MainWindow::exportPicture(const QString& title, const QString& suggested, i
         path += QStringLiteral(".png");
     Guarded(this, [&] {
         // The same pictures as zantor-tool render, tiles and blocks, edits included.
-        const Picture picture = which == Level ? DrawLevel(document_->blockStrip(), document_->cells())
+        const Picture picture = which == Level
+                                    ? DrawLevel(document_->blockStrip(), document_->cells())
                                 : which == TileSheet ? document_->tileSheet()
                                                      : EnlargeBlockStrip(document_->blockStrip());
         QString reason;
