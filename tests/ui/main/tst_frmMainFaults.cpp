@@ -13,6 +13,7 @@
 #include "base/AtomicFileWriter.h"
 #include "widgets/MouseEvent.h"
 #include "sample/SampleCartridge.h"
+#include "support/SavedImage.h"
 
 using namespace zantor;
 
@@ -41,14 +42,14 @@ QByteArray WithMap(const QByteArray& bytes, const EditorState& state) {
     RomFile rom = RomFile::fromBytes(bytes);
     if (!MapSaver::write(rom, state.MapHeader, state.MapBuffer, state.CompressedLength))
         qFatal("the painted map should fit");
-    return rom.bytes();
+    return SavedImage(rom.bytes(), bytes);
 }
 
 QByteArray WithBlock(const QByteArray& bytes, const EditorState& state, BlockQuarters block) {
     QByteArray out = bytes;
     for (int q = 0; q < 4; ++q)
         out[state.MapHeader.BlockDataOffset() + q] = char(block[size_t(q)]);
-    return out;
+    return SavedImage(out, bytes);
 }
 
 AtomicFileWriter::FaultHook Failing(AtomicFileWriter::Step failing) {

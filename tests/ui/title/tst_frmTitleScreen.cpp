@@ -7,6 +7,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/MouseEvent.h"
 #include "sample/SampleCartridge.h"
+#include "support/SavedImage.h"
 #include "support/TempRom.h"
 #include "ui/title/frmTitleScreen.h"
 
@@ -217,7 +218,7 @@ private slots:
         QCOMPARE(messages_.size(), 1);  // saving says nothing
         QByteArray expected = original_;
         expected[at] = char(tile ^ 0x80);
-        QCOMPARE(ReadFile(rom_), expected);
+        QCOMPARE(ReadFile(rom_), SavedImage(expected, original_));
     }
 
     void cancelledDialogsWriteNothing() {
@@ -248,7 +249,7 @@ private slots:
         QCOMPARE(messages_, QStringList{kSaved});
         QByteArray expected = original_;
         expected.replace(kTilesAt, 4096, QByteArray(4096, '\0'));
-        QCOMPARE(ReadFile(rom_), expected);
+        QCOMPARE(ReadFile(rom_), SavedImage(expected, original_));
         QCOMPARE(w->picMap->picture().image(), mapBefore);
         QVERIFY(!w->Command1->isEnabled());
         QTest::mouseClick(w->picMap->surface(), Qt::LeftButton, {}, QPoint(80, 80));
