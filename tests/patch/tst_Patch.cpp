@@ -119,7 +119,8 @@ private slots:
     void roundTrips() {
         QFETCH(int, edit);
         QFETCH(int, format);
-        const Edit& e = Edits()[edit];
+        const QList<Edit> edits = Edits();
+        const Edit& e = edits[edit];
         const QByteArray source = Random(e.sourceSize, 5);
         const QByteArray target = e.make(source);
         QVERIFY(target != source);
