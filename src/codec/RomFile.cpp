@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <cstring>
 
+#include "CartridgeChecksum.h"
 #include "RomFileError.h"
 #include "base/AtomicFileWriter.h"
 
@@ -46,9 +47,11 @@ RomFile RomFile::open(const QString& path) {
         }
         RomFile whole = fromBytes(bytes);
         whole.path_ = path;
+        whole.fileSize_ = whole.size_;
         return whole;
     }
     rom.allocate(file->size());
+    rom.fileSize_ = rom.size_;
     rom.file_ = std::move(file);
     return rom;
 }
@@ -96,9 +99,26 @@ QByteArray RomFile::bytes() const {
     return QByteArray(data_.get(), size_);
 }
 
+void RomFile::rememberOriginal(int32_t page) {
+    const qint64 at = qint64(page) * kPageSize;
+    if (at >= fileSize_ || originalPages_.count(page)) {
+        return;
+    }
+    const qint64 length = std::min<qint64>(kPageSize, fileSize_ - at);
+    originalPages_.emplace(page, QByteArray(data_.get() + at, length));
+}
+
 void RomFile::WriteRomByte(int32_t offset, uint8_t value) {
     if (offset < 0 || offset >= kMaxSize) {
         throw RomAccessError(RomAccessError::Kind::Write);
+    }
+    if (offset >= CartridgeChecksum::kHeaderStart && offset < CartridgeChecksum::kHeaderEnd) {
+        if (!headerWritable_) {
+            throw RomAccessError(RomAccessError::Kind::Header, offset);
+        }
+        if (offset >= CartridgeChecksum::kGlobalChecksumOffset) {
+            checksumWritten_ = true;
+        }
     }
     if (offset >= size_) {
         loadAll();
@@ -111,6 +131,7 @@ void RomFile::WriteRomByte(int32_t offset, uint8_t value) {
     } else if (!loaded_[size_t(offset) >> kPageBits]) {
         loadPage(offset >> kPageBits);
     }
+    rememberOriginal(offset >> kPageBits);
     data_[size_t(offset)] = static_cast<char>(value);
     modified_ = true;
 }
@@ -128,15 +149,38 @@ int32_t RomFile::ReadFarPointer(int32_t offset) const {
     return bank * 0x4000 + lo + hi * 256 - 0x4000;
 }
 
+QByteArray RomFile::originalImage() const {
+    QByteArray image = bytes().first(std::min(size_, fileSize_));
+    for (const auto& [page, original] : originalPages_) {
+        image.replace(qsizetype(page) * kPageSize, original.size(), original);
+    }
+    return image;
+}
+
+void RomFile::keepGlobalChecksum(QByteArray& image) const {
+    if (checksumWritten_ || !CartridgeChecksum::hasHeader(image) ||
+        !CartridgeChecksum::of(originalImage()).globalHolds()) {
+        return;
+    }
+    CartridgeChecksum::writeGlobal(image);
+}
+
 void RomFile::commit() {
     if (!modified_ || path_.isEmpty()) {
         return;
     }
+    QByteArray image = bytes();
+    keepGlobalChecksum(image);
     QString reason;
-    if (!AtomicFileWriter::write(path_, bytes(), &reason)) {
+    if (!AtomicFileWriter::write(path_, image, &reason)) {
         throw RomFileError(RomFileError::Kind::Commit, path_, reason);
     }
+    // What is in the file now is the base for the next commit's checksum question.
+    std::memcpy(data_.get(), image.constData(), size_t(image.size()));
     modified_ = false;
+    checksumWritten_ = false;
+    fileSize_ = size_;
+    originalPages_.clear();
 }
 
 }  // namespace zantor

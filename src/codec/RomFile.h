@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -45,9 +46,15 @@ public:
         return static_cast<uint8_t>(data_[size_t(offset)]);
     }
 
-    // A negative offset, or one past what a cartridge can hold, raises RomAccessError(Write).
-    // A write beyond the end grows the image with zero bytes up to it.
+    // A negative offset, or one past what a cartridge can hold, raises RomAccessError(Write);
+    // one into the cartridge header (0x134..0x14F) raises RomAccessError(Header) unless
+    // allowHeaderWrites() was called. A write beyond the end grows the image with zero bytes
+    // up to it.
     void WriteRomByte(int32_t offset, uint8_t value);
+
+    // For whoever builds a cartridge or applies a patch: the header may be written. The global
+    // checksum is then left as the caller writes it.
+    void allowHeaderWrites() { headerWritable_ = true; }
 
     // A little-endian Game Boy address at `offset`, as seen through the switchable window of
     // `bank`: bank * 0x4000 + address - 0x4000. No range check.
@@ -57,8 +64,11 @@ public:
     int32_t ReadFarPointer(int32_t offset) const;
 
     // Puts the written bytes into the file atomically; does nothing when nothing was written.
-    // Throws RomFileError(Commit) with the system's reason; the file is then unchanged and
-    // this object still holds the written bytes, so the caller may retry.
+    // When the global checksum held for the file as it was opened, the commit puts in the new
+    // one, so that an edit never makes a good image look damaged; one that did not hold (a
+    // file someone else changed) is left as it is. Throws RomFileError(Commit) with the
+    // system's reason; the file is then unchanged and this object still holds the written
+    // bytes, so the caller may retry.
     void commit();
 
     bool isModified() const { return modified_; }
@@ -75,6 +85,11 @@ private:
     void allocate(qint64 size);
     void loadPage(int32_t page) const;
     void loadAll() const;
+    // Keeps the bytes a page held in the file before its first write, for commit() to tell
+    // whether the old image's checksum held.
+    void rememberOriginal(int32_t page);
+    QByteArray originalImage() const;
+    void keepGlobalChecksum(QByteArray& image) const;
 
     QString path_;
     std::unique_ptr<QFile> file_;
@@ -83,6 +98,11 @@ private:
     mutable std::unique_ptr<char[]> data_;
     mutable std::vector<bool> loaded_;
     bool modified_ = false;
+    bool headerWritable_ = false;
+    bool checksumWritten_ = false;
+    // The image as it stands in the file: its size and the pages written since.
+    qint64 fileSize_ = 0;
+    std::map<int32_t, QByteArray> originalPages_;
 };
 
 }  // namespace zantor

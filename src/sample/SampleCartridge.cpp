@@ -6,6 +6,7 @@
 #include "SampleLevels.h"
 #include "SampleTiles.h"
 #include "SampleTitle.h"
+#include "codec/CartridgeChecksum.h"
 #include "codec/RomFile.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
@@ -50,7 +51,9 @@ public:
     explicit CartridgeWriter(uint8_t version)
         : rom_(RomFile::fromBytes(QByteArray(kSampleCartridgeSize, '\0'))),
           version_(version),
-          tables_(TileSourceTablesFor(version)) {}
+          tables_(TileSourceTablesFor(version)) {
+        rom_.allowHeaderWrites();  // the builder writes the header and both checksums
+    }
 
     QByteArray build() {
         writeHeader();
@@ -182,19 +185,13 @@ private:
     }
 
     void writeChecksums() {
-        uint8_t x = 0;
-        for (int32_t i = 0x134; i <= 0x14C; ++i) {
-            x = uint8_t(x - rom_.ReadRomByte(i) - 1);
+        QByteArray image = rom_.bytes();
+        CartridgeChecksum::writeHeader(image);
+        CartridgeChecksum::writeGlobal(image);
+        for (int32_t at = CartridgeChecksum::kHeaderChecksumOffset;
+             at < CartridgeChecksum::kHeaderEnd; ++at) {
+            byte(at, uint8_t(image[at]));
         }
-        byte(0x14D, x);
-        uint16_t sum = 0;
-        for (int32_t i = 0; i < kSampleCartridgeSize; ++i) {
-            if (i != 0x14E && i != 0x14F) {
-                sum = uint16_t(sum + rom_.ReadRomByte(i));
-            }
-        }
-        byte(0x14E, uint8_t(sum >> 8));
-        byte(0x14F, uint8_t(sum & 0xFF));
     }
 
     RomFile rom_;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "ToolCommand.h"
+#include "codec/CartridgeChecksum.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
 #include "map/HeaderTexts.h"
@@ -104,11 +105,26 @@ QString toText(const MapInfo& info) {
              hex(info.tiles.groupC), hex(info.tiles.groupD));
 }
 
+QJsonObject checksumJson(int stored, int computed, bool holds) {
+    return QJsonObject{{"stored", stored}, {"computed", computed}, {"holds", holds}};
+}
+
+QString checksumText(const char* name, int32_t offset, int digits, int stored, int computed,
+                     bool holds) {
+    const QString value = "0x" + QString::number(stored, 16).toUpper().rightJustified(digits, '0');
+    return QStringLiteral("%1 checksum (0x%2): %3, %4")
+        .arg(QLatin1String(name), QString::number(offset, 16).toUpper(), value,
+             holds ? QStringLiteral("holds")
+                   : QStringLiteral("does not hold (the bytes give 0x%1)")
+                         .arg(QString::number(computed, 16).toUpper().rightJustified(digits, '0')));
+}
+
 int info(const QStringList& rawArgs) {
     const ParsedArgs args = ParseArgs(rawArgs, {"--json"}, {});
     RequireCount(args, 1);
     const RomFile rom = RomFile::open(args.positional[0]);
     const uint8_t version = ReadRomVersion(rom);
+    const CartridgeChecksum sums = CartridgeChecksum::of(rom.bytes());
     std::vector<MapInfo> maps;
     for (int i = 0; i < kMapCount; ++i) {
         maps.push_back(readMapInfo(rom, i, version));
@@ -118,15 +134,30 @@ int info(const QStringList& rawArgs) {
         for (const MapInfo& map : maps) {
             list.append(toJson(map));
         }
-        const QJsonObject root{{"file", rom.path()},
-                               {"size", qint64(rom.size())},
-                               {"romVersion", version},
-                               {"maps", list}};
+        const QJsonObject root{
+            {"file", rom.path()},
+            {"size", qint64(rom.size())},
+            {"romVersion", version},
+            {"headerChecksum",
+             checksumJson(sums.headerStored, sums.headerComputed, sums.headerHolds())},
+            {"globalChecksum",
+             checksumJson(sums.globalStored, sums.globalComputed, sums.globalHolds())},
+            {"maps", list}};
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitOk;
     }
     std::printf("%s: %lld bytes, version byte %d\n", qPrintable(rom.path()),
                 static_cast<long long>(rom.size()), version);
+    if (sums.present) {
+        std::printf(
+            "%s\n%s\n",
+            qPrintable(checksumText("header", CartridgeChecksum::kHeaderChecksumOffset, 2,
+                                    sums.headerStored, sums.headerComputed, sums.headerHolds())),
+            qPrintable(checksumText("global", CartridgeChecksum::kGlobalChecksumOffset, 4,
+                                    sums.globalStored, sums.globalComputed, sums.globalHolds())));
+    } else {
+        std::printf("no cartridge header: the file is shorter than 0x150 bytes\n");
+    }
     for (const MapInfo& map : maps) {
         std::printf("%s\n", qPrintable(toText(map)));
     }
@@ -138,7 +169,9 @@ std::vector<ToolCommand> InfoCommands() {
     return {{"info", "ROM [--json]",
              "Prints the version byte and, for each of the 32 maps, its header (bytes and the\n"
              "Header tab's texts), BlockDataOffset, MapDataOffset, the stored map size and the\n"
-             "four tile sources. --json prints the same as one JSON document.",
+             "four tile sources, after the header checksum (0x14D) and the global checksum\n"
+             "(0x14E-0x14F), each with whether it holds. --json prints the same as one JSON\n"
+             "document.",
              info}};
 }
 

@@ -19,6 +19,7 @@
 #include "base/ImageFiles.h"
 #include "sample/SampleCartridge.h"
 #include "support/FaultSteps.h"
+#include "support/SavedImage.h"
 #include "support/TempRom.h"
 
 using namespace zantor;
@@ -67,7 +68,7 @@ const QList<RomEdit>& RomEdits() {
 QByteArray Edited(const QByteArray& bytes, const RomEdit& edit) {
     RomFile rom = RomFile::fromBytes(bytes);
     edit.apply(rom);
-    return rom.bytes();
+    return SavedImage(rom.bytes(), bytes);
 }
 
 // A picture with something in every row, so that an encoder cannot shrink it to nothing.

@@ -112,6 +112,7 @@ private slots:
             Picture sheet(128, 128);
             DrawTilesFromRom(RomFile::fromBytes(tiles), 0, 15, 15, sheet, 0, 0, uint8_t(palette));
             RomFile out = RomFile::fromBytes(QByteArray(4096, '\x5A'));
+            out.allowHeaderWrites();  // a tile buffer, not a cartridge
             WriteTilesFromPicture(out, 0, 15, 15, sheet, 0, 0, uint8_t(palette), 1);
             if (distinct) {
                 QCOMPARE(out.bytes(), tiles);

@@ -68,3 +68,31 @@ def png(width, height):
 
 put("bitmap_import", "small.png", png(4, 4))
 put("bitmap_import", "not-a-picture.txt", b"Tree Zone 1\n")
+
+
+# --- patches for a source of 4096 bytes (byte i is i * 31 + i // 256); the first byte picks
+# the magic the target puts in front: 0 "BPS1", 1 "PATCH", 2 none ---
+def bps_number(value):
+    out = bytearray()
+    while True:
+        x = value & 0x7F
+        value >>= 7
+        if value == 0:
+            out.append(0x80 | x)
+            return bytes(out)
+        out.append(x)
+        value -= 1
+
+
+source = bytes((i * 31 + (i >> 8)) & 0xFF for i in range(4096))
+target = source[:100] + b"level" + source[105:] + b"\x00" * 50
+actions = (bps_number(99 << 2 | 0) + bps_number(4 << 2 | 1) + b"level"
+           + bps_number((4096 - 106) << 2 | 0) + bps_number(0 << 2 | 1) + b"\x00"
+           + bps_number(48 << 2 | 3) + bps_number(2 * 4096))
+body = b"BPS1" + bps_number(4096) + bps_number(len(target)) + bps_number(0) + actions
+body += struct.pack("<II", zlib.crc32(source), zlib.crc32(target))
+body += struct.pack("<I", zlib.crc32(body))
+put("apply_patch", "small-edit.bps", b"\x00" + body[4:])
+ips = (b"PATCH" + b"\x00\x00\x64\x00\x05level" + b"\x00\x10\x00\x00\x00\x00\x32\x00" + b"EOF")
+put("apply_patch", "edit-and-run.ips", b"\x01" + ips[5:])
+put("apply_patch", "truncate.ips", b"\x01" + b"EOF\x00\x08\x00")

@@ -10,6 +10,7 @@
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
 #include "sample/SampleCartridge.h"
+#include "support/SavedImage.h"
 #include "support/TempRom.h"
 
 using namespace zantor;
@@ -151,6 +152,7 @@ private slots:
         QByteArray expected = original;
         const QByteArray encoded = CompressMapBytes(cellsIn);
         expected.replace(data, encoded.size(), encoded);
+        expected = SavedImage(expected, original);
         QCOMPARE(ReadFile(rom), expected);
 
         QCOMPARE(tool({"import-map", rom, "2", WriteFile(dir_, "short.bin", QByteArray(100, 0))})

@@ -20,6 +20,7 @@
 #include "base/ImageFiles.h"
 #include "sample/SampleCartridge.h"
 #include "support/FaultSteps.h"
+#include "support/SavedImage.h"
 #include "support/TempRom.h"
 #include "support/ToolProcess.h"
 #include "tool/ToolMain.h"
@@ -41,7 +42,7 @@ QByteArray ImportedMapImage(const QByteArray& rom) {
     cells.fill(7);
     if (!MapSaver::write(image, header, cells, room))
         qFatal("map 2 of the sample should take a one-block level");
-    return image.bytes();
+    return SavedImage(image.bytes(), rom);
 }
 
 // The files one row of the tool's writers works on, in a folder of their own.

@@ -6,6 +6,7 @@
 #include "codec/RomFile.h"
 #include "map/TitleScreen.h"
 #include "sample/SampleCartridge.h"
+#include "support/SavedImage.h"
 #include "support/TempRom.h"
 
 using namespace zantor;
@@ -69,6 +70,7 @@ private slots:
         QByteArray expected = sample_;
         const int32_t at = TitleScreen::MapBase(RomFile::fromBytes(sample_)) + 19 + 32 * 17;
         expected[at] = char(expected[at] ^ 0x01);
+        expected = SavedImage(expected, sample_);
         QCOMPARE(ReadFile(rom), expected);
 
         const Run wrongSize =

@@ -8,6 +8,7 @@
 #include "base/AtomicFileWriter.h"
 #include "codec/RomFile.h"
 #include "sample/SampleCartridge.h"
+#include "support/SavedImage.h"
 #include "support/TempRom.h"
 #include "ui/title/frmTitleScreen.h"
 #include "widgets/Dialogs.h"
@@ -276,7 +277,7 @@ private slots:
         QCOMPARE(messages_.size(), 1);  // saving says so in the status bar only
         QByteArray expected = original_;
         expected[at] = char(tile ^ 0x80);
-        QCOMPARE(ReadFile(rom_), expected);
+        QCOMPARE(ReadFile(rom_), SavedImage(expected, original_));
     }
 
     void closingCleanAsksNothingAndCancelKeepsEverything() {

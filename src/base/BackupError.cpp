@@ -1,0 +1,24 @@
+#include "BackupError.h"
+
+#include <QDir>
+
+namespace zantor {
+
+namespace {
+QString compose(const QString& romPath, const QString& folder, const QString& reason) {
+    return QStringLiteral("Could not back up \"%1\" into \"%2\": %3. Nothing was saved.")
+        .arg(QDir::toNativeSeparators(romPath), QDir::toNativeSeparators(folder), reason);
+}
+}  // namespace
+
+BackupError::BackupError(QString romPath, QString folder, QString reason)
+    : std::runtime_error(compose(romPath, folder, reason).toStdString()),
+      romPath_(std::move(romPath)),
+      folder_(std::move(folder)),
+      reason_(std::move(reason)) {}
+
+QString BackupError::text() const {
+    return compose(romPath_, folder_, reason_);
+}
+
+}  // namespace zantor

@@ -1,0 +1,241 @@
+// The global checksum across saves: every kind of save keeps it valid when it was valid in the
+// file as opened and leaves it alone when it was not; no save reaches the header.
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "base/AtomicFileWriter.h"
+#include "codec/CartridgeChecksum.h"
+#include "codec/RomAccessError.h"
+#include "codec/RomFile.h"
+#include "codec/RomFileError.h"
+#include "map/MapHeader.h"
+#include "map/MapSaver.h"
+#include "map/MapTable.h"
+#include "map/TitleScreen.h"
+#include "sample/SampleCartridge.h"
+#include "support/TempRom.h"
+
+using namespace zantor;
+
+namespace {
+// Worked out here byte by byte, apart from the code under test.
+uint16_t SumOfAllButChecksum(const QByteArray& image) {
+    uint16_t sum = 0;
+    for (int i = 0; i < image.size(); ++i)
+        if (i != 0x14E && i != 0x14F)
+            sum = uint16_t(sum + uint8_t(image[i]));
+    return sum;
+}
+
+uint16_t StoredChecksum(const QByteArray& image) {
+    return uint16_t(uint8_t(image[0x14E]) << 8 | uint8_t(image[0x14F]));
+}
+
+struct Save {
+    const char* name;
+    std::function<void(RomFile&)> edit;
+};
+
+// Each kind of save the editor and the tool make, plus one that grows the file.
+QList<Save> Saves() {
+    return {
+        {"map",
+         [](RomFile& rom) {
+             const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, 2));
+             const int32_t room = DecompressMap(rom, MapDataOffset(rom, header)).CompressedLength;
+             MapCells cells{};
+             cells.fill(7);
+             QVERIFY(MapSaver::write(rom, header, cells, room));
+         }},
+        {"block",
+         [](RomFile& rom) {
+             const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, 1));
+             for (int q = 0; q < 4; ++q)
+                 rom.WriteRomByte(header.BlockDataOffset() + 4 * 9 + q, uint8_t(0x90 + q));
+         }},
+        {"title map",
+         [](RomFile& rom) {
+             TitleScreen::Cells cells{};
+             cells.fill(0x2A);
+             TitleScreen::WriteMap(rom, cells);
+         }},
+        {"title tiles",
+         [](RomFile& rom) {
+             TitleScreen::WriteTiles(rom, ReadRomVersion(rom), Picture(128, 128, shade::kDark));
+         }},
+        {"first and last byte, and past the end",
+         [](RomFile& rom) {
+             rom.WriteRomByte(0, 0xC3);
+             rom.WriteRomByte(int32_t(rom.size()) - 1, 0x77);
+             rom.WriteRomByte(int32_t(rom.size()) + 100, 0x01);
+         }},
+    };
+}
+}  // namespace
+
+class TestCartridgeChecksum : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSampleHasBothChecksumsRight() {
+        const QByteArray sample = BuildSampleCartridge(1);
+        const CartridgeChecksum sums = CartridgeChecksum::of(sample);
+        QVERIFY(sums.headerHolds());
+        QVERIFY(sums.globalHolds());
+        QCOMPARE(sums.globalStored, SumOfAllButChecksum(sample));
+
+        QByteArray damaged = sample;
+        damaged[0x140] = char(damaged[0x140] + 1);
+        QVERIFY(!CartridgeChecksum::of(damaged).headerHolds());
+        QVERIFY(!CartridgeChecksum::of(damaged).globalHolds());
+        QVERIFY(!CartridgeChecksum::of(sample.first(0x14F)).globalHolds());
+    }
+
+    void everySaveKeepsAValidChecksumValid_data() {
+        QTest::addColumn<int>("save");
+        const QList<Save> saves = Saves();
+        for (int i = 0; i < saves.size(); ++i)
+            QTest::newRow(saves[i].name) << i;
+    }
+    void everySaveKeepsAValidChecksumValid() {
+        QFETCH(int, save);
+        QTemporaryDir dir;
+        const QByteArray before = BuildSampleCartridge(0);
+        const QString path = WriteFile(dir, "rom.gb", before);
+
+        RomFile rom = RomFile::open(path);
+        Saves()[save].edit(rom);
+        const QByteArray edited = rom.bytes();
+        rom.commit();
+        const QByteArray after = ReadFile(path);
+        QVERIFY(after != before);
+        QCOMPARE(StoredChecksum(after), SumOfAllButChecksum(after));
+        // Beyond the user's edits, the checksum's two bytes are all that changed.
+        QByteArray withoutChecksum = after;
+        withoutChecksum[0x14E] = edited[0x14E];
+        withoutChecksum[0x14F] = edited[0x14F];
+        QCOMPARE(withoutChecksum, edited);
+        // And the object reads what the file now holds.
+        QCOMPARE(rom.bytes(), after);
+    }
+
+    void everySaveLeavesAnInvalidChecksumAlone_data() { everySaveKeepsAValidChecksumValid_data(); }
+    void everySaveLeavesAnInvalidChecksumAlone() {
+        QFETCH(int, save);
+        QTemporaryDir dir;
+        QByteArray before = BuildSampleCartridge(0);
+        before[0x14F] = char(before[0x14F] ^ 0x01);
+        const QString path = WriteFile(dir, "rom.gb", before);
+
+        RomFile rom = RomFile::open(path);
+        Saves()[save].edit(rom);
+        const QByteArray edited = rom.bytes();
+        rom.commit();
+        QCOMPARE(ReadFile(path), edited);
+        QCOMPARE(ReadFile(path).mid(0x14E, 2), before.mid(0x14E, 2));
+    }
+
+    // The question is settled by the file as it was opened, not by the edited bytes: an edit
+    // that happens to make an invalid checksum add up does not count, and pages first read
+    // at commit count as they are in the file.
+    void validityIsThatOfTheFileAsOpened() {
+        QTemporaryDir dir;
+        QByteArray before = BuildSampleCartridge(0);
+        before[0x20000] = char(before[0x20000] + 1);  // one off: invalid
+        const QString path = WriteFile(dir, "rom.gb", before);
+        RomFile rom = RomFile::open(path);
+        rom.WriteRomByte(0x20000, uint8_t(before[0x20000] - 1));  // back to valid by the edit
+        rom.WriteRomByte(0x30000, 0x11);
+        rom.commit();
+        QByteArray expected = before;
+        expected[0x20000] = char(before[0x20000] - 1);
+        expected[0x30000] = 0x11;
+        QCOMPARE(ReadFile(path), expected);  // checksum bytes untouched
+
+        // After that save the file's checksum does not hold, so the next save leaves it too;
+        // a file made valid again by someone else is kept valid.
+        const QByteArray valid = BuildSampleCartridge(0);
+        WriteFile(dir, "rom.gb", valid);
+        RomFile again = RomFile::open(path);
+        again.WriteRomByte(0x7FFFF, 0x42);  // a page never read before the write
+        again.commit();
+        const QByteArray after = ReadFile(path);
+        QCOMPARE(StoredChecksum(after), SumOfAllButChecksum(after));
+        // A second commit of the same object starts from what the first wrote.
+        again.WriteRomByte(0x7FFFE, 0x43);
+        again.commit();
+        QCOMPARE(StoredChecksum(ReadFile(path)), SumOfAllButChecksum(ReadFile(path)));
+    }
+
+    void aFailedCommitKeepsTheChecksumRightOnRetry() {
+        QTemporaryDir dir;
+        const QString path = WriteFile(dir, "rom.gb", BuildSampleCartridge(0));
+        RomFile rom = RomFile::open(path);
+        rom.WriteRomByte(0x40000, 0x99);
+        {
+            AtomicFileWriter::ScopedFault fault([](AtomicFileWriter::Step step, int) {
+                return step == AtomicFileWriter::Step::Rename;
+            });
+            QVERIFY_THROWS_EXCEPTION(RomFileError, rom.commit());
+        }
+        QCOMPARE(ReadFile(path), BuildSampleCartridge(0));
+        rom.commit();
+        const QByteArray after = ReadFile(path);
+        QCOMPARE(uint8_t(after[0x40000]), 0x99);
+        QCOMPARE(StoredChecksum(after), SumOfAllButChecksum(after));
+    }
+
+    void noSaveWritesTheHeader() {
+        QTemporaryDir dir;
+        const QByteArray sample = BuildSampleCartridge(0);
+        const QString path = WriteFile(dir, "rom.gb", sample);
+        for (int32_t offset : {0x134, 0x143, 0x14C, 0x14D, 0x14E, 0x14F}) {
+            RomFile rom = RomFile::open(path);
+            try {
+                rom.WriteRomByte(offset, 0);
+                QFAIL("a header write must be refused");
+            } catch (const RomAccessError& error) {
+                QCOMPARE(error.kind(), RomAccessError::Kind::Header);
+                QCOMPARE(error.offset(), offset);
+                QVERIFY(error.text().contains("0x" + QString::number(offset, 16).toUpper()));
+            }
+            QVERIFY(!rom.isModified());
+        }
+        RomFile rom = RomFile::open(path);
+        rom.WriteRomByte(0x133, 1);
+        rom.WriteRomByte(0x150, 1);
+
+        // A map whose data pointer leads into the header (a damaged or crafted table entry)
+        // is refused before anything reaches the file.
+        MapHeader header;
+        header.bytes[13] = 0;     // map bank 0
+        header.bytes[18] = 0x10;  // its table entry at 0x2F0 + 0x20
+        QByteArray crafted = sample;
+        crafted[0x310] = char(0x40);  // address 0x4140: file offset 0x140
+        crafted[0x311] = char(0x41);
+        const QString craftedPath = WriteFile(dir, "crafted.gb", crafted);
+        RomFile target = RomFile::open(craftedPath);
+        QCOMPARE(MapDataOffset(target, header), 0x140);
+        MapCells cells{};
+        QVERIFY_THROWS_EXCEPTION(RomAccessError, MapSaver::write(target, header, cells, kMapCells));
+        QCOMPARE(ReadFile(craftedPath), crafted);
+    }
+
+    void anAllowedHeaderWriteKeepsTheCallersChecksum() {
+        QTemporaryDir dir;
+        const QString path = WriteFile(dir, "rom.gb", BuildSampleCartridge(0));
+        RomFile rom = RomFile::open(path);
+        rom.allowHeaderWrites();
+        rom.WriteRomByte(0x134, 'Y');
+        rom.WriteRomByte(0x14E, 0xAB);
+        rom.WriteRomByte(0x14F, 0xCD);
+        rom.commit();
+        const QByteArray after = ReadFile(path);
+        QCOMPARE(after[0x134], 'Y');
+        QCOMPARE(StoredChecksum(after), 0xABCD);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCartridgeChecksum)
+#include "tst_CartridgeChecksum.moc"
