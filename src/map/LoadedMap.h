@@ -6,8 +6,8 @@
 #include "BlockSet.h"
 #include "HeaderTexts.h"
 #include "MapHeader.h"
-#include "codec/MapCodec.h"
 #include "base/Picture.h"
+#include "codec/MapCodec.h"
 
 namespace zantor {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "codec/TileCodec.h"
 #include "base/Picture.h"
+#include "codec/TileCodec.h"
 
 namespace zantor {
 

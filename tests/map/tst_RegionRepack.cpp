@@ -1,0 +1,183 @@
+#include <QtTest>
+
+#include "codec/RomFile.h"
+#include "map/MapSaver.h"
+#include "map/MapSpace.h"
+#include "map/RegionRepack.h"
+#include "sample/SampleCartridge.h"
+#include "support/SpaceRom.h"
+
+using namespace zantor;
+
+namespace {
+// Bank 0x0C holds one region: A (header 0, stored `spare` bytes longer than needed), B
+// (header 1) and C (header 2), back to back from 0x4400. Nothing follows but zeros.
+struct ThreeMaps {
+    SpaceRom image;
+    MapCells a = SpaceRom::level(1, 12);
+    MapCells b = SpaceRom::level(2, 20);
+    MapCells c = SpaceRom::level(3, 8);
+    int32_t start = SpaceRom::offset(0x4400);
+    int32_t end = 0;
+
+    explicit ThreeMaps(int spare = 300) {
+        for (int i = 0; i < 3; ++i)
+            image.useEntry(i, i);
+        int at = image.store(0, 0x4400, CompressMapToLength(a, needed(a) + spare));
+        at = image.store(1, at, CompressMapBytes(b));
+        at = image.store(2, at, CompressMapBytes(c));
+        end = SpaceRom::offset(at);
+    }
+    static int needed(const MapCells& cells) { return int(CompressMapBytes(cells).size()); }
+};
+
+// `cells` changed along the first rows until its shortest form is `grow` bytes longer or more.
+MapCells grown(MapCells cells, int grow) {
+    const int target = ThreeMaps::needed(cells) + grow;
+    for (int i = 0; ThreeMaps::needed(cells) < target; i += 7)
+        cells[size_t(i)] = uint8_t((cells[size_t(i)] + 1) % 128);
+    return cells;
+}
+
+// The offsets at which two images differ.
+QList<int32_t> changedOffsets(const QByteArray& before, const QByteArray& after) {
+    QList<int32_t> changed;
+    for (int32_t i = 0; i < before.size(); ++i)
+        if (before[i] != after[i])
+            changed.append(i);
+    return changed;
+}
+
+RepackError::Kind refusal(const QByteArray& image, int mapIndex, const MapCells& cells) {
+    try {
+        RegionRepack::planFor(MapSpace::read(RomFile::fromBytes(image)), mapIndex, cells);
+    } catch (const RepackError& error) {
+        return error.kind();
+    }
+    qFatal("the repack should have been refused");
+}
+}  // namespace
+
+class TestRegionRepack : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aGrownMapTakesTheRoomItsNeighboursLeave() {
+        const ThreeMaps maps;
+        RomFile rom = RomFile::fromBytes(maps.image.bytes);
+        const MapSpace space = MapSpace::read(rom);
+        const int bSlot = space.bank(SpaceRom::kBank)->maps[1].slot;
+        const MapCells b2 = grown(maps.b, 200);
+        QVERIFY(MapSaver::excess(b2, bSlot) > 0);
+        QVERIFY(RegionRepack::canRepack(space, 1, b2));
+
+        const RepackPlan plan = RegionRepack::planFor(space, 1, b2);
+        QCOMPARE(plan.movedMapIndices(), (QList<int>{1, 2}));
+        QCOMPARE(plan.unclaimed, 0);
+        RegionRepack::apply(rom, plan);
+
+        // Only the region and the table entries of B and C changed.
+        for (int32_t at : changedOffsets(maps.image.bytes, rom.bytes())) {
+            const bool inRegion = at >= maps.start && at < maps.end;
+            const bool movedEntry = at >= SpaceRom::entryOffset(1) && at < SpaceRom::entryOffset(3);
+            QVERIFY2(inRegion || movedEntry, qPrintable(QString::number(at, 16)));
+        }
+        const MapSpace repacked = MapSpace::read(rom);
+        const BankSpace& after = *repacked.bank(SpaceRom::kBank);
+        QCOMPARE(int(after.regions.size()), 1);
+        QCOMPARE(after.regions[0].start, maps.start);
+        QCOMPARE(after.regions[0].end, maps.end);
+        QCOMPARE(after.maps[0].cells, maps.a);
+        QCOMPARE(after.maps[0].slot, ThreeMaps::needed(maps.a));
+        QCOMPARE(after.maps[1].cells, b2);
+        QCOMPARE(after.maps[1].slot, ThreeMaps::needed(b2));
+        QCOMPARE(after.maps[2].cells, maps.c);
+        // The room left over is the last map's.
+        QCOMPARE(after.maps[2].end(), maps.end);
+        QVERIFY(after.maps[2].slack() > 0);
+
+        // A second repack of what the first left finds nothing to change.
+        const QByteArray once = rom.bytes();
+        RegionRepack::apply(rom, RegionRepack::plan(after, 0));
+        QCOMPARE(rom.bytes(), once);
+    }
+
+    void sharedMapsStayShared() {
+        ThreeMaps maps;
+        // B is also header 3's, and entry 3 (header 4's) leads there too.
+        maps.image.useEntry(3, 1);
+        maps.image.useEntry(4, 3);
+        maps.image.setEntry(3, 0x4400 + ThreeMaps::needed(maps.a) + 300);
+        RomFile rom = RomFile::fromBytes(maps.image.bytes);
+        const MapCells b2 = grown(maps.b, 100);
+        RegionRepack::apply(rom, RegionRepack::planFor(MapSpace::read(rom), 4, b2));
+
+        const MapSpace space = MapSpace::read(rom);
+        const BankSpace& after = *space.bank(SpaceRom::kBank);
+        QCOMPARE(int(after.maps.size()), 3);
+        QCOMPARE(after.maps[1].mapIndices, (QList<int>{1, 3, 4}));
+        QCOMPARE(after.maps[1].tableEntries, (QList<int>{1, 3}));
+        QCOMPARE(after.maps[1].cells, b2);
+        QCOMPARE(after.maps[1].start, maps.start + ThreeMaps::needed(maps.a));
+    }
+
+    void unsafeRegionsAreRefused() {
+        const MapCells bigger = grown(ThreeMaps().b, 100);
+        {
+            // Entry 3, no header's, points into the middle of C: moving C would break it.
+            ThreeMaps maps;
+            maps.image.useEntry(5, 4);
+            maps.image.setEntry(4, 0x4400);
+            maps.image.setEntry(3, 0x4400 + (maps.end - maps.start) - 40);
+            QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::EntryInsideRegion);
+        }
+        {
+            // Header 6's map lies beyond the bank's window.
+            ThreeMaps maps;
+            maps.image.useEntry(6, 3);
+            maps.image.setEntry(3, 0x9000);
+            QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::UndecodableMap);
+        }
+        {
+            // More than all the slack: refused with the numbers.
+            ThreeMaps maps(50);
+            QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::TooBig);
+            QString why;
+            QVERIFY(!RegionRepack::canRepack(MapSpace::read(RomFile::fromBytes(maps.image.bytes)),
+                                             1, bigger, &why));
+            QVERIFY2(why.contains("more than its"), qPrintable(why));
+        }
+        {
+            // A header's map starting inside A's slot overlaps whatever region B is in.
+            ThreeMaps maps;
+            maps.image.useEntry(7, 3);
+            maps.image.setEntry(3, 0x4400 + 100);
+            QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::OverlapsRegion);
+        }
+    }
+
+    void everyRegionOfTheSampleRepacksToTheSameLevels() {
+        RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
+        const MapSpace before = MapSpace::read(rom);
+        for (const BankSpace& bank : before.banks())
+            for (int r = 0; r < int(bank.regions.size()); ++r)
+                RegionRepack::apply(rom, RegionRepack::plan(bank, r));
+        const MapSpace after = MapSpace::read(rom);
+        for (size_t k = 0; k < before.banks().size(); ++k) {
+            const BankSpace& old = before.banks()[k];
+            const BankSpace& now = after.banks()[k];
+            QCOMPARE(now.regions.size(), old.regions.size());
+            for (size_t r = 0; r < old.regions.size(); ++r) {
+                QCOMPARE(now.regions[r].start, old.regions[r].start);
+                QCOMPARE(now.regions[r].end, old.regions[r].end);
+            }
+            for (size_t m = 0; m < old.maps.size(); ++m) {
+                QCOMPARE(now.maps[m].cells, old.maps[m].cells);
+                QCOMPARE(now.maps[m].mapIndices, old.maps[m].mapIndices);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegionRepack)
+#include "tst_RegionRepack.moc"
