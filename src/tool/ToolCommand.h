@@ -49,5 +49,6 @@ std::vector<ToolCommand> InfoCommands();
 std::vector<ToolCommand> MapCommands();
 std::vector<ToolCommand> RenderCommands();
 std::vector<ToolCommand> TitleCommands();
+std::vector<ToolCommand> SpaceCommands();
 
 }  // namespace zantor::tool
