@@ -77,6 +77,15 @@ QList<int> RepackPlan::movedMapIndices() const {
     return moved;
 }
 
+int RepackPlan::newSlotOf(int mapIndex) const {
+    for (const RepackedMap& map : maps) {
+        if (map.mapIndices.contains(mapIndex)) {
+            return map.newSlot();
+        }
+    }
+    return -1;
+}
+
 RepackPlan RegionRepack::plan(const BankSpace& bank, int region,
                               const std::optional<ReplacementCells>& replacement) {
     if (region < 0 || region >= int(bank.regions.size())) {

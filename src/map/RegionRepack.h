@@ -46,8 +46,11 @@ struct RepackPlan {
     // about 10 KiB to spare.
     int unclaimed = 0;
 
-    // The headers whose maps move.
+    // The headers whose maps move: what the editor's question lists.
     QList<int> movedMapIndices() const;
+    // The slot header `mapIndex`'s map has after the repack (the editor's new budget for it);
+    // -1 when it is not in the region.
+    int newSlotOf(int mapIndex) const;
 };
 
 // Repacking a region of a map bank (see MapSpace): the edited map may grow into the room

@@ -91,6 +91,8 @@ private slots:
         QCOMPARE(after.maps[0].slot, ThreeMaps::needed(maps.a));
         QCOMPARE(after.maps[1].cells, b2);
         QCOMPARE(after.maps[1].slot, ThreeMaps::needed(b2));
+        QCOMPARE(plan.newSlotOf(1), after.maps[1].slot);
+        QCOMPARE(plan.newSlotOf(2), after.maps[2].slot);
         QCOMPARE(after.maps[2].cells, maps.c);
         // The room left over is the last map's.
         QCOMPARE(after.maps[2].end(), maps.end);
