@@ -158,6 +158,61 @@ private slots:
         }
     }
 
+    void randomRegionsRepackToTheirLevelsOrAreRefused() {
+        QRandomGenerator random(4242);
+        int repacked = 0, refused = 0;
+        for (int trial = 0; trial < 40; ++trial) {
+            // 2..5 maps back to back (all within the bank), each stored with 0..400 spare bytes,
+            // one of them edited.
+            SpaceRom image;
+            const int count = 2 + int(random.bounded(4));
+            std::vector<MapCells> levels;
+            int address = 0x4400;
+            for (int m = 0; m < count; ++m) {
+                levels.push_back(SpaceRom::level(random.generate(), 20 + int(random.bounded(40))));
+                const int spare = int(random.bounded(400));
+                image.useEntry(m, m);
+                address = image.store(
+                    m, address,
+                    CompressMapToLength(levels.back(), ThreeMaps::needed(levels.back()) + spare));
+            }
+            const int32_t start = SpaceRom::offset(0x4400), end = SpaceRom::offset(address);
+            const int edited = int(random.bounded(count));
+            levels[size_t(edited)] = grown(levels[size_t(edited)], int(random.bounded(800)));
+
+            RomFile rom = RomFile::fromBytes(image.bytes);
+            int needed = 0;
+            for (const MapCells& level : levels)
+                needed += ThreeMaps::needed(level);
+            RepackPlan plan;
+            try {
+                plan = RegionRepack::planFor(MapSpace::read(rom), edited, levels[size_t(edited)]);
+            } catch (const RepackError& error) {
+                QCOMPARE(error.kind(), RepackError::Kind::TooBig);
+                QVERIFY(needed > end - start);
+                ++refused;
+                continue;
+            }
+            QCOMPARE(plan.bytesNeeded, needed);
+            RegionRepack::apply(rom, plan);
+            for (int32_t at : changedOffsets(image.bytes, rom.bytes())) {
+                const bool entry =
+                    at >= SpaceRom::entryOffset(0) && at < SpaceRom::entryOffset(count);
+                QVERIFY(entry || (at >= start && at < end));
+            }
+            const MapSpace after = MapSpace::read(rom);
+            const BankSpace& bank = *after.bank(SpaceRom::kBank);
+            QCOMPARE(int(bank.regions.size()), 1);
+            QCOMPARE(bank.regions[0].start, start);
+            QCOMPARE(bank.regions[0].end, end);
+            for (int m = 0; m < count; ++m)
+                QCOMPARE(bank.maps[size_t(bank.mapOf(m))].cells, levels[size_t(m)]);
+            ++repacked;
+        }
+        // Both outcomes came up.
+        QVERIFY(repacked > 0 && refused > 0);
+    }
+
     void everyRegionOfTheSampleRepacksToTheSameLevels() {
         RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
         const MapSpace before = MapSpace::read(rom);
