@@ -39,6 +39,10 @@ void printRatios(const RatioReporter& r) {
     if (scroll > 0)
         std::printf("  scrolling, per step:                      %.3f ms (target < 0.2)\n",
                     scroll / 1e6 / 1000);
+    const double meterEdit = r.timeOf("BM_EditWithSizeMeter");
+    if (meterEdit > 0)
+        std::printf("  an edit with the size meter's update:     %.4f ms (target <= 0.05)\n",
+                    meterEdit / 1e6);
     if (big > 0 && small > 0)
         std::printf("  load from 8 MiB / from 512 KiB image:     %.2fx (target ~1.0)\n",
                     big / small);
