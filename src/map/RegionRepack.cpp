@@ -1,6 +1,7 @@
 #include "RegionRepack.h"
 
 #include <QLocale>
+#include <algorithm>
 
 #include "MapSpace.h"
 #include "MapTable.h"
