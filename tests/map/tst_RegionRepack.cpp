@@ -4,7 +4,6 @@
 #include "map/MapSaver.h"
 #include "map/MapSpace.h"
 #include "map/RegionRepack.h"
-#include "sample/SampleCartridge.h"
 #include "support/SpaceRom.h"
 
 using namespace zantor;
@@ -211,28 +210,6 @@ private slots:
         }
         // Both outcomes came up.
         QVERIFY(repacked > 0 && refused > 0);
-    }
-
-    void everyRegionOfTheSampleRepacksToTheSameLevels() {
-        RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
-        const MapSpace before = MapSpace::read(rom);
-        for (const BankSpace& bank : before.banks())
-            for (int r = 0; r < int(bank.regions.size()); ++r)
-                RegionRepack::apply(rom, RegionRepack::plan(bank, r));
-        const MapSpace after = MapSpace::read(rom);
-        for (size_t k = 0; k < before.banks().size(); ++k) {
-            const BankSpace& old = before.banks()[k];
-            const BankSpace& now = after.banks()[k];
-            QCOMPARE(now.regions.size(), old.regions.size());
-            for (size_t r = 0; r < old.regions.size(); ++r) {
-                QCOMPARE(now.regions[r].start, old.regions[r].start);
-                QCOMPARE(now.regions[r].end, old.regions[r].end);
-            }
-            for (size_t m = 0; m < old.maps.size(); ++m) {
-                QCOMPARE(now.maps[m].cells, old.maps[m].cells);
-                QCOMPARE(now.maps[m].mapIndices, old.maps[m].mapIndices);
-            }
-        }
     }
 };
 
