@@ -299,11 +299,12 @@ private slots:
 
     void aSaveThatCannotBeWrittenKeepsTheEdits() {
         MainWindowFixture f;
-        const QString path = f.open(BuildSampleCartridge(0), 4);
+        // Tree Zone 2 is stored with room to spare, so a changed cell fits. (An unchanged map
+        // would not be written at all.)
+        const QString path = f.open(BuildSampleCartridge(0), 2);
         frmMain& w = f.w();
-        // Repaint one cell with the block it holds: the map is unchanged, so it fits.
         const uint8_t held = w.state().MapBuffer[0];
-        selectBlock(w, held);
+        selectBlock(w, uint8_t((held + 1) % 128));
         w.picMap_MouseDown(kLeftButton, 0, 1, 1);
         w.picMap_MouseUp(kLeftButton, 0, 1, 1);
         const QByteArray before = ReadFile(path);
