@@ -133,7 +133,7 @@ private slots:
     }
 
     void anUnsafeRegionIsRefusedAndNothingWritten() {
-        // Map 31 moves to entry 10 of bank 0x0C, so that entry 9 counts as part of the
+        // Map 31 moves to entry 10 of bank 0x0C, so that entry 9 lies within the
         // table; entry 9 points into the middle of Tree Zone 1.
         QByteArray image = sample_;
         const RomFile original = RomFile::fromBytes(sample_);
