@@ -47,7 +47,7 @@ void printRatios(const RatioReporter& r, FILE* out) {
     if (repaint > 0)
         std::fprintf(out, "  1280 x 720 repaint at 300 %%:              %.3f ms (target <= 3)\n",
                      repaint / 1e6);
-    const double meter = r.timeOf("BM_EditWithMeter");
+    const double meter = r.timeOf("BM_EditWithSizeMeter");
     if (meter > 0)
         std::fprintf(out, "  an edit with the size meter's update:     %.4f ms (target <= 0.05)\n",
                      meter / 1e6);

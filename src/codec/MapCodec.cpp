@@ -1,5 +1,7 @@
 #include "MapCodec.h"
 
+#include <algorithm>
+
 #include "RomFile.h"
 
 namespace zantor {
@@ -48,6 +50,73 @@ QByteArray CompressMapBytes(const MapCells& cells) {
             out.append(char(r - 1));
         }
         i += r;
+    }
+    return out;
+}
+
+int CompressedRowLength(const MapCells& cells, int row) {
+    const uint8_t* cell = &cells[size_t(row) * kMapColumns];
+    int length = 0;
+    int x = 0;
+    while (x < kMapColumns) {
+        const uint8_t v = cell[x] & 0x7F;
+        int r = 1;
+        while (x + r < kMapColumns && (cell[x + r] & 0x7F) == v) {
+            ++r;
+        }
+        length += r == 1 ? 1 : 2;
+        x += r;
+    }
+    return length;
+}
+
+QByteArray CompressMapToLength(const MapCells& cells, int length) {
+    QByteArray shortest = CompressMapBytes(cells);
+    if (shortest.size() > length) {
+        return {};
+    }
+    if (shortest.size() == length) {
+        return shortest;
+    }
+    length = std::min(length, kLongestMapEncoding);
+    // A run of r >= 2 cells grows from 2 bytes up to r bytes (g literals, then a run of the
+    // r - g cells left, at least 2 so that its count is not 0), so splitting alone reaches
+    // 12288 bytes. Beyond that, each of the first `rowEndCodes` rows spends one byte more by
+    // ending in a fill code for its last cell alone.
+    int growth = std::min(length, kMapCells) - int(shortest.size());
+    const int rowEndCodes = std::max(0, length - kMapCells);
+
+    QByteArray out;
+    out.reserve(length);
+    auto literals = [&](uint8_t v, int count) { out.append(count, char(v)); };
+    auto run = [&](uint8_t v, int count) {
+        out.append(char(0x80 | v));
+        out.append(char(count));
+    };
+    for (int row = 0; row < kMapRows; ++row) {
+        const uint8_t* cell = &cells[size_t(row) * kMapColumns];
+        int x = 0;
+        while (x < kMapColumns) {
+            const uint8_t v = cell[x] & 0x7F;
+            int r = 1;
+            while (x + r < kMapColumns && (cell[x + r] & 0x7F) == v) {
+                ++r;
+            }
+            x += r;
+            if (x == kMapColumns && row < rowEndCodes) {
+                // Every run is split to the end by now, so this one is all literals too.
+                growth -= std::max(0, r - 2);
+                literals(v, r - 1);
+                run(v, 0);
+            } else if (r == 1) {
+                literals(v, 1);
+            } else {
+                const int g = std::min(growth, r - 2);
+                growth -= g;
+                literals(v, g);
+                run(v, r - g - 1);
+            }
+        }
     }
     return out;
 }

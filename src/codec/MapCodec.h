@@ -30,6 +30,24 @@ DecodedMap DecompressMap(const RomFile& rom, int32_t offset);
 // row becomes a run code, every single cell a literal. At most 12288 bytes.
 QByteArray CompressMapBytes(const MapCells& cells);
 
+// The most bytes a stored map can take, and so the most a decoding can consume: a 2-byte code
+// covers at least two cells except at the last cell of a row, so a row takes at most 255
+// literals and a run code for its last cell alone.
+constexpr int kLongestMapEncoding = kMapRows * (kMapColumns + 1);
+
+// The length CompressMapBytes gives row `row` (0..47). A run never crosses a row end, so a
+// row's length does not depend on the other rows and the map's length is the rows' sum.
+int CompressedRowLength(const MapCells& cells, int row);
+
+// The stored form of `cells` lengthened to exactly `length` bytes, so that it fills a slot of
+// that length and decodes to the same cells, consuming all of it. Runs are split into literals
+// and a shorter run from the first row on; past 12288 bytes the last cell of a row becomes a
+// run code of its own. Every length from CompressMapBytes(cells).size() to
+// kLongestMapEncoding can be reached, which covers every slot a decoding can find. Empty when
+// the shortest form is longer than `length`; for a `length` beyond kLongestMapEncoding the
+// longest form, shorter than asked (the caller checks the size).
+QByteArray CompressMapToLength(const MapCells& cells, int length);
+
 // The same as text: two upper-case hex digits per byte, no separators.
 QString CompressMap(const MapCells& cells);
 

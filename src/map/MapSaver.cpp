@@ -1,23 +1,60 @@
 #include "MapSaver.h"
 
+#include <QLocale>
+
 #include "MapHeader.h"
 #include "codec/RomFile.h"
 
 namespace zantor {
 
-bool MapSaver::fits(const MapCells& cells, int32_t compressedLength) {
-    return CompressMapBytes(cells).size() + 1 <= compressedLength;
+namespace {
+bool sameCells(const MapCells& stored, const MapCells& cells) {
+    for (int i = 0; i < kMapCells; ++i) {
+        if (stored[size_t(i)] != (cells[size_t(i)] & 0x7F)) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
+int MapSaver::excess(const MapCells& cells, int slot) {
+    return std::max(0, int(CompressMapBytes(cells).size()) - slot);
 }
 
-bool MapSaver::write(RomFile& rom, const MapHeader& header, const MapCells& cells,
-                     int32_t compressedLength) {
-    const QByteArray stored = CompressMapBytes(cells);
-    if (stored.size() + 1 > compressedLength) {
+QString MapSaver::tooBigMessage(int excess, bool canRepack) {
+    const QString bytes = excess == 1 ? QStringLiteral("1 byte")
+                                      : QLocale(QLocale::English).toString(excess) + " bytes";
+    if (canRepack) {
+        return QStringLiteral(
+                   "The map is %1 too big for its slot. Simplify it by %1 (fewer changes of "
+                   "block along its rows), or repack its region: the maps stored next to it "
+                   "have enough room to spare, and some of them will move.")
+            .arg(bytes);
+    }
+    return QStringLiteral(
+               "The map is %1 too big for its slot, and the maps stored next to it do not have "
+               "that much room to spare. Simplify it by %1 (fewer changes of block along its "
+               "rows), or simplify another map of its region and repack.")
+        .arg(bytes);
+}
+
+bool MapSaver::fits(const MapCells& cells, int32_t compressedLength) {
+    return excess(cells, compressedLength - 1) == 0;
+}
+
+bool MapSaver::writeToSlot(RomFile& rom, const MapHeader& header, const MapCells& cells, int slot) {
+    const int32_t offset = MapDataOffset(rom, header);
+    const DecodedMap stored = DecompressMap(rom, offset);
+    if (stored.CompressedLength - 1 == slot && sameCells(stored.MapBuffer, cells)) {
+        return true;
+    }
+    const QByteArray bytes = CompressMapToLength(cells, slot);
+    if (bytes.isEmpty()) {
         return false;
     }
-    int32_t o = MapDataOffset(rom, header);
-    for (char byte : stored) {
-        rom.WriteRomByte(o++, uint8_t(byte));
+    for (int i = 0; i < bytes.size(); ++i) {
+        rom.WriteRomByte(offset + i, uint8_t(bytes[i]));
     }
     return true;
 }

@@ -22,7 +22,8 @@ struct MapInfo {
     MapHeader header;
     HeaderFieldTexts texts;
     int32_t mapDataOffset = 0;
-    int32_t storedSize = 0;
+    int32_t storedSize = 0;  // the map's slot: the bytes its decoding consumed
+    int bytesNeeded = 0;     // the shortest form of its cells
     TileSources tiles;
 };
 
@@ -34,7 +35,9 @@ MapInfo readMapInfo(const RomFile& rom, int index, uint8_t version) {
     info.texts = MakeHeaderFieldTexts(info.header);
     info.tiles = ReadTileSources(rom, index, version);
     info.mapDataOffset = MapDataOffset(rom, info.header);
-    info.storedSize = DecompressMap(rom, info.mapDataOffset).CompressedLength - 1;
+    const DecodedMap map = DecompressMap(rom, info.mapDataOffset);
+    info.storedSize = map.CompressedLength - 1;
+    info.bytesNeeded = int(CompressMapBytes(map.MapBuffer).size());
     return info;
 }
 
@@ -72,6 +75,8 @@ QJsonObject toJson(const MapInfo& info) {
         {"blockDataOffset", info.header.BlockDataOffset()},
         {"mapDataOffset", info.mapDataOffset},
         {"storedSize", info.storedSize},
+        {"slot", info.storedSize},
+        {"bytesNeeded", info.bytesNeeded},
         {"tileSetByte", info.tiles.tileSetByte},
         {"tileSources", QJsonObject{{"A", info.tiles.groupA},
                                     {"B", info.tiles.groupB},
@@ -93,14 +98,15 @@ QString toText(const MapInfo& info) {
                "  block data offset: %5  map bank: %6  music: %7\n"
                "  background palette: %8  foreground palettes: %9 %10  map number 2: %11\n"
                "  time: %12  start marker: left %13, top %14\n"
-               "  BlockDataOffset %15  MapDataOffset %16  stored map size %17 bytes\n"
-               "  tile set byte %18  tiles A %19  B %20  C %21  D %22")
+               "  BlockDataOffset %15  MapDataOffset %16  slot %17 bytes, needs %18\n"
+               "  tile set byte %19  tiles A %20  B %21  C %22  D %23")
         .arg(QString::number(info.index).rightJustified(2), MapNames()[info.index],
              Label7Caption(info.headerOffset), headerBytes(info.header), t.blockData, t.mapBank,
              t.music, t.backgroundPalette, t.foregroundPalette0)
         .arg(t.foregroundPalette1, t.mapNumber2, time, QString::number(info.header.startLeft()),
              QString::number(info.header.startTop()), hex(info.header.BlockDataOffset()),
-             hex(info.mapDataOffset), QString::number(info.storedSize))
+             hex(info.mapDataOffset), QString::number(info.storedSize),
+             QString::number(info.bytesNeeded))
         .arg(hex(info.tiles.tileSetByte), hex(info.tiles.groupA), hex(info.tiles.groupB),
              hex(info.tiles.groupC), hex(info.tiles.groupD));
 }
@@ -168,10 +174,10 @@ int info(const QStringList& rawArgs) {
 std::vector<ToolCommand> InfoCommands() {
     return {{"info", "ROM [--json]",
              "Prints the version byte and, for each of the 32 maps, its header (bytes and the\n"
-             "Header tab's texts), BlockDataOffset, MapDataOffset, the stored map size and the\n"
-             "four tile sources, after the header checksum (0x14D) and the global checksum\n"
-             "(0x14E-0x14F), each with whether it holds. --json prints the same as one JSON\n"
-             "document.",
+             "Header tab's texts), BlockDataOffset, MapDataOffset, the map's slot (the bytes its\n"
+             "stored form takes) and the bytes its cells need, and the four tile sources, after\n"
+             "the header checksum (0x14D) and the global checksum (0x14E-0x14F), each with\n"
+             "whether it holds. --json prints the same as one JSON document.",
              info}};
 }
 

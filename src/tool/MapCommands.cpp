@@ -1,14 +1,17 @@
 #include <QFile>
 #include <cstdio>
 
+#include "RepackText.h"
 #include "ToolCommand.h"
+#include "base/AtomicFileWriter.h"
+#include "base/FileError.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
-#include "base/FileError.h"
 #include "map/MapHeader.h"
 #include "map/MapSaver.h"
+#include "map/MapSpace.h"
 #include "map/MapTable.h"
-#include "base/AtomicFileWriter.h"
+#include "map/RegionRepack.h"
 
 namespace zantor::tool {
 
@@ -29,7 +32,7 @@ int exportMap(const QStringList& rawArgs) {
     return kExitOk;
 }
 int importMap(const QStringList& rawArgs) {
-    const ParsedArgs args = ParseArgs(rawArgs, {}, {});
+    const ParsedArgs args = ParseArgs(rawArgs, {"--repack"}, {});
     RequireCount(args, 3);
     const int index = ParseMapIndex(args.positional[1]);
     const QString& in = args.positional[2];
@@ -49,12 +52,26 @@ int importMap(const QStringList& rawArgs) {
 
     RomFile rom = RomFile::open(args.positional[0]);
     const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, index));
-    const int32_t room = DecompressMap(rom, MapDataOffset(rom, header)).CompressedLength;
-    if (!MapSaver::write(rom, header, cells, room)) {
+    const int slot = DecompressMap(rom, MapDataOffset(rom, header)).CompressedLength - 1;
+    if (MapSaver::writeToSlot(rom, header, cells, slot)) {
+        rom.commit();
+        return kExitOk;
+    }
+    const MapSpace space = MapSpace::read(rom);
+    QString whyNot;
+    const bool canRepack = RegionRepack::canRepack(space, index, cells, &whyNot);
+    if (!args.flags.contains("--repack") || !canRepack) {
         std::fprintf(stderr, "zantor-tool import-map: %s: %s\n", qPrintable(rom.path()),
-                     qPrintable(MapSaver::tooBigMessage()));
+                     qPrintable(MapSaver::tooBigMessage(MapSaver::excess(cells, slot), canRepack)));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(canRepack ? QStringLiteral("To repack, run the same command "
+                                                           "with --repack.")
+                                          : QStringLiteral("Repacking cannot help: ") + whyNot));
         return kExitFailed;
     }
+    const RepackPlan plan = RegionRepack::planFor(space, index, cells);
+    std::printf("%s", qPrintable(RepackText(plan)));
+    RegionRepack::apply(rom, plan);
     rom.commit();
     return kExitOk;
 }
@@ -64,10 +81,12 @@ std::vector<ToolCommand> MapCommands() {
     return {{"export-map", "ROM MAP OUT.bin",
              "Writes the decoded block map of MAP: 12288 bytes, 48 rows of 256 block numbers.",
              exportMap},
-            {"import-map", "ROM MAP IN.bin",
-             "Compresses a block map of 12288 bytes and writes it over MAP's data, in place. Like\n"
-             "\"Save map\", it refuses (exit 1) when the encoding is longer than the stored data;\n"
-             "the ROM is then left as it was.",
+            {"import-map", "ROM MAP IN.bin [--repack]",
+             "Compresses a block map of 12288 bytes and writes it over MAP's data, in place,\n"
+             "lengthened to fill the map's slot (the bytes its stored form took), so the slot\n"
+             "stays the map's. Like \"Save map\", it refuses (exit 1, the ROM left as it was)\n"
+             "when the encoding is longer than the slot, and says by how much. --repack then\n"
+             "repacks the map's region when the other maps there leave enough room.",
              importMap}};
 }
 

@@ -50,5 +50,6 @@ std::vector<ToolCommand> MapCommands();
 std::vector<ToolCommand> RenderCommands();
 std::vector<ToolCommand> TitleCommands();
 std::vector<ToolCommand> PatchCommands();
+std::vector<ToolCommand> SpaceCommands();
 
 }  // namespace zantor::tool

@@ -13,6 +13,8 @@
 #include "map/MapHeader.h"
 #include "map/MapLoader.h"
 #include "map/MapSaver.h"
+#include "map/MapSpace.h"
+#include "map/RegionRepack.h"
 #include "map/MapTable.h"
 #include "map/TitleScreen.h"
 #include "base/AtomicFileWriter.h"
@@ -42,6 +44,16 @@ const QList<RomEdit>& RomEdits() {
              cells.fill(7);
              if (!MapSaver::write(rom, header, cells, room))
                  qFatal("the sample's map 2 should take a one-block level");
+         }},
+        {"repack",
+         [](RomFile& rom) {
+             // Tree Zone 1 grows by a few hundred bytes into the room Tree Zone 2 leaves: the
+             // region's maps move and their table entries change, all in one commit.
+             const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, 1));
+             MapCells cells = DecompressMap(rom, MapDataOffset(rom, header)).MapBuffer;
+             for (int i = 0; i < 600; i += 3)
+                 cells[size_t(i)] = uint8_t((cells[size_t(i)] + 1) % 128);
+             RegionRepack::apply(rom, RegionRepack::planFor(MapSpace::read(rom), 1, cells));
          }},
         {"save block",
          [](RomFile& rom) {

@@ -21,6 +21,20 @@ QByteArray repeat(const QByteArray& code, int times) {
 QByteArray fromHex(const char* hex) {
     return QByteArray::fromHex(hex);
 }
+
+// Long runs, short runs and noise in a mix that changes with `scale`, so every kind of code
+// appears.
+MapCells randomCells(QRandomGenerator& random, int scale) {
+    MapCells cells{};
+    for (int i = 0; i < kMapCells;) {
+        const int length = 1 + int(random.bounded(scale));
+        const uint8_t value = uint8_t(random.bounded(128));
+        for (int k = 0; k < length && i < kMapCells; ++k) {
+            cells[size_t(i++)] = value;
+        }
+    }
+    return cells;
+}
 }  // namespace
 
 class TestMapCodec : public QObject {
@@ -117,6 +131,72 @@ private slots:
             QCOMPARE(map.MapBuffer, cells);
             QCOMPARE(map.CompressedLength, stored.size() + 1);
         }
+    }
+
+    void lengthenedEncodingFillsTheSlotExactly() {
+        QRandomGenerator random(20240611);
+        for (int trial = 0; trial < 300; ++trial) {
+            const MapCells cells = randomCells(random, 1 + trial % 300);
+            const int shortest = int(CompressMapBytes(cells).size());
+            // The ends of the reachable range, the step past each of them, and random lengths.
+            QList<int> lengths{shortest, shortest + 1, kMapCells, kMapCells + 1,
+                               kLongestMapEncoding};
+            for (int k = 0; k < 4; ++k) {
+                lengths << shortest + int(random.bounded(kLongestMapEncoding - shortest + 1));
+            }
+            for (int length : lengths) {
+                if (length < shortest)
+                    continue;
+                const QByteArray stored = CompressMapToLength(cells, length);
+                QCOMPARE(stored.size(), length);
+                const DecodedMap map = DecompressMap(imageWith(stored + "\x01\x01"), 0x100);
+                if (map.MapBuffer != cells)
+                    QFAIL(qPrintable(
+                        QString("trial %1, length %2: cells differ").arg(trial).arg(length)));
+                QCOMPARE(map.CompressedLength - 1, length);
+            }
+        }
+    }
+
+    void everySlotADecodingFindsCanBeRefilled() {
+        // Random code streams, decoded: whatever slot the decoder reports, the decoded cells
+        // can be stored to fill it exactly.
+        QRandomGenerator random(77);
+        for (int trial = 0; trial < 200; ++trial) {
+            QByteArray codes;
+            const int runShare = int(random.bounded(101));
+            while (codes.size() < 2 * kMapCells) {
+                const uint8_t v = uint8_t(random.bounded(128));
+                if (int(random.bounded(100)) < runShare) {
+                    codes += char(0x80 | v);
+                    codes += char(random.bounded(trial % 2 ? 4 : 256));
+                } else {
+                    codes += char(v);
+                }
+            }
+            const DecodedMap map = DecompressMap(imageWith(codes), 0x100);
+            const int slot = map.CompressedLength - 1;
+            QVERIFY(slot <= kLongestMapEncoding);
+            const QByteArray refilled = CompressMapToLength(map.MapBuffer, slot);
+            QCOMPARE(refilled.size(), slot);
+            const DecodedMap again = DecompressMap(imageWith(refilled), 0x100);
+            QCOMPARE(again.MapBuffer, map.MapBuffer);
+            QCOMPARE(again.CompressedLength, map.CompressedLength);
+        }
+    }
+
+    void lengtheningOutsideTheReachableRange() {
+        MapCells cells{};
+        cells.fill(4);
+        // Shorter than the shortest form: nothing.
+        QVERIFY(CompressMapToLength(cells, 95).isEmpty());
+        QCOMPARE(CompressMapToLength(cells, 96), CompressMapBytes(cells));
+        // Longer than any form: the longest, which the caller sees by its size.
+        const QByteArray longest = CompressMapToLength(cells, kLongestMapEncoding + 500);
+        QCOMPARE(longest.size(), kLongestMapEncoding);
+        QCOMPARE(DecompressMap(imageWith(longest), 0x100).MapBuffer, cells);
+        // Each row: 255 literals and a fill code for its last cell.
+        QCOMPARE(longest.left(257), QByteArray(255, 4) + fromHex("8400"));
     }
 
     void theLongestEncodingIsAllLiterals() {

@@ -37,5 +37,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(again.MapBuffer == decoded.MapBuffer, "encoding then decoding keeps the cells");
     fuzz::Require(again.CompressedLength == stored.size() + 1,
                   "the decoder consumes exactly the encoding");
+
+    // Whatever slot the decoder found, the cells can be stored to fill it exactly.
+    const int slot = decoded.CompressedLength - 1;
+    fuzz::Require(slot <= kLongestMapEncoding, "no decoding consumes more than the longest form");
+    const QByteArray refilled = CompressMapToLength(decoded.MapBuffer, slot);
+    fuzz::Require(refilled.size() == slot, "the lengthened form fills the slot");
+    const DecodedMap refilledAgain = DecompressMap(RomFile::fromBytes(refilled), 0);
+    fuzz::Require(refilledAgain.MapBuffer == decoded.MapBuffer &&
+                      refilledAgain.CompressedLength == decoded.CompressedLength,
+                  "the lengthened form decodes to the same cells over the whole slot");
     return 0;
 }

@@ -70,7 +70,9 @@ private slots:
             QCOMPARE(map["blockDataOffset"].toInt(), header.BlockDataOffset());
             const int32_t data = MapDataOffset(rom, header);
             QCOMPARE(map["mapDataOffset"].toInt(), data);
-            QCOMPARE(map["storedSize"].toInt(), DecompressMap(rom, data).CompressedLength - 1);
+            const DecodedMap decoded = DecompressMap(rom, data);
+            QCOMPARE(map["slot"].toInt(), decoded.CompressedLength - 1);
+            QCOMPARE(map["bytesNeeded"].toInt(), CompressMapBytes(decoded.MapBuffer).size());
             QCOMPARE(map["header"].toString().split(' ').size(), 20);
         }
         const Run text = tool({"info", sample_});
@@ -118,7 +120,7 @@ private slots:
         QCOMPARE(tool({"render", sample_, "0", dir_.filePath("no-such-dir/x.png")}).exitCode, 1);
     }
 
-    void importMapWritesInPlaceOnlyWhatFits() {
+    void importMapFillsTheSlotOrRefuses() {
         const QString rom = dir_.filePath("import.gb");
         QCOMPARE(tool({"make-sample", rom}).exitCode, 0);
         const QByteArray original = ReadFile(rom);
@@ -135,10 +137,11 @@ private slots:
         const QString bigger = WriteFile(dir_, "bigger.bin", changed);
         const Run refused = tool({"import-map", rom, "0", bigger});
         QCOMPARE(refused.exitCode, 1);
-        QVERIFY(refused.err.contains("Map is too big and repoint code isn't coded yet..."));
+        QVERIFY(refused.err.contains("too big for its slot"));
         QCOMPARE(ReadFile(rom), original);
 
-        // A level stored with room to spare takes the same change; only its data changes.
+        // A level stored with room to spare takes the same change, lengthened to fill the
+        // bytes it took before; only those change.
         const QString roomyCells = dir_.filePath("map2.bin");
         QCOMPARE(tool({"export-map", rom, "2", roomyCells}).exitCode, 0);
         QByteArray roomy = ReadFile(roomyCells);
@@ -150,7 +153,9 @@ private slots:
         MapCells cellsIn{};
         std::copy(roomy.begin(), roomy.end(), cellsIn.begin());
         QByteArray expected = original;
-        const QByteArray encoded = CompressMapBytes(cellsIn);
+        const int slot = DecompressMap(before, data).CompressedLength - 1;
+        const QByteArray encoded = CompressMapToLength(cellsIn, slot);
+        QCOMPARE(encoded.size(), slot);
         expected.replace(data, encoded.size(), encoded);
         expected = SavedImage(expected, original);
         QCOMPARE(ReadFile(rom), expected);

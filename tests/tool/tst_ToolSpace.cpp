@@ -1,0 +1,161 @@
+// zantor-tool space, repack and import-map --repack, run as a process on the sample.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "codec/RomFile.h"
+#include "map/MapHeader.h"
+#include "map/MapSpace.h"
+#include "map/MapTable.h"
+#include "sample/SampleCartridge.h"
+#include "support/TempRom.h"
+#include "support/ToolProcess.h"
+
+using namespace zantor;
+
+namespace {
+MapCells cellsOf(const QByteArray& image, int mapIndex) {
+    const RomFile rom = RomFile::fromBytes(image);
+    return DecompressMap(rom, MapDataOffset(rom, MapHeader::read(rom, HeaderOffset(rom, mapIndex))))
+        .MapBuffer;
+}
+
+QByteArray bytesOf(const MapCells& cells) {
+    return QByteArray(reinterpret_cast<const char*>(cells.data()), kMapCells);
+}
+
+// Map 1 of the sample with every third of its first `cells` cells changed: it needs more
+// than its slot, and the more cells, the more bytes.
+MapCells grownTreeZone1(const QByteArray& sample, int cells) {
+    MapCells grown = cellsOf(sample, 1);
+    for (int i = 0; i < cells; i += 3)
+        grown[size_t(i)] = uint8_t((grown[size_t(i)] + 1) % 128);
+    return grown;
+}
+}  // namespace
+
+class TestToolSpace : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    const QByteArray sample_ = BuildSampleCartridge(0);
+
+private slots:
+    void spaceAgreesWithTheCore() {
+        const QString rom = WriteFile(dir_, "space.gb", sample_);
+        const ToolRun run = RunToolProcess({"space", rom, "--json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray banks = QJsonDocument::fromJson(run.out).object()["banks"].toArray();
+        const MapSpace space = MapSpace::read(RomFile::fromBytes(sample_));
+        QCOMPARE(banks.size(), qsizetype(space.banks().size()));
+        for (int b = 0; b < banks.size(); ++b) {
+            const QJsonObject json = banks[b].toObject();
+            const BankSpace& bank = space.banks()[size_t(b)];
+            QCOMPARE(json["bank"].toInt(), bank.bank);
+            QCOMPARE(json["tail"].toObject()["start"].toInt(), bank.tail.start);
+            const QJsonArray regions = json["regions"].toArray();
+            QCOMPARE(regions.size(), qsizetype(bank.regions.size()));
+            for (int r = 0; r < regions.size(); ++r) {
+                const QJsonObject region = regions[r].toObject();
+                QCOMPARE(region["start"].toInt(), bank.regions[size_t(r)].start);
+                QCOMPARE(region["end"].toInt(), bank.regions[size_t(r)].end);
+                const QJsonArray maps = region["maps"].toArray();
+                for (int m = 0; m < maps.size(); ++m) {
+                    const StoredMap& map = bank.maps[size_t(bank.regions[size_t(r)].maps[m])];
+                    QCOMPARE(maps[m].toObject()["slot"].toInt(), map.slot);
+                    QCOMPARE(maps[m].toObject()["needed"].toInt(), map.needed);
+                }
+            }
+        }
+        const ToolRun text = RunToolProcess({"space", rom});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY(text.out.contains("possibly unused"));
+        QVERIFY(text.out.contains("96 bytes in no map's slot"));
+    }
+
+    void importMapRepacksOnlyWhenAskedAndWhenItHelps() {
+        const QString rom = WriteFile(dir_, "import.gb", sample_);
+        const MapCells grown = grownTreeZone1(sample_, 600);
+        const QString in = WriteFile(dir_, "grown.bin", bytesOf(grown));
+
+        const ToolRun refused = RunToolProcess({"import-map", rom, "1", in});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.err.contains("too big for its slot"));
+        QVERIFY(refused.err.contains("--repack"));
+        QCOMPARE(ReadFile(rom), sample_);
+
+        const QByteArray huge = bytesOf(grownTreeZone1(sample_, 6000));
+        const ToolRun tooBig =
+            RunToolProcess({"import-map", rom, "1", WriteFile(dir_, "huge.bin", huge), "--repack"});
+        QCOMPARE(tooBig.exitCode, 1);
+        QVERIFY(tooBig.err.contains("Repacking cannot help"));
+        QCOMPARE(ReadFile(rom), sample_);
+
+        const ToolRun repacked = RunToolProcess({"import-map", rom, "1", in, "--repack"});
+        QCOMPARE(repacked.exitCode, 0);
+        QVERIFY(repacked.out.contains("2 Tree Zone 2  (moves)"));
+        const QByteArray after = ReadFile(rom);
+        QCOMPARE(cellsOf(after, 1), grown);
+        for (int i = 0; i < kMapCount; ++i)
+            if (i != 1)
+                QCOMPARE(cellsOf(after, i), cellsOf(sample_, i));
+        // Only the region and Tree Zone 2's table entry changed (and the global checksum, kept
+        // valid).
+        const MapSpace space = MapSpace::read(RomFile::fromBytes(sample_));
+        const BankSpace& bank = *space.bankOf(1);
+        const MapRegion& region = bank.regions[size_t(bank.regionOf(bank.mapOf(1)))];
+        const int32_t entry = bank.table[bank.maps[size_t(bank.mapOf(2))].tableEntries[0]].offset;
+        for (int32_t at = 0; at < sample_.size(); ++at) {
+            if (after[at] != sample_[at] && (at < region.start || at >= region.end) &&
+                at != entry && at != entry + 1 && at != 0x14E && at != 0x14F)
+                QFAIL(qPrintable(QString("changed at 0x%1").arg(at, 0, 16)));
+        }
+    }
+
+    void repackABank() {
+        const QString rom = WriteFile(dir_, "repack.gb", sample_);
+        const ToolRun dry = RunToolProcess({"repack", rom, "0x0C", "--dry-run"});
+        QCOMPARE(dry.exitCode, 0);
+        QVERIFY(dry.out.contains("bank 0x0C, region 0x30310-0x318C2"));
+        QCOMPARE(ReadFile(rom), sample_);
+
+        QCOMPARE(RunToolProcess({"repack", rom, "12"}).exitCode, 0);
+        const QByteArray after = ReadFile(rom);
+        QVERIFY(after != sample_);
+        for (int i = 0; i < kMapCount; ++i)
+            QCOMPARE(cellsOf(after, i), cellsOf(sample_, i));
+
+        QCOMPARE(RunToolProcess({"repack", rom, "twelve"}).exitCode, 2);
+        const ToolRun noBank = RunToolProcess({"repack", rom, "0x30"});
+        QCOMPARE(noBank.exitCode, 1);
+        QVERIFY(noBank.err.contains("no map header names bank 0x30"));
+    }
+
+    void anUnsafeRegionIsRefusedAndNothingWritten() {
+        // Map 31 moves to entry 10 of bank 0x0C, so that entry 9 lies within the
+        // table; entry 9 points into the middle of Tree Zone 1.
+        QByteArray image = sample_;
+        const RomFile original = RomFile::fromBytes(sample_);
+        const int32_t header31 = HeaderOffset(original, 31);
+        image[header31 + 13] = char(0x0C);
+        image[header31 + 18] = char(10);
+        const int32_t entries = 0x0C * 0x4000 + 0x2F0;
+        image[entries + 20] = image[entries];
+        image[entries + 21] = image[entries + 1];
+        const int middle = 0x4794 + 100;  // Tree Zone 1 starts at 0C:4794
+        image[entries + 18] = char(middle & 0xFF);
+        image[entries + 19] = char(middle >> 8);
+        const QString rom = WriteFile(dir_, "unsafe.gb", image);
+
+        const ToolRun run = RunToolProcess({"repack", rom, "0x0C"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("unsafe.gb"));
+        QVERIFY(run.err.contains("table entry 9 of bank 0x0C points to 0x307F8"));
+        QCOMPARE(ReadFile(rom), image);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestToolSpace)
+#include "tst_ToolSpace.moc"
