@@ -10,6 +10,10 @@
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
 #include "map/MapSaver.h"
+#include "map/MapSpace.h"
+#include "map/MapTable.h"
+#include "map/RegionRepack.h"
+#include "map/RepackError.h"
 
 namespace zantor {
 
@@ -66,6 +70,16 @@ void LevelDocument::load(const RomFile& rom, int mapIndex) {
     savedCells_ = level_->MapBuffer;
     savedBlocks_ = level_->BlockSet;
     savedHeader_ = level_->MapHeader;
+    slot_ = level_->CompressedLength - 1;
+    meter_.reset(level_->MapBuffer);
+    if (!originalPath_.isEmpty()) {
+        try {
+            loadOriginal();
+        } catch (const std::exception&) {
+            // The original went away: the comparison ends, the level loads all the same.
+            stopComparing();
+        }
+    }
     paintBlock_ = 0;
     editedBlock_ = 0;
     chosenTile_ = 0;
@@ -210,6 +224,7 @@ void LevelDocument::applyCells(const std::vector<CellEdit>& edits, bool forward)
         level_->MapBuffer[size_t(edit.index)] = forward ? edit.after : edit.before;
         changed |= QRect(edit.index % kMapColumns, edit.index / kMapColumns, 1, 1);
     }
+    meter_.cellsChanged(level_->MapBuffer, changed);
     emit cellsChanged(changed);
 }
 
@@ -249,15 +264,11 @@ void LevelDocument::updateModified() {
     }
 }
 
-int LevelDocument::mapBytesNeeded() const {
-    return int(CompressMapBytes(cells()).size());
-}
-
 void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const {
     if (changes.map) {
         result.mapOffset = MapDataOffset(rom, savedHeader_);
         result.mapBytes = mapBytesNeeded();
-        if (!MapSaver::write(rom, savedHeader_, level_->MapBuffer, level_->CompressedLength)) {
+        if (!MapSaver::writeToSlot(rom, savedHeader_, level_->MapBuffer, slot_)) {
             throw std::logic_error("the map's fit is checked before writing");
         }
     }
@@ -291,6 +302,9 @@ LevelDocument::Changes LevelDocument::unsavedChanges() const {
 
 LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     SaveResult result;
+    // The file as it was before the first save since it was opened; without that copy there
+    // is no save (BackupError).
+    backups_.backupBeforeFirstSave(romPath_);
     onRom(romPath_, [&] {
         RomFile rom = RomFile::open(romPath_);
         writeChanges(rom, changes, result);
@@ -316,7 +330,7 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
 }
 
 LevelDocument::SaveResult LevelDocument::saveMap() {
-    if (!level_ || mapBytesNeeded() > slotBytes()) {
+    if (!level_ || !mapFits()) {
         return {};
     }
     return saveChanges({true, false, {}});
@@ -338,10 +352,108 @@ LevelDocument::SaveResult LevelDocument::saveHeader() {
 
 LevelDocument::SaveResult LevelDocument::save() {
     const Changes changes = unsavedChanges();
-    if (!level_ || (changes.map && mapBytesNeeded() > slotBytes())) {
+    if (!level_ || (changes.map && !mapFits())) {
         return {};
     }
     return saveChanges(changes);
+}
+
+LevelDocument::RepackOffer LevelDocument::repackOffer() const {
+    RepackOffer offer;
+    if (!level_) {
+        return offer;
+    }
+    onRom(romPath_, [&] {
+        const RomFile rom = RomFile::open(romPath_);
+        const MapSpace space = MapSpace::read(rom);
+        try {
+            const RepackPlan plan = RegionRepack::planFor(space, mapIndex(), cells());
+            offer.possible = true;
+            offer.newSlot = plan.newSlotOf(mapIndex());
+            for (int index : plan.movedMapIndices()) {
+                if (index != mapIndex())
+                    offer.movedMaps << MapNames().value(index);
+            }
+        } catch (const RepackError& error) {
+            offer.whyNot = error.text();
+        }
+    });
+    return offer;
+}
+
+LevelDocument::SaveResult LevelDocument::saveRepacked() {
+    SaveResult result;
+    if (!level_) {
+        return result;
+    }
+    Changes changes = unsavedChanges();
+    changes.map = false;  // the repack writes it
+    backups_.backupBeforeFirstSave(romPath_);
+    int newSlot = 0;
+    onRom(romPath_, [&] {
+        RomFile rom = RomFile::open(romPath_);
+        const RepackPlan plan = RegionRepack::planFor(MapSpace::read(rom), mapIndex(), cells());
+        RegionRepack::apply(rom, plan);
+        newSlot = plan.newSlotOf(mapIndex());
+        result.mapOffset = MapDataOffset(rom, savedHeader_);
+        writeChanges(rom, changes, result);
+        rom.commit();
+    });
+    result.written = true;
+    result.mapBytes = newSlot;
+    slot_ = newSlot;
+    changes.map = true;
+    savedCells_ = level_->MapBuffer;
+    for (int b : changes.blocks) {
+        savedBlocks_[size_t(b)] = level_->BlockSet[size_t(b)];
+    }
+    savedHeader_ = level_->MapHeader;
+    undo_.setClean();
+    updateModified();
+    emit saved();
+    return result;
+}
+
+void LevelDocument::compareWith(const QString& originalPath) {
+    const QString previous = originalPath_;
+    originalPath_ = originalPath;
+    try {
+        loadOriginal();
+    } catch (...) {
+        originalPath_ = previous;
+        throw;
+    }
+}
+
+void LevelDocument::stopComparing() {
+    originalPath_.clear();
+    originalCells_.reset();
+    originalBlocks_.reset();
+    emit comparisonChanged();
+}
+
+void LevelDocument::loadOriginal() {
+    const RomFile original = RomFile::open(originalPath_);
+    onRom(originalPath_, [&] {
+        const MapHeader header = MapHeader::read(original, HeaderOffset(original, mapIndex()));
+        originalBlocks_ = ReadBlockSet(original, header.BlockDataOffset());
+        originalCells_ = DecompressMap(original, MapDataOffset(original, header)).MapBuffer;
+    });
+    emit comparisonChanged();
+}
+
+int LevelDocument::differingCells() const {
+    int count = 0;
+    for (int i = 0; i < kMapCells; ++i)
+        count += cellDiffers(i) ? 1 : 0;
+    return count;
+}
+
+int LevelDocument::differingBlocks() const {
+    int count = 0;
+    for (int b = 0; b < kBlockCount; ++b)
+        count += blockDiffers(b) ? 1 : 0;
+    return count;
 }
 
 QByteArray LevelDocument::imageWithChanges() const {
@@ -352,7 +464,7 @@ QByteArray LevelDocument::imageWithChanges() const {
         }
         SaveResult ignored;
         Changes changes = unsavedChanges();
-        changes.map = changes.map && mapBytesNeeded() <= slotBytes();
+        changes.map = changes.map && mapFits();
         writeChanges(rom, changes, ignored);
         return rom.bytes();
     });

@@ -8,7 +8,9 @@
 #include <optional>
 #include <vector>
 
+#include "base/BackupStore.h"
 #include "map/LoadedMap.h"
+#include "map/MapSizeMeter.h"
 
 namespace zantor {
 
@@ -50,8 +52,9 @@ public:
     uint8_t blockAt(QPoint cell) const {
         return cells()[size_t(cell.y() * kMapColumns + cell.x())];
     }
-    // The bytes the map's stored form may take: what it took when it was loaded.
-    int slotBytes() const { return level_ ? level_->CompressedLength - 1 : 0; }
+    // The bytes the map's stored form may take: what it took when it was loaded (or what a
+    // repack gave it since).
+    int slotBytes() const { return level_ ? slot_ : 0; }
 
     // Reads level `mapIndex` of the ROM at `path` whole, then puts it in place and starts a new
     // history. Throws RomFileError (the file cannot be opened or read); the document is then
@@ -116,8 +119,41 @@ public:
     // File › Save: the map (when changed), every changed block and the header, in one commit.
     // Writes nothing when the map does not fit.
     SaveResult save();
-    // The bytes the current cells need stored.
-    int mapBytesNeeded() const;
+    // The bytes the current cells need stored (kept up to date edit by edit).
+    int mapBytesNeeded() const { return meter_.bytesNeeded(); }
+    bool mapFits() const { return mapBytesNeeded() <= slotBytes(); }
+
+    // Making room by repacking the map's region of its bank (the other maps of the region
+    // move up, their table entries follow). Read from the ROM as it is now.
+    struct RepackOffer {
+        bool possible = false;
+        QString whyNot;         // when not possible
+        QStringList movedMaps;  // the names of the maps that move
+        int newSlot = 0;
+    };
+    RepackOffer repackOffer() const;
+    // File › Save with the region repacked: every unsaved change and the repack in one
+    // commit. Throws RomFileError, and RepackError when the region cannot be repacked.
+    SaveResult saveRepacked();
+
+    // Restore points: the first save after a ROM is opened copies the file first.
+    BackupStore& backups() { return backups_; }
+
+    // --- Comparing with an original cartridge ---
+    // Reads the same level of `originalPath`; from then on (also after loading another level)
+    // cellDiffers/blockDiffers tell what differs. Throws RomFileError.
+    void compareWith(const QString& originalPath);
+    void stopComparing();
+    bool isComparing() const { return originalCells_.has_value(); }
+    const QString& originalPath() const { return originalPath_; }
+    bool cellDiffers(int index) const {
+        return originalCells_ && (*originalCells_)[size_t(index)] != cells()[size_t(index)];
+    }
+    bool blockDiffers(int block) const {
+        return originalBlocks_ && (*originalBlocks_)[size_t(block)] != blocks()[size_t(block)];
+    }
+    int differingCells() const;
+    int differingBlocks() const;
 
     // The whole image with every unsaved change applied, for a test run or a patch; the file
     // itself is not touched.
@@ -134,6 +170,7 @@ signals:
     void hoveredCellChanged();
     void modifiedChanged(bool modified);
     void headerChanged();
+    void comparisonChanged();
     // A save wrote to the ROM (also when the document stays modified).
     void saved();
 
@@ -167,6 +204,15 @@ private:
     int editedBlock_ = 0;
     int chosenTile_ = 0;
     std::optional<QPoint> hoveredCell_;
+
+    void loadOriginal();
+
+    MapSizeMeter meter_{MapCells{}};
+    int slot_ = 0;
+    BackupStore backups_;
+    QString originalPath_;
+    std::optional<MapCells> originalCells_;
+    std::optional<BlockTable> originalBlocks_;
 
     QUndoStack undo_;
     bool strokeOpen_ = false;

@@ -74,6 +74,14 @@ void CellGridView::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(colour, 1));
         painter.drawRect(cellRect(cell).adjusted(0, 0, -1, -1));
     };
+    if (marked) {
+        const int cells = columns() * std::max(1, image.height() / cellSize_.height());
+        for (int cell = 0; cell < cells; ++cell) {
+            const QRect r = cellRect(cell);
+            if (r.intersects(exposed) && marked(cell))
+                painter.fillRect(QRect(r.topLeft(), QSize(6, 6)), QColor(255, 0, 0));
+        }
+    }
     outline(hovered_, kHoverColour);
     outline(chosen ? chosen() : -1, kChosenColour);
 }

@@ -20,6 +20,8 @@ public:
     std::function<QImage()> source;
     // The chosen cell's index (row-major), or -1.
     std::function<int()> chosen;
+    // Cells that get a mark in their corner (blocks that differ from an original), optional.
+    std::function<bool(int cell)> marked;
     // A press (any button) or a drag with buttons held, on a cell inside the picture.
     std::function<void(int cell, Qt::MouseButton button)> pressed;
     std::function<void(int cell, Qt::MouseButtons buttons)> dragged;

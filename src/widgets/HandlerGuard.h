@@ -3,9 +3,11 @@
 #include <QWidget>
 
 #include "Dialogs.h"
+#include "base/BackupError.h"
 #include "base/FileError.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFileError.h"
+#include "map/RepackError.h"
 
 namespace zantor {
 
@@ -23,6 +25,10 @@ bool Guarded(QWidget* owner, Body&& body) {
     } catch (const RomFileError& error) {
         Dialogs::message(owner, error.text(), {}, Dialogs::Icon::Critical);
     } catch (const FileError& error) {
+        Dialogs::message(owner, error.text(), {}, Dialogs::Icon::Critical);
+    } catch (const BackupError& error) {
+        Dialogs::message(owner, error.text(), {}, Dialogs::Icon::Critical);
+    } catch (const RepackError& error) {
         Dialogs::message(owner, error.text(), {}, Dialogs::Icon::Critical);
     } catch (const std::bad_alloc&) {
         Dialogs::message(owner, QStringLiteral("Out of memory; the action was not carried out."),

@@ -41,6 +41,8 @@ LevelView::LevelView(LevelDocument* document, QWidget* parent)
     });
     connect(document_, &LevelDocument::hoveredCellChanged, viewport(),
             [this] { viewport()->update(); });
+    connect(document_, &LevelDocument::comparisonChanged, viewport(),
+            [this] { viewport()->update(); });
     updateScrollBars();
 }
 
@@ -64,11 +66,6 @@ void LevelView::zoomBy(int direction, std::optional<QPoint> anchor) {
 
 void LevelView::setOverlays(const Overlays& overlays) {
     overlays_ = overlays;
-    viewport()->update();
-}
-
-void LevelView::setTintedCells(std::vector<bool> tinted) {
-    tinted_ = std::move(tinted);
     viewport()->update();
 }
 
@@ -163,7 +160,7 @@ void LevelView::paintLevel(QPainter& painter, const QRect& exposed) {
     const QRect cells(x0 / kCell, y0 / kCell, (x1 - 1) / kCell - x0 / kCell + 1,
                       (y1 - 1) / kCell - y0 / kCell + 1);
     const bool highlight = overlays_.highlightChosen;
-    const bool tint = tinted_.size() == size_t(kMapCells);
+    const bool tint = document_->isComparing();
     if (highlight || tint) {
         const uint8_t chosen = uint8_t(document_->paintBlock());
         for (int y = cells.top(); y <= cells.bottom(); ++y) {
@@ -171,7 +168,7 @@ void LevelView::paintLevel(QPainter& painter, const QRect& exposed) {
                 const size_t i = size_t(y * kMapColumns + x);
                 if (highlight && document_->cells()[i] == chosen)
                     painter.fillRect(viewportRectOfCells(QRect(x, y, 1, 1)), kHighlightColour);
-                if (tint && tinted_[i])
+                if (tint && document_->cellDiffers(int(i)))
                     painter.fillRect(viewportRectOfCells(QRect(x, y, 1, 1)), kTintColour);
             }
         }

@@ -46,9 +46,6 @@ public:
     void setDragInterval(int milliseconds) { dragTimer_.setInterval(milliseconds); }
     bool isDragging() const { return drag_.has_value(); }
 
-    // Cells drawn with a tint (differences against an original), empty for none.
-    void setTintedCells(std::vector<bool> tinted);
-
 signals:
     void zoomChanged(int percent);
     // The level point under the pointer, on every move over the view.
@@ -89,7 +86,6 @@ private:
     LevelDocument* document_;
     int zoom_ = 100;
     Overlays overlays_;
-    std::vector<bool> tinted_;
     bool painting_ = false;
     // The cell the stroke painted last, so that a fast move paints the cells in between.
     std::optional<QPoint> lastPainted_;

@@ -27,6 +27,7 @@
 #include "document/CartridgeCheck.h"
 #include "document/LevelDocument.h"
 #include "map/HeaderTexts.h"
+#include "map/MapSaver.h"
 #include "map/MapTable.h"
 #include "ui/about/frmInfo.h"
 #include "ui/title/frmTitleScreen.h"
@@ -92,6 +93,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         connect(document_, signal, this, &MainWindow::showStatus);
     }
     connect(document_, &LevelDocument::cellsChanged, this, &MainWindow::showStatus);
+    connect(document_, &LevelDocument::blocksChanged, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::levelLoaded, this, [this] {
         const QSignalBlocker block(levelList_);
         levelList_->setCurrentIndex(document_->mapIndex());
@@ -125,6 +127,7 @@ void MainWindow::buildMenus() {
     refresh->setObjectName("mnuRefresh");
     refresh->setShortcut(QKeySequence::Refresh);
     addExportActions(file);
+    addShareActions(file);
     file->addSeparator()->setObjectName("mnuTrennung");
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName("mnuEnd");
@@ -176,6 +179,15 @@ void MainWindow::buildMenus() {
     screenGridAction_ = toggle(QStringLiteral("&Screen Grid"), "mnuScreenGrid", "view/screenGrid");
     highlightAction_ = toggle(QStringLiteral("&Highlight Every Use of the Chosen Block"),
                               "mnuHighlight", "view/highlightChosen");
+    view->addSeparator();
+    compareAction_ = view->addAction(QStringLiteral("&Compare with original…"), this,
+                                     &MainWindow::toggleComparison);
+    compareAction_->setObjectName("mnuCompare");
+    compareAction_->setCheckable(true);
+    connect(document_, &LevelDocument::comparisonChanged, this, [this] {
+        compareAction_->setChecked(document_->isComparing());
+        showStatus();
+    });
     applyOverlays();
 
     QMenu* editors = menuBar()->addMenu(QStringLiteral("E&ditors"));
@@ -255,7 +267,11 @@ void MainWindow::showStatus() {
     meterLabel_->setText(meter);
     meterLabel_->setStyleSheet(used > slot ? QStringLiteral("color: #c00000; font-weight: bold")
                                            : QString());
-    if (highlightAction_->isChecked()) {
+    if (document_->isComparing()) {
+        usesLabel_->setText(QStringLiteral("Changed from the original: %1 cells, %2 blocks")
+                                .arg(locale.toString(document_->differingCells()))
+                                .arg(locale.toString(document_->differingBlocks())));
+    } else if (highlightAction_->isChecked()) {
         const auto& cells = document_->cells();
         const auto uses = std::count(cells.begin(), cells.end(), uint8_t(document_->paintBlock()));
         usesLabel_->setText(
@@ -315,6 +331,7 @@ bool MainWindow::openRom(const QString& path) {
         QSettings settings;
         const int index = RecentFiles(settings).lastMap(path).value_or(levelList_->currentIndex());
         document_->load(rom, std::clamp(index, 0, kMapCount - 1));
+        document_->backups().opened(path);
         showStart();
         titleEditorAction_->setEnabled(true);
         opened = true;
@@ -373,13 +390,38 @@ void MainWindow::reportSave(const QString& what, int bytes, int32_t offset) {
                              8000);
 }
 
+bool MainWindow::offerRepack() {
+    const int excess = document_->mapBytesNeeded() - document_->slotBytes();
+    LevelDocument::RepackOffer offer;
+    Guarded(this, [&] { offer = document_->repackOffer(); });
+    if (!offer.possible) {
+        Dialogs::message(this, MapSaver::tooBigMessage(excess, false));
+        return false;
+    }
+    const QString moved =
+        offer.movedMaps.isEmpty()
+            ? QStringLiteral("No other map moves.")
+            : QStringLiteral("These maps move: %1.").arg(offer.movedMaps.join(", "));
+    const QString question = MapSaver::tooBigMessage(excess, true) +
+                             QStringLiteral(
+                                 "\n\nRepack the maps of its region now? %1 %2 then gets %3 bytes. "
+                                 "Everything is saved in one go.")
+                                 .arg(moved, levelName())
+                                 .arg(offer.newSlot);
+    if (Dialogs::ask(this, question, QStringLiteral("Repack"),
+                     {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
+        return false;
+    return Guarded(this, [&] {
+        const LevelDocument::SaveResult result = document_->saveRepacked();
+        reportSave(levelName() + QStringLiteral(" (repacked)"), result.mapBytes, result.mapOffset);
+    });
+}
+
 bool MainWindow::save() {
     if (!document_->hasLevel())
         return true;
-    if (document_->isMapModified() && document_->mapBytesNeeded() > document_->slotBytes()) {
-        saveMap();  // says how much too big
-        return false;
-    }
+    if (document_->isMapModified() && !document_->mapFits())
+        return offerRepack();
     bool written = false;
     Guarded(this, [&] {
         const LevelDocument::SaveResult result = document_->save();
@@ -387,8 +429,8 @@ bool MainWindow::save() {
         QStringList parts;
         if (result.mapBytes > 0)
             parts << QStringLiteral("map %1 bytes at 0x%2")
-                         .arg(QLocale(QLocale::English).toString(result.mapBytes))
-                         .arg(QString::number(result.mapOffset, 16).toUpper());
+                         .arg(QLocale(QLocale::English).toString(result.mapBytes),
+                              QString::number(result.mapOffset, 16).toUpper());
         if (result.blocksWritten > 0)
             parts << QStringLiteral("%1 block(s)").arg(result.blocksWritten);
         if (result.headerWritten)
@@ -404,16 +446,8 @@ bool MainWindow::save() {
 void MainWindow::saveMap() {
     if (!document_->hasLevel())
         return;
-    const int needed = document_->mapBytesNeeded();
-    const int slot = document_->slotBytes();
-    if (needed > slot) {
-        Dialogs::message(this,
-                         QStringLiteral("Map is too big: it needs %1 bytes, %2 more than the %3 "
-                                        "bytes of its slot. Simplify the level (fewer changes "
-                                        "of block along a row) until the meter fits.")
-                             .arg(needed)
-                             .arg(needed - slot)
-                             .arg(slot));
+    if (!document_->mapFits()) {
+        offerRepack();
         return;
     }
     Guarded(this, [&] {

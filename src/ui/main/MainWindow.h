@@ -59,6 +59,15 @@ private:
     void rememberOpened();
     void exportPicture(const QString& title, const QString& suggested, int which);
     void runInEmulator();
+    // Patches, backups and the comparison (MainWindowShare.cpp).
+    void addShareActions(QMenu* file);
+    void createPatch();
+    void applyPatch();
+    void restoreBackup();
+    void toggleComparison();
+    // The map does not fit its slot: says by how much and offers a repack when one helps.
+    // True when the save went through by repacking.
+    bool offerRepack();
     void openPreferences();
     void buildStatusBar();
     void chooseRom();
@@ -90,6 +99,7 @@ private:
     QAction* blockGridAction_ = nullptr;
     QAction* screenGridAction_ = nullptr;
     QAction* highlightAction_ = nullptr;
+    QAction* compareAction_ = nullptr;
     QList<QAction*> speedActions_;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<EmulatorLauncher> launcher_;

@@ -1,5 +1,6 @@
 // The main window's file work beyond opening and saving: recent files, dropped files, picture
 // exports, and play-testing in an emulator.
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QMenu>

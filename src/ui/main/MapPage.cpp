@@ -34,6 +34,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
         return document->blockStrip().image().copy(0, 0, kPaletteBlocksWidth, 16);
     };
     palette_->chosen = [document] { return document->paintBlock(); };
+    palette_->marked = [document](int block) { return document->blockDiffers(block); };
     palette_->pressed = [this](int cell, Qt::MouseButton button) {
         if (button == Qt::RightButton)
             return;  // the context menu's
@@ -80,6 +81,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
     };
     connect(document, &LevelDocument::levelLoaded, this, refreshPalette);
     connect(document, &LevelDocument::blocksChanged, this, refreshPalette);
+    connect(document, &LevelDocument::comparisonChanged, this, refreshPalette);
     connect(document, &LevelDocument::choiceChanged, this, [this, refreshPalette] {
         refreshPalette();
         // The chosen block stays in sight, as after a pick on the level.

@@ -1,0 +1,185 @@
+// The main window's sharing and safety: patches made from and applied to the open ROM,
+// restore points, and the comparison with an original cartridge.
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+
+#include "MainWindow.h"
+#include "base/AtomicFileWriter.h"
+#include "base/FileError.h"
+#include "codec/RomFile.h"
+#include "document/LevelDocument.h"
+#include "patch/Patch.h"
+#include "patch/PatchError.h"
+#include "widgets/Dialogs.h"
+#include "widgets/HandlerGuard.h"
+
+namespace zantor {
+
+namespace {
+const QString kRomFilter = QStringLiteral("Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|All Files(*.*)|*.*");
+const QString kPatchFilter = QStringLiteral(
+    "Patches (*.bps;*.ips)|*.bps;*.ips|BPS patch (*.bps)|*.bps|IPS patch (*.ips)|*.ips");
+
+QByteArray readWhole(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(FileError::Kind::Read, path, file.errorString());
+    if (file.size() > Patch::kMaxImageSize)
+        throw FileError(FileError::Kind::Read, path,
+                        QStringLiteral("files over 16 MiB are not read"));
+    return file.readAll();
+}
+
+void writeWhole(const QString& path, const QByteArray& bytes) {
+    QString reason;
+    if (!AtomicFileWriter::write(path, bytes, &reason))
+        throw FileError(FileError::Kind::Write, path, reason);
+}
+}  // namespace
+
+void MainWindow::addShareActions(QMenu* file) {
+    file->addSeparator();
+    file->addAction(QStringLiteral("Create &patch…"), this, &MainWindow::createPatch)
+        ->setObjectName("mnuCreatePatch");
+    file->addAction(QStringLiteral("&Apply patch…"), this, &MainWindow::applyPatch)
+        ->setObjectName("mnuApplyPatch");
+    file->addAction(QStringLiteral("Restore &backup…"), this, &MainWindow::restoreBackup)
+        ->setObjectName("mnuRestoreBackup");
+}
+
+void MainWindow::createPatch() {
+    if (document_->romPath().isEmpty())
+        return;
+    // A patch carries what the file holds: unsaved work is saved first, or left out.
+    if (!maybeSave())
+        return;
+    QSettings settings;
+    const std::optional<QString> original =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("The original cartridge"),
+                            kRomFilter, settings.value("patch/original").toString());
+    if (!original)
+        return;
+    settings.setValue("patch/original", *original);
+    const QFileInfo rom(document_->romPath());
+    const std::optional<QString> chosen = Dialogs::chooseFile(
+        this, Dialogs::FileKind::Save, QStringLiteral("Create patch"), kPatchFilter,
+        rom.dir().filePath(rom.completeBaseName() + QStringLiteral(".bps")));
+    if (!chosen)
+        return;
+    QString out = *chosen;
+    if (QFileInfo(out).suffix().isEmpty())
+        out += QStringLiteral(".bps");
+    Guarded(this, [&] {
+        const std::optional<PatchFormat> format = Patch::formatForFileName(out);
+        if (!format)
+            throw FileError(FileError::Kind::Write, out,
+                            QStringLiteral("a patch file ends in .bps or .ips"));
+        try {
+            const QByteArray patch =
+                Patch::create(readWhole(*original), readWhole(document_->romPath()), *format);
+            writeWhole(out, patch);
+            statusBar()->showMessage(QStringLiteral("Wrote the patch %1 (%2 bytes)")
+                                         .arg(QDir::toNativeSeparators(out),
+                                              QLocale(QLocale::English).toString(patch.size())),
+                                     8000);
+        } catch (const PatchError& error) {
+            throw FileError(FileError::Kind::Write, out, error.text());
+        }
+    });
+}
+
+void MainWindow::applyPatch() {
+    if (document_->romPath().isEmpty())
+        return;
+    const std::optional<QString> patchPath =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Apply patch"),
+                            kPatchFilter, QFileInfo(document_->romPath()).path());
+    if (!patchPath)
+        return;
+    const QFileInfo rom(document_->romPath());
+    const std::optional<QString> chosen = Dialogs::chooseFile(
+        this, Dialogs::FileKind::Save, QStringLiteral("Write the patched cartridge as"), kRomFilter,
+        rom.dir().filePath(rom.completeBaseName() + QStringLiteral("-patched.gb")));
+    if (!chosen)
+        return;
+    const QString out = *chosen;
+    const bool overwritesOpenRom = QFileInfo(out).absoluteFilePath() == rom.absoluteFilePath();
+    if (overwritesOpenRom &&
+        Dialogs::ask(
+            this,
+            QStringLiteral("This replaces the open ROM \"%1\" with the patched one. Go on?")
+                .arg(rom.fileName()),
+            {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
+        return;
+    if (overwritesOpenRom && !maybeSave())
+        return;
+    bool written = false;
+    Guarded(this, [&] {
+        try {
+            // The patch goes onto the file as saved.
+            writeWhole(out, Patch::apply(readWhole(document_->romPath()), readWhole(*patchPath)));
+            written = true;
+        } catch (const PatchError& error) {
+            throw FileError(FileError::Kind::Read, *patchPath, error.text());
+        }
+    });
+    if (!written)
+        return;
+    if (overwritesOpenRom) {
+        Guarded(this, [&] { document_->load(out, document_->mapIndex()); });
+        return;
+    }
+    if (Dialogs::ask(
+            this, QStringLiteral("Wrote \"%1\". Open it now?").arg(QDir::toNativeSeparators(out)),
+            {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) == Dialogs::Answer::Yes)
+        openRom(out);
+}
+
+void MainWindow::restoreBackup() {
+    if (document_->romPath().isEmpty())
+        return;
+    const QList<BackupStore::Backup> backups = document_->backups().list(document_->romPath());
+    if (backups.isEmpty()) {
+        Dialogs::message(this, QStringLiteral("There are no backups of this ROM yet. Zantor "
+                                              "makes one before the first save after opening."));
+        return;
+    }
+    QStringList items;
+    for (const BackupStore::Backup& backup : backups)
+        items << QLocale().toString(backup.time.toLocalTime(), QLocale::LongFormat);
+    bool ok = false;
+    const QString picked = QInputDialog::getItem(this, QStringLiteral("Restore backup"),
+                                                 QStringLiteral("Put the ROM back as it was on:"),
+                                                 items, 0, false, &ok);
+    if (!ok || !maybeSave())
+        return;
+    const BackupStore::Backup& chosen = backups[items.indexOf(picked)];
+    Guarded(this, [&] {
+        document_->backups().restore(document_->romPath(), chosen);
+        document_->load(document_->romPath(), document_->mapIndex());
+        statusBar()->showMessage(QStringLiteral("Restored the ROM as it was on %1").arg(picked),
+                                 8000);
+    });
+}
+
+void MainWindow::toggleComparison() {
+    if (document_->isComparing()) {
+        document_->stopComparing();
+        return;
+    }
+    QSettings settings;
+    const std::optional<QString> original =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Compare with original"),
+                            kRomFilter, settings.value("patch/original").toString());
+    if (!original)
+        return;
+    settings.setValue("patch/original", *original);
+    Guarded(this, [&] { document_->compareWith(*original); });
+}
+
+}  // namespace zantor
