@@ -23,7 +23,7 @@ QString Label7Caption(int32_t headerOffset) {
 
 const QStringList& TimeEntries() {
     static const QStringList entries{
-        QString(QChar(1)), "100", "200", "300", "400", "500", "600", "700", "800", "900"};
+        "0", "100", "200", "300", "400", "500", "600", "700", "800", "900"};
     return entries;
 }
 

@@ -18,7 +18,7 @@ QString HexText6(int64_t value);
 // "Offset des Mapheaders: 0x" and the header's offset in hex.
 QString Label7Caption(int32_t headerOffset);
 
-// The entries of the time list: a one-character text of code 1, then "100" .. "900".
+// The entries of the time list: "0", then "100" .. "900".
 const QStringList& TimeEntries();
 // The time list's index for a header's time byte: byte Mod 9.
 int TimeIndex(uint8_t timeByte);

@@ -49,8 +49,9 @@ bool MapSaver::writeToSlot(RomFile& rom, const MapHeader& header, const MapCells
     if (stored.CompressedLength - 1 == slot && sameCells(stored.MapBuffer, cells)) {
         return true;
     }
+    // One encoding, checked before a byte is written: it must fit the slot.
     const QByteArray bytes = CompressMapToLength(cells, slot);
-    if (bytes.isEmpty()) {
+    if (bytes.isEmpty() || bytes.size() > slot) {
         return false;
     }
     for (int i = 0; i < bytes.size(); ++i) {

@@ -60,7 +60,7 @@ QJsonObject toJson(const MapInfo& info) {
         {"name", MapNames()[info.index]},
         {"headerOffset", info.headerOffset},
         {"header", headerBytes(info.header)},
-        {"fields", QJsonObject{{"label7", Label7Caption(info.headerOffset)},
+        {"fields", QJsonObject{{"headerOffsetCaption", Label7Caption(info.headerOffset)},
                                {"blockData", t.blockData},
                                {"mapBank", t.mapBank},
                                {"music", t.music},

@@ -47,9 +47,7 @@ HeaderPage::HeaderPage(LevelDocument* document, QWidget* parent)
 
     time_ = new QComboBox(this);
     time_->setObjectName("cmbTime");
-    QStringList times = TimeEntries();
-    times[0] = QStringLiteral("0");  // the list's first entry is a control character
-    time_->addItems(times);
+    time_->addItems(TimeEntries());
     connect(time_, &QComboBox::activated, this, [this](int index) {
         document_->setHeaderBytes(kTime, QByteArray(1, char(index)), QStringLiteral("Edit Time"));
     });
