@@ -47,7 +47,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
     setWindowIcon(QIcon(QPixmap::fromImage(WindowIconImage())));
     setWindowTitle(
-        QStringLiteral("Zantor - v %1 - Public Pre Alpha[*]").arg(AppInfo::versionText()));
+        QStringLiteral("Zantor - %1 - Public Pre Alpha[*]").arg(AppInfo::versionText()));
     document_ = new LevelDocument(this);
 
     auto* client = new QWidget(this);

@@ -116,6 +116,7 @@ private slots:
         QTest::mouseMove(viewport(f.w()), centreOf(f.w(), QPoint(5, 3)));
         QTest::mouseRelease(viewport(f.w()), Qt::LeftButton, {}, centreOf(f.w(), QPoint(5, 3)));
         QVERIFY(f.w().isWindowModified());
+        QCOMPARE(f.w().windowTitle(), QString("Zantor - v 0.1.45 - Public Pre Alpha[*]"));
         auto* saveMap = f.w().findChild<QPushButton*>("cmdSaveMap");
         QVERIFY(saveMap->isEnabled());
         QTest::keyClick(&f.w(), Qt::Key_Z, Qt::ControlModifier);
