@@ -125,7 +125,7 @@ void MainWindow::buildMenus() {
     QAction* refresh =
         file->addAction(QStringLiteral("&Refresh displayed data"), this, &MainWindow::reload);
     refresh->setObjectName("mnuRefresh");
-    refresh->setShortcut(QKeySequence::Refresh);
+    refresh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));  // F5 runs the emulator
     addExportActions(file);
     addShareActions(file);
     file->addSeparator()->setObjectName("mnuTrennung");

@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "MainWindowFixture.h"
+#include "base/EmulatorLauncher.h"
 #include "codec/RomFile.h"
 #include "document/LevelDocument.h"
 #include "map/HeaderTexts.h"
@@ -175,6 +177,50 @@ private slots:
         QTest::keySequence(&f.w(), QKeySequence(QKeySequence::Undo));  // the music
         QVERIFY(doc->isModified());
         QCOMPARE(music->text(), QString(HexText2(before[at + 14])));
+    }
+
+    void aSaveThatFailsKeepsTheEditsAndALaterSaveWorks() {
+        MainWindowFixture f;
+        const QString path = f.open(BuildSampleCartridge(0), kLevel);
+        LevelDocument* doc = f.w().document();
+        doc->setPaintBlock(0x22);
+        doc->paint(QPoint(7, 7));
+        const QByteArray before = ReadFile(path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+        QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages[0].text.contains("rom.gb"));
+        QCOMPARE(ReadFile(path), before);
+        QVERIFY(f.w().isWindowModified());
+        QCOMPARE(doc->blockAt(QPoint(7, 7)), 0x22);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!f.w().isWindowModified());
+    }
+
+    void runInEmulatorGetsACopyWithTheUnsavedEdits() {
+        MainWindowFixture f;
+        const QString path = f.open(BuildSampleCartridge(0), kLevel);
+        const QString script = f.dir.filePath("emulator.sh");
+        WriteFile(f.dir, "emulator.sh",
+                  "#!/bin/sh\ncp \"$1\" \"$(dirname \"$0\")/played.tmp\" && "
+                  "mv \"$(dirname \"$0\")/played.tmp\" \"$(dirname \"$0\")/played.gb\"\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSettings().setValue(EmulatorLauncher::kSettingsKey, script);
+        LevelDocument* doc = f.w().document();
+        doc->setPaintBlock(0x24);
+        doc->paint(QPoint(9, 9));
+        const QByteArray before = ReadFile(path);
+        QTest::keyClick(&f.w(), Qt::Key_F5);
+        const QString played = f.dir.filePath("played.gb");
+        QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(played), qPrintable(f.messages.value(0).text),
+                                  5000);
+        LevelDocument copy;
+        copy.load(played, kLevel);
+        QCOMPARE(copy.cells(), doc->cells());
+        QCOMPARE(ReadFile(path), before);
+        QVERIFY(f.w().isWindowModified());
+        QVERIFY(f.messages.isEmpty());
     }
 
     void switchingLevelsAsksFirst() {
