@@ -22,7 +22,7 @@ const LoadedMap& emptyLevel() {
     static const LoadedMap empty = [] {
         LoadedMap level;
         level.tileSheet = Picture(kSheetSize, kSheetSize);
-        level.blockStrip = Picture(kStripWidth, kStripHeight);
+        level.blockStrip = Picture(kBlockStripWidth, kBlockStripHeight);
         return level;
     }();
     return empty;

@@ -26,7 +26,7 @@ struct LoadedMap {
 
     Picture tileSheet;     // 128 × 128, in the header's background palette
     Picture rawTileSheet;  // the same in the identity palette, to recolour from
-    Picture blockStrip;    // 4096 × 32: block b at (16b, 0), 16 × 16 (x < 2048)
+    Picture blockStrip;    // 2048 × 16: block b at (16b, 0)
 };
 
 }  // namespace zantor

@@ -58,7 +58,8 @@ Picture RecolourTileSheet(const Picture& identitySheet, uint8_t palette) {
 }
 
 Picture DrawBlockStrip(const Picture& tileSheet, const BlockTable& blocks) {
-    Picture strip(kStripWidth, kStripHeight);
+    // Every pixel is covered by a block, so the strip need not be cleared first.
+    Picture strip(kBlockStripWidth, kBlockStripHeight, Picture::Uninitialized{});
     for (int b = 0; b < kBlockCount; ++b) {
         DrawBlock(strip, tileSheet, b, blocks[size_t(b)]);
     }
@@ -68,8 +69,8 @@ Picture DrawBlockStrip(const Picture& tileSheet, const BlockTable& blocks) {
 
 Picture EnlargeBlockStrip(const Picture& strip) {
     Picture large(kStripWidth, kStripHeight, Picture::Uninitialized{});
-    StretchBlt(large, 0, 0, kStripWidth, kStripHeight, strip, 0, 0, kStripWidth / 2,
-               kStripHeight / 2);
+    StretchBlt(large, 0, 0, kStripWidth, kStripHeight, strip, 0, 0, kBlockStripWidth,
+               kBlockStripHeight);
     large.takeDirty();
     return large;
 }

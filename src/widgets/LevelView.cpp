@@ -29,6 +29,12 @@ LevelView::LevelView(LevelDocument* document, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Opaque scroll bars: a scroll step repaints the bars alone, not the page behind them.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        bar->setAutoFillBackground(true);
+        if (bar->parentWidget())
+            bar->parentWidget()->setAutoFillBackground(true);
+    }
     dragTimer_.setInterval(50);
     connect(&dragTimer_, &QTimer::timeout, this, [this] { dragTick(); });
 
@@ -39,8 +45,14 @@ LevelView::LevelView(LevelDocument* document, QWidget* parent)
         if (overlays_.highlightChosen)
             viewport()->update();
     });
-    connect(document_, &LevelDocument::hoveredCellChanged, viewport(),
-            [this] { viewport()->update(); });
+    connect(document_, &LevelDocument::hoveredCellChanged, viewport(), [this] {
+        const std::optional<QPoint> now = document_->hoveredCell();
+        for (const std::optional<QPoint>& cell : {drawnHover_, now}) {
+            if (cell)
+                viewport()->update(viewportRectOfCells(QRect(*cell, QSize(1, 1))));
+        }
+        drawnHover_ = now;
+    });
     connect(document_, &LevelDocument::comparisonChanged, viewport(),
             [this] { viewport()->update(); });
     updateScrollBars();
@@ -147,10 +159,20 @@ void LevelView::paintLevel(QPainter& painter, const QRect& exposed) {
     const int y0 = std::max(0, int(std::floor((exposed.top() + v) / s)));
     const int x1 = std::min(kLevelWidth, int(std::ceil((exposed.right() + 1 + h) / s)));
     const int y1 = std::min(kLevelHeight, int(std::ceil((exposed.bottom() + 1 + v) / s)));
-    painter.fillRect(exposed, palette().color(QPalette::Dark));
+    // Outside the level (a view larger than the level at a small zoom): the background.
+    const QRect level(viewportPoint(QPointF(0, 0)),
+                      viewportPoint(QPointF(kLevelWidth, kLevelHeight)));
+    const QRegion outside = QRegion(exposed).subtracted(level);
+    for (const QRect& r : outside)
+        painter.fillRect(r, palette().color(QPalette::Dark));
     if (x1 <= x0 || y1 <= y0)
         return;
-    QImage area(x1 - x0, y1 - y0, QImage::Format_RGB32);
+    const QSize size(x1 - x0, y1 - y0);
+    if (scratch_.width() < size.width() || scratch_.height() < size.height())
+        scratch_ = QImage(size.expandedTo(scratch_.size()), QImage::Format_RGB32);
+    // A view of the scratch buffer's top-left part, sharing its pixels.
+    QImage area(scratch_.bits(), size.width(), size.height(), int(scratch_.bytesPerLine()),
+                QImage::Format_RGB32);
     DrawLevelArea(area, QPoint(x0, y0), document_->blockStrip(), document_->cells());
     const QRect target(int(std::lround(x0 * s)) - h, int(std::lround(y0 * s)) - v,
                        int(std::lround(x1 * s)) - int(std::lround(x0 * s)),

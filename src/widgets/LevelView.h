@@ -89,6 +89,10 @@ private:
     bool painting_ = false;
     // The cell the stroke painted last, so that a fast move paints the cells in between.
     std::optional<QPoint> lastPainted_;
+    // Where the hover outline was drawn, so that a move repaints only the two cells.
+    std::optional<QPoint> drawnHover_;
+    // Reused between paints: the level pixels of the exposed area at 1×.
+    QImage scratch_;
 
     struct Drag {
         QPointF anchor;   // level pixels where the last tick left off

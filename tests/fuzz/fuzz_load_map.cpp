@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Require(error.kind() == RomAccessError::Kind::Read, "a load only ever reads");
         return 0;
     }
-    fuzz::Require(map.tileSheet.width() == kSheetSize && map.blockStrip.width() == kStripWidth,
+    fuzz::Require(map.tileSheet.width() == kSheetSize && map.blockStrip.width() == kBlockStripWidth,
                   "the sheet and the strip have their sizes");
 
     // The stored data decode to the loaded cells over the loaded slot, so the save finds

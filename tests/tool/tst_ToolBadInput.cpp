@@ -147,7 +147,7 @@ private slots:
             try {
                 const std::optional<LoadedMap> map = LoadMap(path, index);
                 QVERIFY(map);
-                QCOMPARE(map->blockStrip.image().size(), QSize(kStripWidth, kStripHeight));
+                QCOMPARE(map->blockStrip.image().size(), QSize(kBlockStripWidth, kBlockStripHeight));
                 got << Loaded;
             } catch (const RomAccessError& error) {
                 QCOMPARE(error.kind(), RomAccessError::Kind::Read);

@@ -66,7 +66,7 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
 
     strip_ = new CellGridView(QSize(16, 16), this);
     strip_->setObjectName("Picture2");
-    strip_->source = [document] { return document->blockStrip().image().copy(0, 0, 2048, 16); };
+    strip_->source = [document] { return document->blockStrip().image(); };
     strip_->chosen = [document] { return document->editedBlock(); };
     strip_->pressed = [this](int cell, Qt::MouseButton) { document_->setEditedBlock(cell); };
     strip_->setZoom(2);

@@ -33,6 +33,7 @@
 #include "ui/title/frmTitleScreen.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EventsView.h"
+#include "widgets/FixedLabel.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/LevelView.h"
 #include "widgets/MarkerImage.h"
@@ -46,8 +47,7 @@ const QString kRomFilter = QStringLiteral("Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|A
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
     setWindowIcon(QIcon(QPixmap::fromImage(WindowIconImage())));
-    setWindowTitle(
-        QStringLiteral("Zantor - %1 - Public Pre Alpha[*]").arg(AppInfo::versionText()));
+    setWindowTitle(QStringLiteral("Zantor - %1 - Public Pre Alpha[*]").arg(AppInfo::versionText()));
     document_ = new LevelDocument(this);
 
     auto* client = new QWidget(this);
@@ -241,6 +241,11 @@ void MainWindow::buildStatusBar() {
     meterLabel_->setObjectName("lblMapMeter");
     usesLabel_ = new QLabel(this);
     usesLabel_->setObjectName("lblBlockUses");
+    // Fixed widths: a new figure must not lay the status bar out again on every edit.
+    FixLabelSize(meterLabel_, QStringLiteral("Map: 12,336 / 12,336 bytes (12,336 over) "));
+    FixLabelSize(usesLabel_,
+                 QStringLiteral("Changed from the original: 12,288 cells, 128 blocks "));
+    meterLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addWidget(pathLabel_, 1);
     statusBar()->addPermanentWidget(usesLabel_);
     statusBar()->addPermanentWidget(meterLabel_);
@@ -265,8 +270,11 @@ void MainWindow::showStatus() {
     if (used > slot)
         meter += QStringLiteral(" (%1 over)").arg(locale.toString(used - slot));
     meterLabel_->setText(meter);
-    meterLabel_->setStyleSheet(used > slot ? QStringLiteral("color: #c00000; font-weight: bold")
-                                           : QString());
+    // Only on a change: setting a style sheet restyles the label every time.
+    const QString style =
+        used > slot ? QStringLiteral("color: #c00000; font-weight: bold") : QString();
+    if (meterLabel_->styleSheet() != style)
+        meterLabel_->setStyleSheet(style);
     if (document_->isComparing()) {
         usesLabel_->setText(QStringLiteral("Changed from the original: %1 cells, %2 blocks")
                                 .arg(locale.toString(document_->differingCells()))

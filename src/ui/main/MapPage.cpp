@@ -11,13 +11,10 @@
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
 #include "widgets/CellGridView.h"
+#include "widgets/FixedLabel.h"
 #include "widgets/LevelView.h"
 
 namespace zantor {
-
-namespace {
-constexpr int kPaletteBlocksWidth = kBlockCount * 16;  // the strip's used part at 1×
-}
 
 MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), document_(document) {
     cellLabel_ = new QLabel(QStringLiteral("x: 00 y: 00"), this);
@@ -25,14 +22,17 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
     blockLabel_ = new QLabel(QStringLiteral("Block: 00"), this);
     blockLabel_->setObjectName("Label15");
 
+    // Read-outs change with every pointer move: fixed widths keep the layout (and so the
+    // whole page) from being redone each time.
+    for (QLabel* label : {cellLabel_, blockLabel_})
+        FixLabelSize(label, QStringLiteral("x: WW y: WW  "));
+
     levelView_ = new LevelView(document, this);
     levelView_->setObjectName("picMap");
 
     palette_ = new CellGridView(QSize(16, 16), this);
     palette_->setObjectName("picBlocks2");
-    palette_->source = [document] {
-        return document->blockStrip().image().copy(0, 0, kPaletteBlocksWidth, 16);
-    };
+    palette_->source = [document] { return document->blockStrip().image(); };
     palette_->chosen = [document] { return document->paintBlock(); };
     palette_->marked = [document](int block) { return document->blockDiffers(block); };
     palette_->pressed = [this](int cell, Qt::MouseButton button) {
@@ -56,6 +56,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
 
     paletteLabel_ = new QLabel(QStringLiteral("(00|00)"), this);
     paletteLabel_->setObjectName("lblBlock");
+    FixLabelSize(paletteLabel_, QStringLiteral("(WW|WW)  "));
     saveMap_ = new QPushButton(QStringLiteral("Save map"), this);
     saveMap_->setObjectName("cmdSaveMap");
     saveMap_->setEnabled(false);
