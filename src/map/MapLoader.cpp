@@ -28,33 +28,52 @@ Picture DrawTileSheet(const RomFile& rom, int mapIndex, uint8_t romVersion, uint
     return sheet;
 }
 
-void DrawBlock(Picture& strip, const Picture& tileSheet, int block, const BlockQuarters& quarters) {
-    for (int q = 0; q < 4; ++q) {
-        const uint8_t t = quarters[size_t(q)];
-        BitBlt(strip, kBlockPixels * block + 8 * (q % 2), 8 * (q / 2), 8, 8, tileSheet,
-               (t & 15) * 8, (SheetCellOfTile(t) / 16) * 8);
-    }
-}
-
 Picture RecolourTileSheet(const Picture& identitySheet, uint8_t palette) {
     const ShadePalette from = MakeShadePalette(kIdentityPalette);
     const ShadePalette to = MakeShadePalette(palette);
     if (from == to) {
         return identitySheet;
     }
+    // The four shades are greys of distinct levels, so a pixel's blue byte tells its shade:
+    // one table look-up a pixel.
+    std::array<uint32_t, 256> map{};
+    std::array<bool, 256> known{};
+    for (size_t n = 0; n < from.size(); ++n) {
+        map[from[n] & 0xFF] = 0xFF000000u | to[n];
+        known[from[n] & 0xFF] = true;
+    }
     Picture sheet = identitySheet;
-    for (int y = 0; y < sheet.height(); ++y) {
-        uint32_t* line = sheet.scanLine(y);
-        for (int x = 0; x < sheet.width(); ++x) {
-            for (size_t n = 0; n < from.size(); ++n) {
-                if ((line[x] & 0xFFFFFF) == from[n]) {
-                    line[x] = 0xFF000000u | to[n];
-                    break;
-                }
-            }
+    QImage& image = sheet.image();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const uint32_t blue = line[x] & 0xFF;
+            if (known[blue])
+                line[x] = map[blue];
         }
     }
     return sheet;
+}
+
+void DrawBlock(Picture& strip, const Picture& tileSheet, int block, const BlockQuarters& quarters) {
+    // Row by row straight between the two images: 4 quarters × 8 rows of 8 pixels.
+    QImage& target = strip.image();
+    const QImage& sheet = tileSheet.image();
+    uchar* to = target.bits();
+    const uchar* from = sheet.constBits();
+    const qsizetype toStride = target.bytesPerLine();
+    const qsizetype fromStride = sheet.bytesPerLine();
+    for (int q = 0; q < 4; ++q) {
+        const uint8_t t = quarters[size_t(q)];
+        const int sx = (t & 15) * 8;
+        const int sy = (SheetCellOfTile(t) / 16) * 8;
+        const int dx = kBlockPixels * block + 8 * (q % 2);
+        const int dy = 8 * (q / 2);
+        for (int row = 0; row < 8; ++row) {
+            std::memcpy(to + (dy + row) * toStride + dx * 4,
+                        from + (sy + row) * fromStride + sx * 4, 8 * sizeof(uint32_t));
+        }
+    }
 }
 
 Picture DrawBlockStrip(const Picture& tileSheet, const BlockTable& blocks) {
