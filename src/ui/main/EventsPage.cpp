@@ -29,7 +29,7 @@ EventsPage::EventsPage(LevelDocument* document, QWidget* parent)
     connect(save_, &QPushButton::clicked, this, &EventsPage::saveHeaderRequested);
     position_ = new QLabel(QStringLiteral("x: 00 y: 00"), this);
     position_->setObjectName("lblKoordEv");
-    FixLabelSize(position_, QStringLiteral("x: WWW(WWW) y: WWW(WW)  "));
+    FixLabelSize(position_, QStringLiteral("x: WWW(WWW) y: WWW(WW)  "), true);
     auto* note =
         new QLabel(QStringLiteral("I don't know how events work in detail. If you have detailed "
                                   "informations contact me!"),

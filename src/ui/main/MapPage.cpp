@@ -25,7 +25,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
     // Read-outs change with every pointer move: fixed widths keep the layout (and so the
     // whole page) from being redone each time.
     for (QLabel* label : {cellLabel_, blockLabel_})
-        FixLabelSize(label, QStringLiteral("x: WW y: WW  "));
+        FixLabelSize(label, QStringLiteral("x: WW y: WW  "), true);
 
     levelView_ = new LevelView(document, this);
     levelView_->setObjectName("picMap");
@@ -56,7 +56,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
 
     paletteLabel_ = new QLabel(QStringLiteral("(00|00)"), this);
     paletteLabel_->setObjectName("lblBlock");
-    FixLabelSize(paletteLabel_, QStringLiteral("(WW|WW)  "));
+    FixLabelSize(paletteLabel_, QStringLiteral("(WW|WW)  "), true);
     saveMap_ = new QPushButton(QStringLiteral("Save map"), this);
     saveMap_->setObjectName("cmdSaveMap");
     saveMap_->setEnabled(false);
