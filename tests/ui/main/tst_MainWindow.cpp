@@ -79,6 +79,14 @@ private slots:
                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view->viewport(), &down);
         QVERIFY(view->verticalScrollBar()->value() > top);
+        // Keys scroll the view that has the focus: a page is what is visible, an arrow a cell.
+        view->setFocus();
+        view->verticalScrollBar()->setValue(0);
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(view->verticalScrollBar()->value(), view->viewport()->height());
+        const int left = view->horizontalScrollBar()->value();
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(view->horizontalScrollBar()->value(), left + 16 * view->zoomPercent() / 100);
     }
 
     void theViewShowsWhatRenderDrawsAfterPaintsAndBlockEdits() {
