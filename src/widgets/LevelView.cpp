@@ -240,8 +240,9 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
         case Qt::LeftButton:
             if (cell) {
                 painting_ = true;
+                lastPainted_.reset();  // a new stroke starts where it is pressed
                 document_->beginStroke();
-                document_->paint(*cell);
+                paintTo(*cell);
             }
             break;
         case Qt::RightButton:

@@ -29,6 +29,15 @@ LevelView* levelView(MainWindow& w) {
 QWidget* viewport(MainWindow& w) {
     return levelView(w)->viewport();
 }
+// Left-button events as the window system reports them.
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
 // The viewport point at the centre of a cell.
 QPoint centreOf(MainWindow& w, QPoint cell) {
     return levelView(w)->viewportPoint(QPointF(cell * 16) + QPointF(8, 8));
@@ -122,10 +131,20 @@ private slots:
         LevelDocument* doc = f.w().document();
         const uint8_t before = doc->blockAt(QPoint(4, 3));
         doc->setPaintBlock(before == 0x30 ? 0x31 : 0x30);
-        QTest::mousePress(viewport(f.w()), Qt::LeftButton, {}, centreOf(f.w(), QPoint(4, 3)));
-        QTest::mouseMove(viewport(f.w()), centreOf(f.w(), QPoint(5, 3)));
-        QTest::mouseRelease(viewport(f.w()), Qt::LeftButton, {}, centreOf(f.w(), QPoint(5, 3)));
+        sendMouse(viewport(f.w()), QEvent::MouseButtonPress, centreOf(f.w(), QPoint(4, 3)));
+        sendMouse(viewport(f.w()), QEvent::MouseMove, centreOf(f.w(), QPoint(5, 3)));
+        sendMouse(viewport(f.w()), QEvent::MouseButtonRelease, centreOf(f.w(), QPoint(5, 3)));
         QVERIFY(f.w().isWindowModified());
+        QCOMPARE(doc->undoStack()->count(), 1);
+        // A quick move across several cells paints every cell on the way, in the same step.
+        sendMouse(viewport(f.w()), QEvent::MouseButtonPress, centreOf(f.w(), QPoint(2, 6)));
+        sendMouse(viewport(f.w()), QEvent::MouseMove, centreOf(f.w(), QPoint(12, 8)));
+        sendMouse(viewport(f.w()), QEvent::MouseButtonRelease, centreOf(f.w(), QPoint(12, 8)));
+        for (int x = 2; x <= 12; ++x)
+            QCOMPARE(doc->blockAt(QPoint(x, 6 + int(std::lround(0.2 * (x - 2))))),
+                     doc->paintBlock());
+        QCOMPARE(doc->undoStack()->count(), 2);
+        doc->undoStack()->undo();
         QCOMPARE(f.w().windowTitle(), QString("Zantor - v 0.1.45 - Public Pre Alpha[*]"));
         auto* saveMap = f.w().findChild<QPushButton*>("cmdSaveMap");
         QVERIFY(saveMap->isEnabled());
