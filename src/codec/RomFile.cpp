@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstring>
 
 #include "CartridgeChecksum.h"
@@ -146,6 +147,39 @@ void RomFile::WriteRomByte(int32_t offset, uint8_t value) {
     rememberOriginal(offset >> kPageBits);
     data_.data()[offset] = static_cast<char>(value);  // detaches from a shared array
     modified_ = true;
+}
+
+void RomFile::WriteRomBytes(int32_t offset, const char* bytes, int32_t count) {
+    if (count <= 0) {
+        return;
+    }
+    // The leading bytes WriteRomByte would accept; the first one it refuses it is left to throw.
+    int64_t accepted = offset < 0 ? 0 : std::clamp<int64_t>(kMaxSize - int64_t(offset), 0, count);
+    if (!headerWritable_ && offset < CartridgeChecksum::kHeaderEnd) {
+        accepted = std::min<int64_t>(
+            accepted, std::max<int64_t>(0, CartridgeChecksum::kHeaderStart - int64_t(offset)));
+    }
+    if (accepted > 0) {
+        const int32_t end = offset + int32_t(accepted);
+        if (headerWritable_ && offset < CartridgeChecksum::kHeaderEnd &&
+            end > CartridgeChecksum::kGlobalChecksumOffset) {
+            checksumWritten_ = true;
+        }
+        if (end > size_) {
+            growTo(end);
+        }
+        for (int32_t page = offset >> kPageBits; page <= (end - 1) >> kPageBits; ++page) {
+            if (!allLoaded_ && !loaded_[size_t(page)]) {
+                loadPage(page);
+            }
+            rememberOriginal(page);
+        }
+        std::memcpy(data_.data() + offset, bytes, size_t(accepted));  // detaches when shared
+        modified_ = true;
+    }
+    if (accepted < count) {
+        WriteRomByte(offset + int32_t(accepted), uint8_t(bytes[accepted]));
+    }
 }
 
 int32_t RomFile::ReadBankPointer(int32_t offset, uint8_t bank) const {

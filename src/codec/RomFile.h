@@ -54,6 +54,10 @@ public:
     // up to it.
     void WriteRomByte(int32_t offset, uint8_t value);
 
+    // WriteRomByte for each of `bytes` from `offset` on, in one go: the same checks, and on a
+    // refused byte the same exception after the bytes before it are written.
+    void WriteRomBytes(int32_t offset, const char* bytes, int32_t count);
+
     // For whoever builds a cartridge or applies a patch: the header may be written. The global
     // checksum is then left as the caller writes it.
     void allowHeaderWrites() { headerWritable_ = true; }

@@ -1,5 +1,6 @@
 #include "TileCodec.h"
 
+#include <QByteArray>
 #include <cstring>
 
 #include "RomFile.h"
@@ -91,7 +92,9 @@ void WriteTilesFromPicture(RomFile& rom, int32_t start, int lastColumn, int last
     const ShadePalette c = MakeShadePalette(palette);
     const int width = picture.width();
     const int height = picture.height();
-    int32_t pos = start;
+    // Encoded whole, then written in one go: a write a byte costs more than the encoding.
+    QByteArray encoded;
+    encoded.reserve(16 * (lastRow + 1) * (lastColumn + 1));
     for (int row = 0; row <= lastRow; ++row) {
         for (int col = 0; col <= lastColumn; ++col) {
             for (int r = 0; r < 8; ++r) {
@@ -112,12 +115,12 @@ void WriteTilesFromPicture(RomFile& rom, int32_t start, int lastColumn, int last
                     lo |= uint8_t((number & 1) << (7 - x));
                     hi |= uint8_t(((number & 2) >> 1) << (7 - x));
                 }
-                rom.WriteRomByte(pos, lo);
-                rom.WriteRomByte(pos + 1, hi);
-                pos += 2;
+                encoded.append(char(lo));
+                encoded.append(char(hi));
             }
         }
     }
+    rom.WriteRomBytes(start, encoded.constData(), int32_t(encoded.size()));
 }
 
 }  // namespace zantor

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 #include "base/AtomicFileWriter.h"
 #include "codec/RomAccessError.h"
@@ -83,6 +84,48 @@ private slots:
         }
         QCOMPARE(rom.size(), expected.size());
         QCOMPARE(rom.bytes(), expected);
+    }
+
+    // A run written at once leaves the image, and throws, exactly as the same bytes written
+    // one at a time: growth past the end, a run cut short by the header, a negative start.
+    void aRunWrittenAtOnceEqualsItsBytesOneByOne() {
+        struct Case {
+            int32_t offset;
+            int32_t count;
+            bool headerWritable;
+        };
+        const Case cases[] = {{0x10, 40, false},    {0x1F0, 8000, false}, {0x120, 64, false},
+                              {0x134, 4, false},    {-3, 8, false},       {0x140, 40, true},
+                              {0x3000, 6000, false}};
+        const QByteArray start(0x2000, '\x5A');
+        for (const Case& c : cases) {
+            QByteArray run(c.count, '\0');
+            for (int i = 0; i < c.count; ++i)
+                run[i] = char(i * 7 + 1);
+            RomFile single = RomFile::fromBytes(start);
+            RomFile many = RomFile::fromBytes(start);
+            if (c.headerWritable) {
+                single.allowHeaderWrites();
+                many.allowHeaderWrites();
+            }
+            std::optional<RomAccessError::Kind> singleError;
+            std::optional<RomAccessError::Kind> manyError;
+            try {
+                for (int i = 0; i < c.count; ++i)
+                    single.WriteRomByte(c.offset + i, uint8_t(run[i]));
+            } catch (const RomAccessError& error) {
+                singleError = error.kind();
+            }
+            try {
+                many.WriteRomBytes(c.offset, run.constData(), c.count);
+            } catch (const RomAccessError& error) {
+                manyError = error.kind();
+            }
+            const QByteArray at = QByteArray::number(c.offset, 16);
+            QVERIFY2(manyError == singleError, at);
+            QVERIFY2(many.bytes() == single.bytes(), at);
+            QCOMPARE(many.isModified(), single.isModified());
+        }
     }
 
     void bankAndFarPointers() {
