@@ -176,9 +176,7 @@ bool RegionRepack::canRepack(const MapSpace& space, int mapIndex, const MapCells
 
 void RegionRepack::apply(RomFile& rom, const RepackPlan& plan) {
     for (const RepackedMap& map : plan.maps) {
-        for (int i = 0; i < map.stored.size(); ++i) {
-            rom.WriteRomByte(map.to + i, uint8_t(map.stored[i]));
-        }
+        rom.WriteRomBytes(map.to, map.stored.constData(), int32_t(map.stored.size()));
         if (!map.moves()) {
             continue;
         }
