@@ -91,8 +91,8 @@ void BitBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx
         const uint32_t* from = src.constScanLine(c.sy) + c.sx;
         const qsizetype toStride = dst.image().bytesPerLine() / qsizetype(sizeof(uint32_t));
         const qsizetype fromStride = src.image().bytesPerLine() / qsizetype(sizeof(uint32_t));
-        for (int row = 0; row < c.h; ++row, to += toStride, from += fromStride) {
-            std::memcpy(to, from, rowBytes);
+        for (int row = 0; row < c.h; ++row) {
+            std::memcpy(to + row * toStride, from + row * fromStride, rowBytes);
         }
     }
     dst.markDirty(QRect(c.x, c.y, c.w, c.h));
