@@ -85,9 +85,14 @@ void BitBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx
             std::memmove(line + c.x, from + c.sx, rowBytes);
         }
     } else {
+        // Row pointers stepped by the stride: a scanLine() call per row costs more than the
+        // copy of a tile's row, and a level load copies thousands of them.
+        uint32_t* to = dst.scanLine(c.y) + c.x;
+        const uint32_t* from = src.constScanLine(c.sy) + c.sx;
+        const qsizetype toStride = dst.image().bytesPerLine() / qsizetype(sizeof(uint32_t));
+        const qsizetype fromStride = src.image().bytesPerLine() / qsizetype(sizeof(uint32_t));
         for (int row = 0; row < c.h; ++row) {
-            std::memcpy(dst.scanLine(c.y + row) + c.x, src.constScanLine(c.sy + row) + c.sx,
-                        rowBytes);
+            std::memcpy(to + row * toStride, from + row * fromStride, rowBytes);
         }
     }
     dst.markDirty(QRect(c.x, c.y, c.w, c.h));

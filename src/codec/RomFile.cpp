@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstring>
 
 #include "CartridgeChecksum.h"
@@ -58,22 +59,36 @@ RomFile RomFile::open(const QString& path) {
 
 RomFile RomFile::fromBytes(const QByteArray& bytes) {
     RomFile rom;
-    rom.allocate(bytes.size());
-    std::memcpy(rom.data_.get(), bytes.constData(), size_t(bytes.size()));
-    std::fill(rom.loaded_.begin(), rom.loaded_.end(), true);
+    rom.size_ = bytes.size();
+    rom.data_ = bytes;
+    rom.loaded_.assign(size_t((rom.size_ + kPageSize - 1) / kPageSize), true);
+    rom.allLoaded_ = true;
     return rom;
 }
 
 void RomFile::allocate(qint64 size) {
     size_ = size;
-    data_.reset(new char[size_t(std::max<qint64>(size, 1))]);
+    data_ = QByteArray(size, Qt::Uninitialized);
     loaded_.assign(size_t((size + kPageSize - 1) / kPageSize), false);
+    allLoaded_ = false;
+}
+
+void RomFile::growTo(qint64 size) {
+    loadAll();
+    // QByteArray grows its capacity geometrically, so a run of writes past the end (a title
+    // screen written to a short image) costs no copy of the image per byte.
+    data_.resize(size, '\0');
+    size_ = size;
+    const size_t pages = size_t((size + kPageSize - 1) / kPageSize);
+    if (pages != loaded_.size()) {
+        loaded_.resize(pages, true);
+    }
 }
 
 void RomFile::loadPage(int32_t page) const {
     const qint64 at = qint64(page) * kPageSize;
     const qint64 length = std::min<qint64>(kPageSize, size_ - at);
-    char* into = data_.get() + at;
+    char* into = data_.data() + at;
     qint64 got = 0;
     if (file_ && file_->seek(at)) {
         got = file_->read(into, length);
@@ -87,16 +102,20 @@ void RomFile::loadPage(int32_t page) const {
 }
 
 void RomFile::loadAll() const {
+    if (allLoaded_) {
+        return;
+    }
     for (size_t page = 0; page < loaded_.size(); ++page) {
         if (!loaded_[page]) {
             loadPage(int32_t(page));
         }
     }
+    allLoaded_ = true;
 }
 
 QByteArray RomFile::bytes() const {
     loadAll();
-    return QByteArray(data_.get(), size_);
+    return data_;
 }
 
 void RomFile::rememberOriginal(int32_t page) {
@@ -105,7 +124,7 @@ void RomFile::rememberOriginal(int32_t page) {
         return;
     }
     const qint64 length = std::min<qint64>(kPageSize, fileSize_ - at);
-    originalPages_.emplace(page, QByteArray(data_.get() + at, length));
+    originalPages_.emplace(page, QByteArray(data_.constData() + at, length));
 }
 
 void RomFile::WriteRomByte(int32_t offset, uint8_t value) {
@@ -121,19 +140,46 @@ void RomFile::WriteRomByte(int32_t offset, uint8_t value) {
         }
     }
     if (offset >= size_) {
-        loadAll();
-        const qint64 oldSize = size_;
-        std::unique_ptr<char[]> old = std::move(data_);
-        allocate(qint64(offset) + 1);
-        std::memcpy(data_.get(), old.get(), size_t(oldSize));
-        std::memset(data_.get() + oldSize, 0, size_t(size_ - oldSize));
-        std::fill(loaded_.begin(), loaded_.end(), true);
+        growTo(qint64(offset) + 1);
     } else if (!loaded_[size_t(offset) >> kPageBits]) {
         loadPage(offset >> kPageBits);
     }
     rememberOriginal(offset >> kPageBits);
-    data_[size_t(offset)] = static_cast<char>(value);
+    data_.data()[offset] = static_cast<char>(value);  // detaches from a shared array
     modified_ = true;
+}
+
+void RomFile::WriteRomBytes(int32_t offset, const char* bytes, int32_t count) {
+    if (count <= 0) {
+        return;
+    }
+    // The leading bytes WriteRomByte would accept; the first one it refuses it is left to throw.
+    int64_t accepted = offset < 0 ? 0 : std::clamp<int64_t>(kMaxSize - int64_t(offset), 0, count);
+    if (!headerWritable_ && offset < CartridgeChecksum::kHeaderEnd) {
+        accepted = std::min<int64_t>(
+            accepted, std::max<int64_t>(0, CartridgeChecksum::kHeaderStart - int64_t(offset)));
+    }
+    if (accepted > 0) {
+        const int32_t end = offset + int32_t(accepted);
+        if (headerWritable_ && offset < CartridgeChecksum::kHeaderEnd &&
+            end > CartridgeChecksum::kGlobalChecksumOffset) {
+            checksumWritten_ = true;
+        }
+        if (end > size_) {
+            growTo(end);
+        }
+        for (int32_t page = offset >> kPageBits; page <= (end - 1) >> kPageBits; ++page) {
+            if (!allLoaded_ && !loaded_[size_t(page)]) {
+                loadPage(page);
+            }
+            rememberOriginal(page);
+        }
+        std::memcpy(data_.data() + offset, bytes, size_t(accepted));  // detaches when shared
+        modified_ = true;
+    }
+    if (accepted < count) {
+        WriteRomByte(offset + int32_t(accepted), uint8_t(bytes[accepted]));
+    }
 }
 
 int32_t RomFile::ReadBankPointer(int32_t offset, uint8_t bank) const {
@@ -176,7 +222,7 @@ void RomFile::commit() {
         throw RomFileError(RomFileError::Kind::Commit, path_, reason);
     }
     // What is in the file now is the base for the next commit's checksum question.
-    std::memcpy(data_.get(), image.constData(), size_t(image.size()));
+    data_ = image;
     modified_ = false;
     checksumWritten_ = false;
     fileSize_ = size_;

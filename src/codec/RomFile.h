@@ -26,6 +26,8 @@ public:
     // Throws RomFileError(Open) for a missing file, a folder, no permission or an oversized file.
     static RomFile open(const QString& path);
     // An image that lives only in memory (built by code, or by a test); commit() is a no-op.
+    // It shares `bytes`' storage until its first write, so a large image costs no copy to
+    // read; an array made by QByteArray::fromRawData must outlive it.
     static RomFile fromBytes(const QByteArray& bytes);
 
     RomFile(RomFile&&) noexcept;
@@ -40,10 +42,10 @@ public:
         if (offset >= size_) {
             return 0;
         }
-        if (!loaded_[size_t(offset) >> kPageBits]) {
+        if (!allLoaded_ && !loaded_[size_t(offset) >> kPageBits]) {
             loadPage(offset >> kPageBits);
         }
-        return static_cast<uint8_t>(data_[size_t(offset)]);
+        return static_cast<uint8_t>(data_.constData()[offset]);
     }
 
     // A negative offset, or one past what a cartridge can hold, raises RomAccessError(Write);
@@ -51,6 +53,10 @@ public:
     // allowHeaderWrites() was called. A write beyond the end grows the image with zero bytes
     // up to it.
     void WriteRomByte(int32_t offset, uint8_t value);
+
+    // WriteRomByte for each of `bytes` from `offset` on, in one go: the same checks, and on a
+    // refused byte the same exception after the bytes before it are written.
+    void WriteRomBytes(int32_t offset, const char* bytes, int32_t count);
 
     // For whoever builds a cartridge or applies a patch: the header may be written. The global
     // checksum is then left as the caller writes it.
@@ -72,7 +78,8 @@ public:
     void commit();
 
     bool isModified() const { return modified_; }
-    // The whole image as it stands (reads every page not read yet).
+    // The whole image as it stands (reads every page not read yet). Shares the storage, so it
+    // costs no copy until one side is written.
     QByteArray bytes() const;
     qint64 size() const { return size_; }
     const QString& path() const { return path_; }
@@ -85,6 +92,7 @@ private:
     void allocate(qint64 size);
     void loadPage(int32_t page) const;
     void loadAll() const;
+    void growTo(qint64 size);
     // Keeps the bytes a page held in the file before its first write, for commit() to tell
     // whether the old image's checksum held.
     void rememberOriginal(int32_t page);
@@ -95,8 +103,11 @@ private:
     std::unique_ptr<QFile> file_;
     qint64 size_ = 0;
     // Pages are filled from the file on first use; the memory of the others is never touched.
-    mutable std::unique_ptr<char[]> data_;
+    // Implicitly shared with fromBytes()' array and with what bytes() returns.
+    mutable QByteArray data_;
     mutable std::vector<bool> loaded_;
+    // Every page is in memory: reads, bytes() and a write past the end need not look at each.
+    mutable bool allLoaded_ = false;
     bool modified_ = false;
     bool headerWritable_ = false;
     bool checksumWritten_ = false;

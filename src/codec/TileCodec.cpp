@@ -1,5 +1,8 @@
 #include "TileCodec.h"
 
+#include <QByteArray>
+#include <cstring>
+
 #include "RomFile.h"
 #include "base/Picture.h"
 
@@ -60,13 +63,22 @@ void DrawTilesFromRom(const RomFile& rom, int32_t start, int lastColumn, int las
                 if (y < 0 || y >= height) {
                     continue;
                 }
-                uint32_t* line = picture.scanLine(y);
+                uint32_t pixels[8];
                 for (int i = 0; i < 8; ++i) {
-                    if (!whole && (x0 + i < 0 || x0 + i >= width)) {
-                        continue;
-                    }
                     const int bit = 7 - i;
-                    line[x0 + i] = argb[size_t((((hi >> bit) & 1) << 1) | ((lo >> bit) & 1))];
+                    pixels[i] = argb[size_t((((hi >> bit) & 1) << 1) | ((lo >> bit) & 1))];
+                }
+                uint32_t* line = picture.scanLine(y);
+                if (whole) {
+                    // One copy of the row rather than eight checked stores: a whole level's
+                    // tile sheet is decoded on every load.
+                    std::memcpy(line + x0, pixels, sizeof pixels);
+                    continue;
+                }
+                for (int i = 0; i < 8; ++i) {
+                    if (x0 + i >= 0 && x0 + i < width) {
+                        line[x0 + i] = pixels[i];
+                    }
                 }
             }
         }
@@ -78,30 +90,37 @@ void WriteTilesFromPicture(RomFile& rom, int32_t start, int lastColumn, int last
                            const Picture& picture, int originX, int originY, uint8_t palette,
                            uint8_t scale) {
     const ShadePalette c = MakeShadePalette(palette);
-    int32_t pos = start;
+    const int width = picture.width();
+    const int height = picture.height();
+    // Encoded whole, then written in one go: a write a byte costs more than the encoding.
+    QByteArray encoded;
+    encoded.reserve(16 * (lastRow + 1) * (lastColumn + 1));
     for (int row = 0; row <= lastRow; ++row) {
         for (int col = 0; col <= lastColumn; ++col) {
             for (int r = 0; r < 8; ++r) {
                 const int y = originY + scale * r + 8 * scale * row;
-                const bool rowInside = y >= 0 && y < picture.height();
+                const bool rowInside = y >= 0 && y < height;
                 const uint32_t* line = rowInside ? picture.constScanLine(y) : nullptr;
+                const int px0 = originX + 8 * scale * col;
+                // The usual case, checked once a row rather than per pixel.
+                const bool whole = line && px0 >= 0 && px0 + scale * 7 < width;
                 uint8_t lo = 0;
                 uint8_t hi = 0;
                 for (int x = 0; x < 8; ++x) {
-                    const int px = originX + scale * x + 8 * scale * col;
-                    const uint32_t colour = (line && px >= 0 && px < picture.width())
+                    const int px = px0 + scale * x;
+                    const uint32_t colour = (whole || (line && px >= 0 && px < width))
                                                 ? (line[px] & 0xFFFFFF)
                                                 : Picture::kInvalidColour;
                     const int number = ColourToShade(colour, c[0], c[1], c[2], c[3]);
                     lo |= uint8_t((number & 1) << (7 - x));
                     hi |= uint8_t(((number & 2) >> 1) << (7 - x));
                 }
-                rom.WriteRomByte(pos, lo);
-                rom.WriteRomByte(pos + 1, hi);
-                pos += 2;
+                encoded.append(char(lo));
+                encoded.append(char(hi));
             }
         }
     }
+    rom.WriteRomBytes(start, encoded.constData(), int32_t(encoded.size()));
 }
 
 }  // namespace zantor

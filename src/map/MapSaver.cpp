@@ -54,9 +54,7 @@ bool MapSaver::writeToSlot(RomFile& rom, const MapHeader& header, const MapCells
     if (bytes.isEmpty() || bytes.size() > slot) {
         return false;
     }
-    for (int i = 0; i < bytes.size(); ++i) {
-        rom.WriteRomByte(offset + i, uint8_t(bytes[i]));
-    }
+    rom.WriteRomBytes(offset, bytes.constData(), int32_t(bytes.size()));
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "MapSpace.h"
 #include "MapTable.h"
+#include "codec/CartridgeChecksum.h"
 #include "codec/RomFile.h"
 
 namespace zantor {
@@ -59,6 +60,13 @@ void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
                               QStringLiteral("the data of %1 overlaps the region %2")
                                   .arg(mapName(map.mapIndices.first()), regionText(region)));
         }
+    }
+    if (region.start < CartridgeChecksum::kHeaderEnd &&
+        region.end > CartridgeChecksum::kHeaderStart) {
+        throw RepackError(RepackError::Kind::OverlapsRegion,
+                          QStringLiteral("the cartridge header (0x134-0x14F) lies in the region "
+                                         "%1, and a save never changes the header")
+                              .arg(regionText(region)));
     }
     if (bank.tableStart() < region.end && bank.tableEnd() > region.start) {
         throw RepackError(RepackError::Kind::OverlapsRegion,
@@ -176,9 +184,7 @@ bool RegionRepack::canRepack(const MapSpace& space, int mapIndex, const MapCells
 
 void RegionRepack::apply(RomFile& rom, const RepackPlan& plan) {
     for (const RepackedMap& map : plan.maps) {
-        for (int i = 0; i < map.stored.size(); ++i) {
-            rom.WriteRomByte(map.to + i, uint8_t(map.stored[i]));
-        }
+        rom.WriteRomBytes(map.to, map.stored.constData(), int32_t(map.stored.size()));
         if (!map.moves()) {
             continue;
         }

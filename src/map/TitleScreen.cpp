@@ -60,9 +60,11 @@ void TitleScreen::PaintCell(Picture& map, const Picture& sheet, int tile, int co
 void TitleScreen::WriteMap(RomFile& rom, const Cells& cells) {
     const int32_t base = MapBase(rom);
     for (int r = 0; r < kRows; ++r) {
+        char row[kColumns];
         for (int c = 0; c < kColumns; ++c) {
-            rom.WriteRomByte(base + c + kRowStride * r, cells[size_t(cellIndex(c, r))] ^ 0x80);
+            row[c] = char(cells[size_t(cellIndex(c, r))] ^ 0x80);
         }
+        rom.WriteRomBytes(base + kRowStride * r, row, kColumns);
     }
 }
 

@@ -1,11 +1,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
+#include "base/AtomicFileWriter.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
-#include "base/AtomicFileWriter.h"
 #include "support/TempRom.h"
 
 using namespace zantor;
@@ -49,6 +50,82 @@ private slots:
                      QString("Error while writing the file.\r\nApplication is terminated."));
         }
         QVERIFY_THROWS_EXCEPTION(RomAccessError, rom.WriteRomByte(RomFile::kMaxSize, 1));
+    }
+
+    // The image shares its storage with the array it was made from and with what bytes()
+    // hands out; a write must never reach either of them.
+    void sharedBytesAreCopiedBeforeAWrite() {
+        const QByteArray source(8, '\x11');
+        RomFile rom = RomFile::fromBytes(source);
+        const QByteArray before = rom.bytes();
+        rom.WriteRomByte(2, 0x22);
+        QCOMPARE(source, QByteArray(8, '\x11'));
+        QCOMPARE(before, QByteArray(8, '\x11'));
+        QCOMPARE(rom.bytes(), QByteArray("\x11\x11\x22\x11\x11\x11\x11\x11", 8));
+
+        // A borrowed buffer (as the fuzz targets lend theirs) is never written through.
+        const char lent[4] = {1, 2, 3, 4};
+        RomFile borrowed = RomFile::fromBytes(QByteArray::fromRawData(lent, 4));
+        borrowed.WriteRomByte(0, 9);
+        borrowed.WriteRomByte(6, 7);
+        QCOMPARE(lent[0], 1);
+        QCOMPARE(borrowed.bytes(), QByteArray("\x09\x02\x03\x04\x00\x00\x07", 7));
+    }
+
+    // Writes one after another past the end (the title screen into a short image) grow the
+    // image with zeros and keep every byte written so far.
+    void aRunOfWritesPastTheEndKeepsEveryByte() {
+        RomFile rom = RomFile::fromBytes(QByteArray(3, '\x55'));
+        QByteArray expected(3, '\x55');
+        for (int32_t at = 0x200; at < 20000; at += 3) {  // above the cartridge header
+            rom.WriteRomByte(at, uint8_t(at));
+            expected.resize(at + 1, '\0');
+            expected[at] = char(uint8_t(at));
+        }
+        QCOMPARE(rom.size(), expected.size());
+        QCOMPARE(rom.bytes(), expected);
+    }
+
+    // A run written at once leaves the image, and throws, exactly as the same bytes written
+    // one at a time: growth past the end, a run cut short by the header, a negative start.
+    void aRunWrittenAtOnceEqualsItsBytesOneByOne() {
+        struct Case {
+            int32_t offset;
+            int32_t count;
+            bool headerWritable;
+        };
+        const Case cases[] = {{0x10, 40, false},    {0x1F0, 8000, false}, {0x120, 64, false},
+                              {0x134, 4, false},    {-3, 8, false},       {0x140, 40, true},
+                              {0x3000, 6000, false}};
+        const QByteArray start(0x2000, '\x5A');
+        for (const Case& c : cases) {
+            QByteArray run(c.count, '\0');
+            for (int i = 0; i < c.count; ++i)
+                run[i] = char(i * 7 + 1);
+            RomFile single = RomFile::fromBytes(start);
+            RomFile many = RomFile::fromBytes(start);
+            if (c.headerWritable) {
+                single.allowHeaderWrites();
+                many.allowHeaderWrites();
+            }
+            std::optional<RomAccessError::Kind> singleError;
+            std::optional<RomAccessError::Kind> manyError;
+            try {
+                for (int i = 0; i < c.count; ++i)
+                    single.WriteRomByte(c.offset + i, uint8_t(run[i]));
+            } catch (const RomAccessError& error) {
+                singleError = error.kind();
+            }
+            try {
+                many.WriteRomBytes(c.offset, run.constData(), c.count);
+            } catch (const RomAccessError& error) {
+                manyError = error.kind();
+            }
+            const QByteArray at = QByteArray::number(c.offset, 16);
+            QVERIFY2(manyError == singleError, at);
+            QVERIFY2(many.bytes() == single.bytes(), at);
+            QCOMPARE(many.isModified(), single.isModified());
+        }
     }
 
     void bankAndFarPointers() {

@@ -21,7 +21,7 @@ put("decompress_map", "literals-then-end.bin", bytes(range(0x80)) * 3)
 put("decompress_map", "long-runs-cross-rows.bin", bytes([0xFF, 0xFF, 0x81, 0x10, 0x7F]) * 300)
 
 # --- images with only the version byte (the tables move with it) ---
-for version, target in ((1, "load_map"), (2, "title_load")):
+for version, target in ((1, "load_map"), (2, "title_load"), (1, "map_space")):
     image = bytearray(0x14D)
     image[0x14C] = version
     put(target, "version-%d.bin" % version, bytes(image))

@@ -155,6 +155,16 @@ private slots:
             maps.image.setEntry(3, 0x4400 + 100);
             QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::OverlapsRegion);
         }
+        {
+            // A map of bank 0 stored over the cartridge header: the plan must refuse what the
+            // write would (a save never changes the header), not fail halfway through it.
+            // (Short enough to end before the bank's table at 0x2F0.)
+            SpaceRom image;
+            const MapCells cells{};
+            image.useEntry(8, 0, 0);
+            image.store(0, 0x4100, CompressMapToLength(cells, ThreeMaps::needed(cells) + 100), 0);
+            QCOMPARE(refusal(image.bytes, 8, grown(cells, 50)), RepackError::Kind::OverlapsRegion);
+        }
     }
 
     void randomRegionsRepackToTheirLevelsOrAreRefused() {

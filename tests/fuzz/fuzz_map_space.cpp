@@ -1,0 +1,152 @@
+// The space model and region repacking over arbitrary ROM images. Every region the planner
+// accepts, in every bank, is repacked into one in-memory image, and then what "repack" promises
+// the user must hold:
+//   - every map of every bank still decodes, through each of its table entries, to the cells
+//     it had, and a moved map's entries lead to its new start;
+//   - a moved map fills exactly its new slot, the maps of a region lie back to back from its
+//     start, and the last one ends at the region's end less the unclaimed bytes;
+//   - a shared map stays shared: its entries all lead to the same start afterwards;
+//   - no byte changed outside the repacked regions and the moved maps' table entries.
+// A refused region is a clean answer; a planned repack that fails to write is a finding.
+#include <QByteArray>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "codec/MapCodec.h"
+#include "codec/RomFile.h"
+#include "map/MapSpace.h"
+#include "map/RegionRepack.h"
+
+using namespace zantor;
+
+namespace {
+constexpr int kWindowStart = 0x4000;
+
+// The half-open byte ranges a repack may write.
+using Ranges = std::vector<std::pair<int32_t, int32_t>>;
+
+std::vector<RepackPlan> planEveryRegion(const MapSpace& space) {
+    std::vector<RepackPlan> plans;
+    for (const BankSpace& bank : space.banks()) {
+        for (int r = 0; r < int(bank.regions.size()); ++r) {
+            try {
+                plans.push_back(RegionRepack::plan(bank, r));
+            } catch (const RepackError&) {
+                // Unsafe or too full: the editor says why and writes nothing.
+            }
+        }
+    }
+    return plans;
+}
+
+void checkLayout(const RepackPlan& plan) {
+    int32_t at = plan.start;
+    for (const RepackedMap& map : plan.maps) {
+        fuzz::Require(map.to == at, "the maps of a region lie back to back from its start");
+        at += map.newSlot();
+    }
+    fuzz::Require(at + plan.unclaimed == plan.end,
+                  "the last map ends at the region's end less the unclaimed bytes");
+}
+
+// Where header entry `offset` of `bank` leads now.
+int32_t entryTarget(const RomFile& rom, const BankSpace& bank, int32_t offset) {
+    const int address = rom.ReadRomByte(offset) | rom.ReadRomByte(offset + 1) << 8;
+    fuzz::Require(address >= kWindowStart && address < kWindowStart + BankSpace::kBankSize,
+                  "a map's table entry stays inside the bank's window");
+    return bank.start() + address - kWindowStart;
+}
+
+// The plan's placement of the map that started at `from`, or null when it was not repacked.
+const RepackedMap* placementOf(const std::vector<RepackPlan>& plans, uint8_t bank, int32_t from) {
+    for (const RepackPlan& plan : plans) {
+        if (plan.bank != bank || from < plan.start || from >= plan.end) {
+            continue;
+        }
+        for (const RepackedMap& map : plan.maps) {
+            if (map.from == from) {
+                return &map;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void checkMaps(const RomFile& rom, const MapSpace& space, const std::vector<RepackPlan>& plans) {
+    for (const BankSpace& bank : space.banks()) {
+        for (const StoredMap& map : bank.maps) {
+            const RepackedMap* placed = placementOf(plans, bank.bank, map.start);
+            const int32_t start = placed ? placed->to : map.start;
+            const int slot = placed ? placed->newSlot() : map.slot;
+            for (int n : map.tableEntries) {
+                fuzz::Require(entryTarget(rom, bank, bank.table[n].offset) == start,
+                              "every entry of a map leads to its (new) start, so shared maps "
+                              "stay shared");
+            }
+            const DecodedMap now = DecompressMap(rom, start);
+            fuzz::Require(now.MapBuffer == map.cells, "a map decodes to the cells it had");
+            fuzz::Require(now.CompressedLength - 1 == slot, "a map fills exactly its slot");
+        }
+    }
+}
+
+void checkNothingElseChanged(const RomFile& rom, const QByteArray& original,
+                             const std::vector<RepackPlan>& plans) {
+    Ranges writable;
+    for (const RepackPlan& plan : plans) {
+        // The unclaimed bytes at a region's end keep their contents.
+        writable.emplace_back(plan.start, plan.end - plan.unclaimed);
+        for (const RepackedMap& map : plan.maps) {
+            if (!map.moves()) {
+                continue;
+            }
+            for (int32_t entry : map.tableEntryOffsets) {
+                writable.emplace_back(entry, entry + 2);
+            }
+        }
+    }
+    std::sort(writable.begin(), writable.end());
+    const QByteArray now = rom.bytes();
+    fuzz::Require(now.size() == original.size(), "a repack never changes the image's size");
+    // The gaps between the writable ranges, compared a gap at a time: what lies inside them is
+    // the decode checks' business.
+    int32_t from = 0;
+    auto same = [&](int32_t begin, int32_t end) {
+        return begin >= end || std::memcmp(now.constData() + begin, original.constData() + begin,
+                                           size_t(end - begin)) == 0;
+    };
+    for (const auto& [begin, end] : writable) {
+        fuzz::Require(same(from, std::min<int32_t>(begin, int32_t(now.size()))),
+                      "no byte outside the regions and the moved maps' entries changes");
+        from = std::max(from, end);
+    }
+    fuzz::Require(same(from, int32_t(now.size())),
+                  "no byte outside the regions and the moved maps' entries changes");
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > size_t(RomFile::kMaxSize)) {
+        return 0;
+    }
+    const QByteArray original = fuzz::View(data, size);
+    RomFile rom = RomFile::fromBytes(original);
+    const MapSpace space = MapSpace::read(rom);
+
+    const std::vector<RepackPlan> plans = planEveryRegion(space);
+    for (const RepackPlan& plan : plans) {
+        checkLayout(plan);
+        RegionRepack::apply(rom, plan);
+    }
+    if (plans.empty()) {
+        return 0;
+    }
+    checkMaps(rom, space, plans);
+    checkNothingElseChanged(rom, original, plans);
+    return 0;
+}
