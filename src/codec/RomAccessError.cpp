@@ -6,7 +6,7 @@ namespace {
 QString messageFor(RomAccessError::Kind kind, int32_t offset) {
     switch (kind) {
         case RomAccessError::Kind::Read:
-            return QStringLiteral("Fehler beim Lesen der Datei.\r\nAnwendung wird beendet.");
+            return QStringLiteral("Fehler beim Lesen der Datei.");
         case RomAccessError::Kind::Write:
             break;
         case RomAccessError::Kind::Header:
@@ -15,7 +15,7 @@ QString messageFor(RomAccessError::Kind kind, int32_t offset) {
                        "(0x134-0x14F); a save never changes the header, so nothing was saved.")
                 .arg(QString::number(offset, 16).toUpper());
     }
-    return QStringLiteral("Error while writing the file.\r\nApplication is terminated.");
+    return QStringLiteral("Error while writing the file.");
 }
 }  // namespace
 

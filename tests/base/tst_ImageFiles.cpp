@@ -5,9 +5,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include "base/ImageFiles.h"
 #include "codec/RomFile.h"
 #include "map/TitleScreen.h"
-#include "base/ImageFiles.h"
 #include "sample/SampleCartridge.h"
 #include "support/TempRom.h"
 
@@ -38,14 +38,44 @@ int ShadeIndex(QRgb colour) {
     return 0;
 }
 
-// A Windows bitmap written by hand, for what QImage does not write: 4 bits a pixel with a
-// 16-colour table, and 32 bits without alpha. Bottom-up rows padded to four bytes.
+// A Windows bitmap: the 54-byte header, the colour table and the pixels as given.
+QByteArray Bitmap(int w, int h, int bits, const QList<QRgb>& table, const QByteArray& pixels,
+                  uint32_t compression = 0) {
+    QByteArray out(54, '\0');
+    const int offset = 54 + 4 * int(table.size());
+    auto put32 = [&](int at, uint32_t v) { qToLittleEndian(v, out.data() + at); };
+    out[0] = 'B', out[1] = 'M';
+    put32(2, uint32_t(offset + pixels.size()));
+    put32(10, uint32_t(offset));
+    put32(14, 40);
+    put32(18, uint32_t(w));
+    put32(22, uint32_t(h));
+    qToLittleEndian(uint16_t(1), out.data() + 26);
+    qToLittleEndian(uint16_t(bits), out.data() + 28);
+    put32(30, compression);
+    put32(34, uint32_t(pixels.size()));
+    put32(46, uint32_t(table.size()));
+    for (QRgb c : table) {
+        const char entry[4] = {char(qBlue(c)), char(qGreen(c)), char(qRed(c)), 0};
+        out.append(entry, 4);
+    }
+    return out + pixels;
+}
+
+QList<QRgb> Greys() {
+    QList<QRgb> table;
+    for (uint32_t grey : shade::kColours)
+        table << (0xFF000000u | grey);
+    return table;
+}
+
+// A bitmap written by hand, for what QImage does not write: 4 bits a pixel with a 16-colour
+// table, and 32 bits without alpha. Bottom-up rows padded to four bytes.
 QByteArray HandBitmap(const QImage& image, int bits) {
     const int w = image.width(), h = image.height();
     QList<QRgb> table;
     if (bits == 4) {
-        for (uint32_t grey : shade::kColours)
-            table << (0xFF000000u | grey);
+        table = Greys();
         while (table.size() < 16)
             table << qRgb(200, 20 * table.size(), 10);  // unused colours, as a painter leaves
     }
@@ -64,31 +94,12 @@ QByteArray HandBitmap(const QImage& image, int bits) {
             }
         }
     }
-    QByteArray out(54, '\0');
-    const int offset = 54 + 4 * int(table.size());
-    auto put32 = [&](int at, uint32_t v) { qToLittleEndian(v, out.data() + at); };
-    auto put16 = [&](int at, uint16_t v) { qToLittleEndian(v, out.data() + at); };
-    out[0] = 'B', out[1] = 'M';
-    put32(2, uint32_t(offset + pixels.size()));
-    put32(10, uint32_t(offset));
-    put32(14, 40);
-    put32(18, uint32_t(w));
-    put32(22, uint32_t(h));
-    put16(26, 1);
-    put16(28, uint16_t(bits));
-    put32(34, uint32_t(pixels.size()));
-    put32(46, uint32_t(table.size()));
-    for (QRgb c : table) {
-        const char entry[4] = {char(qBlue(c)), char(qGreen(c)), char(qRed(c)), 0};
-        out.append(entry, 4);
-    }
-    return out + pixels;
+    return Bitmap(w, h, bits, table, pixels);
 }
 
 // A 16 × 16 run-length coded bitmap (8 bits a pixel, the four greys) whose rows are solid
 // runs of colour y % 4, cut after `rows` rows (16: whole, with its end code).
 QByteArray RunLengthBitmap(int rows) {
-    QByteArray out(54, '\0');
     QByteArray pixels;
     for (int y = 0; y < rows; ++y) {
         const char row[4] = {16, char(y % 4), 0, 0};  // 16 pixels of y % 4, end of line
@@ -96,23 +107,7 @@ QByteArray RunLengthBitmap(int rows) {
     }
     if (rows == 16)
         pixels.append("\0\1", 2);  // end of bitmap
-    const int offset = 54 + 16;
-    out[0] = 'B', out[1] = 'M';
-    qToLittleEndian(uint32_t(offset + pixels.size()), out.data() + 2);
-    qToLittleEndian(uint32_t(offset), out.data() + 10);
-    qToLittleEndian(uint32_t(40), out.data() + 14);
-    qToLittleEndian(uint32_t(16), out.data() + 18);
-    qToLittleEndian(uint32_t(16), out.data() + 22);
-    qToLittleEndian(uint16_t(1), out.data() + 26);
-    qToLittleEndian(uint16_t(8), out.data() + 28);
-    qToLittleEndian(uint32_t(1), out.data() + 30);  // BI_RLE8
-    qToLittleEndian(uint32_t(pixels.size()), out.data() + 34);
-    qToLittleEndian(uint32_t(4), out.data() + 46);
-    for (uint32_t grey : shade::kColours) {
-        const char entry[4] = {char(grey & 0xFF), char(grey >> 8 & 0xFF), char(grey >> 16), 0};
-        out.append(entry, 4);
-    }
-    return out + pixels;
+    return Bitmap(16, 16, 8, Greys(), pixels, 1 /* BI_RLE8 */);
 }
 
 QByteArray Encoded(const QImage& image, const char* format) {
@@ -124,13 +119,9 @@ QByteArray Encoded(const QImage& image, const char* format) {
     return bytes;
 }
 
-// A Windows bitmap header that claims width × height at 24 bits, followed by almost nothing.
+// A bitmap header that claims width × height at 24 bits, followed by almost nothing.
 QByteArray ClaimingBitmap(int width, int height) {
-    QByteArray out = HandBitmap(QImage(1, 1, QImage::Format_RGB32), 32);
-    qToLittleEndian(uint32_t(width), out.data() + 18);
-    qToLittleEndian(uint32_t(height), out.data() + 22);
-    qToLittleEndian(uint16_t(24), out.data() + 28);
-    return out;
+    return Bitmap(width, height, 24, {}, QByteArray(4, '\0'));
 }
 
 std::optional<Picture> Load(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes,
@@ -159,9 +150,7 @@ private slots:
             << TilesOf(Picture::fromImage(twoTone));
 
         QTest::newRow("4-bit, 16-colour table") << HandBitmap(sheet, 4) << exact;
-        QList<QRgb> table;
-        for (uint32_t grey : shade::kColours)
-            table << (0xFF000000u | grey);
+        QList<QRgb> table = Greys();
         for (int i = 4; i < 16; ++i)
             table << qRgb(10 * i, 255 - 10 * i, 77);
         QTest::newRow("8-bit (Indexed8, 16 colours)")

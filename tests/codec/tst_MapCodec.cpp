@@ -3,6 +3,7 @@
 
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
+#include "support/SpaceRom.h"
 
 using namespace zantor;
 
@@ -22,19 +23,6 @@ QByteArray fromHex(const char* hex) {
     return QByteArray::fromHex(hex);
 }
 
-// Long runs, short runs and noise in a mix that changes with `scale`, so every kind of code
-// appears.
-MapCells randomCells(QRandomGenerator& random, int scale) {
-    MapCells cells{};
-    for (int i = 0; i < kMapCells;) {
-        const int length = 1 + int(random.bounded(scale));
-        const uint8_t value = uint8_t(random.bounded(128));
-        for (int k = 0; k < length && i < kMapCells; ++k) {
-            cells[size_t(i++)] = value;
-        }
-    }
-    return cells;
-}
 }  // namespace
 
 class TestMapCodec : public QObject {
@@ -114,16 +102,7 @@ private slots:
     void roundTripOverGeneratedMaps() {
         QRandomGenerator random(1234);
         for (int trial = 0; trial < 200; ++trial) {
-            MapCells cells{};
-            // Mix of long runs, short runs and noise, so every kind of code appears.
-            const int runScale = 1 + trial % 40;
-            for (int i = 0; i < kMapCells;) {
-                const int length = 1 + int(random.bounded(runScale));
-                const uint8_t value = uint8_t(random.bounded(128));
-                for (int k = 0; k < length && i < kMapCells; ++k) {
-                    cells[size_t(i++)] = value;
-                }
-            }
+            const MapCells cells = SpaceRom::level(random.generate(), 1 + trial % 40);
             const QByteArray stored = CompressMapBytes(cells);
             QVERIFY(stored.size() <= kMapCells);
             QCOMPARE(QString::fromLatin1(stored.toHex().toUpper()), CompressMap(cells));
@@ -136,7 +115,7 @@ private slots:
     void lengthenedEncodingFillsTheSlotExactly() {
         QRandomGenerator random(20240611);
         for (int trial = 0; trial < 300; ++trial) {
-            const MapCells cells = randomCells(random, 1 + trial % 300);
+            const MapCells cells = SpaceRom::level(random.generate(), 1 + trial % 300);
             const int shortest = int(CompressMapBytes(cells).size());
             // The ends of the reachable range, the step past each of them, and random lengths.
             QList<int> lengths{shortest, shortest + 1, kMapCells, kMapCells + 1,

@@ -26,8 +26,8 @@ private slots:
             QFAIL("a negative offset must fail");
         } catch (const RomAccessError& error) {
             QCOMPARE(error.kind(), RomAccessError::Kind::Read);
-            QCOMPARE(error.text(),
-                     QString("Fehler beim Lesen der Datei.\r\nAnwendung wird beendet."));
+            // The action is cancelled, not the program: the message must not say otherwise.
+            QCOMPARE(error.text(), QString("Fehler beim Lesen der Datei."));
             QCOMPARE(RomAccessError::title(), QString("Fehler"));
         }
     }
@@ -46,8 +46,7 @@ private slots:
             QFAIL("a negative offset must fail");
         } catch (const RomAccessError& error) {
             QCOMPARE(error.kind(), RomAccessError::Kind::Write);
-            QCOMPARE(error.text(),
-                     QString("Error while writing the file.\r\nApplication is terminated."));
+            QCOMPARE(error.text(), QString("Error while writing the file."));
         }
         QVERIFY_THROWS_EXCEPTION(RomAccessError, rom.WriteRomByte(RomFile::kMaxSize, 1));
     }
@@ -227,31 +226,6 @@ private slots:
         QCOMPARE(ReadFile(path), original);
         QVERIFY(rom.isModified());  // the edit is still there to retry
         QCOMPARE(rom.ReadRomByte(0), 'w');
-    }
-
-    void aFailureAtAnyStepOfTheCommitLeavesTheFileAsItWas() {
-        QTemporaryDir dir;
-        // Three chunks of writes, so each write step can be failed on its own.
-        QByteArray original(int(2.5 * AtomicFileWriter::kChunkSize), 'o');
-        const QString path = WriteFile(dir, "rom.gb", original);
-        using Step = AtomicFileWriter::Step;
-        const QList<QPair<Step, int>> faults{{Step::CreateTemporary, 0}, {Step::Write, 0},
-                                             {Step::Write, 1},           {Step::Write, 2},
-                                             {Step::Flush, 0},           {Step::Rename, 0}};
-        for (const auto& [step, index] : faults) {
-            AtomicFileWriter::ScopedFault fault(
-                [step = step, index = index](Step s, int i) { return s == step && i == index; });
-            RomFile rom = RomFile::open(path);
-            rom.WriteRomByte(0, 'n');
-            rom.WriteRomByte(int32_t(original.size()) - 1, 'n');
-            QVERIFY_THROWS_EXCEPTION(RomFileError, rom.commit());
-            QCOMPARE(ReadFile(path), original);
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
-        }
-        RomFile rom = RomFile::open(path);
-        rom.WriteRomByte(0, 'n');
-        rom.commit();
-        QCOMPARE(ReadFile(path).at(0), 'n');
     }
 };
 

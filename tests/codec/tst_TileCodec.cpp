@@ -1,9 +1,9 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "base/Picture.h"
 #include "codec/RomFile.h"
 #include "codec/TileCodec.h"
-#include "base/Picture.h"
 
 using namespace zantor;
 
@@ -21,14 +21,6 @@ class TestTileCodec : public QObject {
     Q_OBJECT
 
 private slots:
-    void binaryText() {
-        QCOMPARE(ToBinaryText(0), QString("0"));
-        QCOMPARE(ToBinaryText(5), QString("101"));
-        QCOMPARE(ToBinaryText(128), QString("10000000"));
-        QCOMPARE(ToBinaryText(255), QString("11111111"));
-        QCOMPARE((QString("00000000") + ToBinaryText(1)).right(8), QString("00000001"));
-    }
-
     void shadesAndTheirReverse() {
         QCOMPARE(MakeShadePalette(0xE4), (ShadePalette{0xFFFFFF, 0xAAAAAA, 0x555555, 0x000000}));
         QCOMPARE(MakeShadePalette(0x1B), (ShadePalette{0x000000, 0x555555, 0xAAAAAA, 0xFFFFFF}));

@@ -1,7 +1,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -10,28 +9,10 @@
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
 #include "sample/SampleCartridge.h"
-#include "support/SavedImage.h"
 #include "support/TempRom.h"
+#include "support/ToolProcess.h"
 
 using namespace zantor;
-
-namespace {
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run tool(const QStringList& args) {
-    QProcess process;
-    process.start(ZANTOR_TOOL_PATH, args);
-    if (!process.waitForFinished(60000)) {
-        qFatal("zantor-tool did not finish");
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
-}  // namespace
 
 class TestTool : public QObject {
     Q_OBJECT
@@ -42,20 +23,20 @@ class TestTool : public QObject {
 private slots:
     void initTestCase() {
         sample_ = dir_.filePath("sample.gb");
-        const Run run = tool({"make-sample", sample_});
+        const ToolRun run = RunToolProcess({"make-sample", sample_});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(ReadFile(sample_), BuildSampleCartridge(0));
     }
 
     void makeSampleVersions() {
         const QString path = dir_.filePath("v2.gb");
-        QCOMPARE(tool({"make-sample", path, "--version", "2"}).exitCode, 0);
+        QCOMPARE(RunToolProcess({"make-sample", path, "--version", "2"}).exitCode, 0);
         QCOMPARE(ReadFile(path), BuildSampleCartridge(2));
-        QCOMPARE(tool({"make-sample", path, "--version", "3"}).exitCode, 2);
+        QCOMPARE(RunToolProcess({"make-sample", path, "--version", "3"}).exitCode, 2);
     }
 
     void infoAgreesWithTheCore() {
-        const Run run = tool({"info", sample_, "--json"});
+        const ToolRun run = RunToolProcess({"info", sample_, "--json"});
         QCOMPARE(run.exitCode, 0);
         const QJsonObject root = QJsonDocument::fromJson(run.out).object();
         QCOMPARE(root["romVersion"].toInt(), 0);
@@ -75,7 +56,7 @@ private slots:
             QCOMPARE(map["bytesNeeded"].toInt(), CompressMapBytes(decoded.MapBuffer).size());
             QCOMPARE(map["header"].toString().split(' ').size(), 20);
         }
-        const Run text = tool({"info", sample_});
+        const ToolRun text = RunToolProcess({"info", sample_});
         QCOMPARE(text.exitCode, 0);
         QVERIFY(text.out.contains("Offset des Mapheaders: 0x"));
         QVERIFY(text.out.contains("Mario's Castle"));
@@ -84,8 +65,8 @@ private slots:
     void exportMapByIndexAndByName() {
         const QString byIndex = dir_.filePath("1.bin");
         const QString byName = dir_.filePath("tz1.bin");
-        QCOMPARE(tool({"export-map", sample_, "1", byIndex}).exitCode, 0);
-        QCOMPARE(tool({"export-map", sample_, "Tree Zone 1", byName}).exitCode, 0);
+        QCOMPARE(RunToolProcess({"export-map", sample_, "1", byIndex}).exitCode, 0);
+        QCOMPARE(RunToolProcess({"export-map", sample_, "Tree Zone 1", byName}).exitCode, 0);
         const QByteArray cells = ReadFile(byIndex);
         QCOMPARE(cells.size(), kMapCells);
         QCOMPARE(ReadFile(byName), cells);
@@ -95,87 +76,63 @@ private slots:
         QCOMPARE(cells, QByteArray(reinterpret_cast<const char*>(map.MapBuffer.data()), kMapCells));
     }
 
-    void renderTilesAndBlocksWritePngsInTheFourGreys() {
+    void renderTilesAndBlocksWritePngs() {
+        // What they draw is the map loader's to prove; here, that each command writes its
+        // picture, and a folder that is not there fails the run.
         const QList<std::tuple<QString, QSize>> pictures{
             {"render", QSize(4096, 768)}, {"tiles", QSize(128, 128)}, {"blocks", QSize(4096, 32)}};
         for (const auto& [command, size] : pictures) {
             const QString out = dir_.filePath(command + ".png");
-            QCOMPARE(tool({command, sample_, "Tree Zone 2", out}).exitCode, 0);
-            const QImage image(out);
-            QCOMPARE(image.size(), size);
-            const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-            for (int y = 0; y < rgb.height(); ++y) {
-                const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-                for (int x = 0; x < rgb.width(); ++x) {
-                    const uint32_t c = line[x] & 0xFFFFFF;
-                    if (c != 0xFFFFFF && c != 0xAAAAAA && c != 0x555555 && c != 0)
-                        QFAIL(qPrintable(QString("%1: colour %2 at %3,%4")
-                                             .arg(command)
-                                             .arg(c, 6, 16)
-                                             .arg(x)
-                                             .arg(y)));
-                }
-            }
+            QCOMPARE(RunToolProcess({command, sample_, "Tree Zone 2", out}).exitCode, 0);
+            QCOMPARE(QImage(out).size(), size);
         }
-        QCOMPARE(tool({"render", sample_, "0", dir_.filePath("no-such-dir/x.png")}).exitCode, 1);
+        QCOMPARE(
+            RunToolProcess({"render", sample_, "0", dir_.filePath("no-such-dir/x.png")}).exitCode,
+            1);
     }
 
-    void importMapFillsTheSlotOrRefuses() {
+    void importMapRoundTripsAndRefusesAShortFile() {
         const QString rom = dir_.filePath("import.gb");
-        QCOMPARE(tool({"make-sample", rom}).exitCode, 0);
+        QCOMPARE(RunToolProcess({"make-sample", rom}).exitCode, 0);
         const QByteArray original = ReadFile(rom);
         const QString cells = dir_.filePath("map0.bin");
-        QCOMPARE(tool({"export-map", rom, "0", cells}).exitCode, 0);
+        QCOMPARE(RunToolProcess({"export-map", rom, "0", cells}).exitCode, 0);
 
         // The level as it is: the same encoding over the same bytes.
-        QCOMPARE(tool({"import-map", rom, "0", cells}).exitCode, 0);
+        QCOMPARE(RunToolProcess({"import-map", rom, "0", cells}).exitCode, 0);
         QCOMPARE(ReadFile(rom), original);
 
-        // One cell more to encode on a tightly stored level: refused, nothing written.
-        QByteArray changed = ReadFile(cells);
-        changed[47 * 256 + 100] = char((uint8_t(changed[47 * 256 + 100]) + 1) % 128);
-        const QString bigger = WriteFile(dir_, "bigger.bin", changed);
-        const Run refused = tool({"import-map", rom, "0", bigger});
-        QCOMPARE(refused.exitCode, 1);
-        QVERIFY(refused.err.contains("too big for its slot"));
-        QCOMPARE(ReadFile(rom), original);
-
-        // A level stored with room to spare takes the same change, lengthened to fill the
-        // bytes it took before; only those change.
+        // A level stored with room to spare takes a change (how it fills the slot is the map
+        // saver's to prove; a level too big for its slot is tst_ToolSpace's).
         const QString roomyCells = dir_.filePath("map2.bin");
-        QCOMPARE(tool({"export-map", rom, "2", roomyCells}).exitCode, 0);
+        QCOMPARE(RunToolProcess({"export-map", rom, "2", roomyCells}).exitCode, 0);
         QByteArray roomy = ReadFile(roomyCells);
         roomy[47 * 256 + 100] = char((uint8_t(roomy[47 * 256 + 100]) + 1) % 128);
-        QCOMPARE(tool({"import-map", rom, "2", WriteFile(dir_, "roomy.bin", roomy)}).exitCode, 0);
-        const RomFile before = RomFile::fromBytes(original);
-        const int32_t data =
-            MapDataOffset(before, MapHeader::read(before, HeaderOffset(before, 2)));
-        MapCells cellsIn{};
-        std::copy(roomy.begin(), roomy.end(), cellsIn.begin());
-        QByteArray expected = original;
-        const int slot = DecompressMap(before, data).CompressedLength - 1;
-        const QByteArray encoded = CompressMapToLength(cellsIn, slot);
-        QCOMPARE(encoded.size(), slot);
-        expected.replace(data, encoded.size(), encoded);
-        expected = SavedImage(expected, original);
-        QCOMPARE(ReadFile(rom), expected);
+        QCOMPARE(
+            RunToolProcess({"import-map", rom, "2", WriteFile(dir_, "roomy.bin", roomy)}).exitCode,
+            0);
+        const QByteArray expected = ReadFile(rom);
+        QCOMPARE(RunToolProcess({"export-map", rom, "2", roomyCells}).exitCode, 0);
+        QCOMPARE(ReadFile(roomyCells), roomy);
 
-        QCOMPARE(tool({"import-map", rom, "2", WriteFile(dir_, "short.bin", QByteArray(100, 0))})
+        QCOMPARE(RunToolProcess(
+                     {"import-map", rom, "2", WriteFile(dir_, "short.bin", QByteArray(100, 0))})
                      .exitCode,
                  2);
         QCOMPARE(ReadFile(rom), expected);
     }
 
     void failuresAndUsageErrors() {
-        QCOMPARE(tool({}).exitCode, 2);
-        QCOMPARE(tool({"no-such-command"}).exitCode, 2);
-        QCOMPARE(tool({"info"}).exitCode, 2);
-        QCOMPARE(tool({"info", sample_, "--bogus"}).exitCode, 2);
-        QCOMPARE(tool({"export-map", sample_, "Nowhere", dir_.filePath("x.bin")}).exitCode, 2);
-        QCOMPARE(tool({"info", "--help"}).exitCode, 0);
-        QVERIFY(tool({"--help"}).out.contains("export-map"));
+        QCOMPARE(RunToolProcess({}).exitCode, 2);
+        QCOMPARE(RunToolProcess({"no-such-command"}).exitCode, 2);
+        QCOMPARE(RunToolProcess({"info"}).exitCode, 2);
+        QCOMPARE(RunToolProcess({"info", sample_, "--bogus"}).exitCode, 2);
+        QCOMPARE(
+            RunToolProcess({"export-map", sample_, "Nowhere", dir_.filePath("x.bin")}).exitCode, 2);
+        QCOMPARE(RunToolProcess({"info", "--help"}).exitCode, 0);
+        QVERIFY(RunToolProcess({"--help"}).out.contains("export-map"));
 
-        const Run missing = tool({"info", dir_.filePath("missing.gb")});
+        const ToolRun missing = RunToolProcess({"info", dir_.filePath("missing.gb")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains("missing.gb"));
 
@@ -186,10 +143,11 @@ private slots:
         bad[header + 13] = 0x00;
         const int entry = 0x2F0 + 2 * uint8_t(bad[header + 18]);
         bad[entry] = bad[entry + 1] = 0x00;
-        const Run run =
-            tool({"export-map", WriteFile(dir_, "bad.gb", bad), "2", dir_.filePath("w.bin")});
+        const ToolRun run = RunToolProcess(
+            {"export-map", WriteFile(dir_, "bad.gb", bad), "2", dir_.filePath("w.bin")});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.err.contains("Fehler beim Lesen der Datei."));
+        QVERIFY2(run.clean() && run.err.contains("Fehler beim Lesen der Datei."),
+                 run.err.constData());
         QVERIFY(!QFile::exists(dir_.filePath("w.bin")));
     }
 };

@@ -1,15 +1,19 @@
 // Files that are no ROM, or a ROM whose pointers lead anywhere, through the map load and
 // through zantor-tool. Each case is either shown (reads past the end are zeros) or refused
-// with a clear message: the fatal read error for a negative offset, the open error for what
-// cannot be opened. Nothing crashes, hangs or trips a sanitizer. The README's table "Bad
-// input and faults" lists the same cases.
+// with a clear message: the read error for a negative offset, the open error for what cannot
+// be opened. Nothing crashes, hangs or trips a sanitizer. The README's table "Bad input and
+// faults" lists the same cases. Last, a write the system refuses, as a full disk would.
+#include <sys/resource.h>
+
 #include <QBuffer>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <csignal>
 
+#include "codec/MapCodec.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
@@ -102,7 +106,7 @@ private slots:
         const QList<int> allRead(4, ReadError), allOpen(4, OpenError), allLoaded(4, Loaded);
         auto mapTwo = [](Outcome outcome) { return QList<int>{Loaded, outcome, Loaded, Loaded}; };
         // An empty or short file reads as zeros: the tile pointers then lie below the start of
-        // the file, a negative offset and so the fatal read error (and every header names map
+        // the file, a negative offset and so the read error (and every header names map
         // bank 0, whose table address 0 is negative too). The title screen draws from zeros.
         QTest::newRow("empty") << BadInput{} << allRead << QList<int>{1, 1, 1, 0};
         QTest::newRow("1 byte") << BadInput{"\x01"} << allRead << QList<int>{1, 1, 1, 0};
@@ -203,6 +207,45 @@ private slots:
             QVERIFY2(run.clean() && run.err.contains(name.toUtf8()), run.err.constData());
             QCOMPARE(ReadFile(rom), Sample());
         }
+    }
+
+    void aWriteTheSystemRefusesLeavesTheFileAsItWas_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("import-map over the ROM")
+            << QStringList{"import-map", "ROM", "2", "IN"} << "rom.gb";
+        QTest::newRow("make-sample over a file") << QStringList{"make-sample", "OUT"} << "out.gb";
+    }
+    void aWriteTheSystemRefusesLeavesTheFileAsItWas() {
+        // A file-size limit makes the system refuse the write part way, with the same path
+        // through the code as a full disk: the temporary is dropped, the target stays.
+        QFETCH(QStringList, args);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        // One block everywhere: shorter than map 2's slot, so the import goes through.
+        const QString in = WriteFile(dir, "level.bin", QByteArray(kMapCells, char(7)));
+        args.replaceInStrings(QRegularExpression("^ROM$"), WriteFile(dir, "rom.gb", Sample()));
+        args.replaceInStrings(QRegularExpression("^OUT$"), WriteFile(dir, "out.gb", "old"));
+        args.replaceInStrings(QRegularExpression("^IN$"), in);
+        const QString target = dir.filePath(written);
+        const QByteArray before = ReadFile(target);
+
+        const ToolRun run = RunToolProcess(args, [](QProcess& process) {
+            process.setChildProcessModifier([] {
+                const rlimit limit{100000, 100000};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+            });
+        });
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.clean(), run.err.constData());
+        QVERIFY2(run.err.contains("Could not save") && run.err.contains(written.toUtf8()),
+                 run.err.constData());
+        QCOMPARE(ReadFile(target), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        // Without the limit the same command goes through.
+        QCOMPARE(RunToolProcess(args).exitCode, 0);
+        QVERIFY(ReadFile(target) != before);
     }
 };
 

@@ -89,15 +89,6 @@ private slots:
         QVERIFY(bad.out.contains(", holds\nglobal checksum (0x14E): 0x"));
         QVERIFY(bad.out.contains("does not hold (the bytes give 0x"));
     }
-
-    void aWritingCommandKeepsTheChecksumValid() {
-        const QString rom = WriteFile(dir_, "w.gb", sample_);
-        const QString cells = WriteFile(dir_, "title.bin", QByteArray(360, char(5)));
-        QCOMPARE(RunToolProcess({"title-map-import", rom, cells}).exitCode, 0);
-        QVERIFY(ReadFile(rom) != sample_);
-        const ToolRun info = RunToolProcess({"info", rom, "--json"});
-        QVERIFY(QJsonDocument::fromJson(info.out)["globalChecksum"]["holds"].toBool());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestToolPatch)

@@ -101,17 +101,8 @@ private slots:
         for (int i = 0; i < kMapCount; ++i)
             if (i != 1)
                 QCOMPARE(cellsOf(after, i), cellsOf(sample_, i));
-        // Only the region and Tree Zone 2's table entry changed (and the global checksum, kept
-        // valid).
-        const MapSpace space = MapSpace::read(RomFile::fromBytes(sample_));
-        const BankSpace& bank = *space.bankOf(1);
-        const MapRegion& region = bank.regions[size_t(bank.regionOf(bank.mapOf(1)))];
-        const int32_t entry = bank.table[bank.maps[size_t(bank.mapOf(2))].tableEntries[0]].offset;
-        for (int32_t at = 0; at < sample_.size(); ++at) {
-            if (after[at] != sample_[at] && (at < region.start || at >= region.end) &&
-                at != entry && at != entry + 1 && at != 0x14E && at != 0x14F)
-                QFAIL(qPrintable(QString("changed at 0x%1").arg(at, 0, 16)));
-        }
+        // That only the region and the moved maps' table entries change is the repack's own
+        // test.
     }
 
     void repackABank() {
