@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <cmath>
 
 namespace zantor {
@@ -14,6 +16,19 @@ const QColor kChosenColour(255, 0, 0);
 CellGridView::CellGridView(QSize cellSize, QWidget* parent) : QWidget(parent), cellSize_(cellSize) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QScrollArea* CellGridView::inStripArea(CellGridView* view, const char* areaName,
+                                       const char* barName, QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(areaName);
+    area->setWidget(view);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->horizontalScrollBar()->setObjectName(barName);
+    area->setFixedHeight(view->sizeHint().height() +
+                         area->horizontalScrollBar()->sizeHint().height() + 2 * area->frameWidth());
+    return area;
 }
 
 void CellGridView::setZoom(int factor) {

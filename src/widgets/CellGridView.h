@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QScrollArea>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -15,6 +16,11 @@ class CellGridView : public QWidget {
     Q_OBJECT
 
 public:
+    // A one-row strip of cells (the block palettes) in a scroll area of its own that scrolls
+    // sideways only; the area and its bar get the given object names.
+    static QScrollArea* inStripArea(CellGridView* view, const char* areaName, const char* barName,
+                                    QWidget* parent);
+
     CellGridView(QSize cellSize, QWidget* parent = nullptr);
 
     std::function<QImage()> source;

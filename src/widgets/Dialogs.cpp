@@ -83,6 +83,20 @@ Dialogs::Answer Dialogs::askToSave(QWidget* parent, const QString& what) {
                {Answer::Save, Answer::Discard, Answer::Cancel});
 }
 
+bool Dialogs::maybeSave(QWidget* parent, bool modified, const QString& what,
+                        const std::function<bool()>& save) {
+    if (!modified)
+        return true;
+    switch (askToSave(parent, what)) {
+        case Answer::Save:
+            return save();
+        case Answer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
 QString Dialogs::qtFilter(const QString& filter) {
     const QStringList parts = filter.split('|');
     QStringList entries;

@@ -28,6 +28,10 @@ public:
     // "Save changes to ...?" before an action that would drop unsaved work: Save, Discard or
     // Cancel. `what` names the work ("the changes to Tree Zone 1").
     static Answer askToSave(QWidget* parent, const QString& what);
+    // The whole question before an action that would drop unsaved work: true when the caller
+    // may go on (nothing unsaved, Discard, or Save and `save` succeeded).
+    static bool maybeSave(QWidget* parent, bool modified, const QString& what,
+                          const std::function<bool()>& save);
 
     // filter: "Description|patterns|Description|patterns", patterns joined by ';'.
     // nullopt when the user cancels. fileName is the dialog's preset name.

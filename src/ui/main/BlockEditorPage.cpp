@@ -70,14 +70,7 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
     strip_->chosen = [document] { return document->editedBlock(); };
     strip_->pressed = [this](int cell, Qt::MouseButton) { document_->setEditedBlock(cell); };
     strip_->setZoom(2);
-    auto* stripArea = new QScrollArea(this);
-    stripArea->setObjectName("Picture1");
-    stripArea->setWidget(strip_);
-    stripArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stripArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    stripArea->horizontalScrollBar()->setObjectName("HScroll3");
-    stripArea->setFixedHeight(32 + stripArea->horizontalScrollBar()->sizeHint().height() +
-                              2 * stripArea->frameWidth());
+    QScrollArea* stripArea = CellGridView::inStripArea(strip_, "Picture1", "HScroll3", this);
 
     blockNumber_ = new QLabel(QStringLiteral("00"), this);
     blockNumber_->setObjectName("Label1");

@@ -309,16 +309,9 @@ void MainWindow::setScrollSpeed(int milliseconds) {
 }
 
 bool MainWindow::maybeSave() {
-    if (!document_->isModified())
-        return true;
-    switch (Dialogs::askToSave(this, QStringLiteral("the changes to %1").arg(levelName()))) {
-        case Dialogs::Answer::Save:
-            return save();
-        case Dialogs::Answer::Discard:
-            return true;
-        default:
-            return false;
-    }
+    return Dialogs::maybeSave(this, document_->isModified(),
+                              QStringLiteral("the changes to %1").arg(levelName()),
+                              [this] { return save(); });
 }
 
 bool MainWindow::openRom(const QString& path) {

@@ -45,14 +45,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
     connect(palette_, &QWidget::customContextMenuRequested, this, &MapPage::showPaletteMenu);
     connect(palette_, &CellGridView::hoveredChanged, this, &MapPage::showPaletteLabel);
 
-    paletteArea_ = new QScrollArea(this);
-    paletteArea_->setObjectName("picBlocks1");
-    paletteArea_->setWidget(palette_);
-    paletteArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    paletteArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    paletteArea_->horizontalScrollBar()->setObjectName("hscrBlocks");
-    paletteArea_->setFixedHeight(32 + paletteArea_->horizontalScrollBar()->sizeHint().height() +
-                                 2 * paletteArea_->frameWidth());
+    paletteArea_ = CellGridView::inStripArea(palette_, "picBlocks1", "hscrBlocks", this);
 
     paletteLabel_ = new QLabel(QStringLiteral("(00|00)"), this);
     paletteLabel_->setObjectName("lblBlock");

@@ -160,17 +160,8 @@ void frmTitleScreen::showSheet(Picture sheet) {
 }
 
 bool frmTitleScreen::maybeSave() {
-    if (!isModified()) {
-        return true;
-    }
-    switch (Dialogs::askToSave(this, QStringLiteral("the changes to the title screen"))) {
-        case Dialogs::Answer::Save:
-            return save();
-        case Dialogs::Answer::Discard:
-            return true;
-        default:
-            return false;
-    }
+    return Dialogs::maybeSave(this, isModified(), QStringLiteral("the changes to the title screen"),
+                              [this] { return save(); });
 }
 
 void frmTitleScreen::closeEvent(QCloseEvent* event) {
