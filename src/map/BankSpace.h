@@ -68,6 +68,9 @@ struct BankSpace {
     std::vector<MapRegion> regions;
     QList<MapProblem> problems;
     BankTail tail;
+    // Bytes no repack may move maps over: the table of map headers and the 32 headers
+    // (start, length), whichever bank they lie in.
+    QList<QPair<int32_t, int32_t>> keepOut;
 
     int32_t start() const { return bank * kBankSize; }
     int32_t end() const { return start() + kBankSize; }

@@ -168,8 +168,13 @@ MapSpace MapSpace::read(const RomFile& rom) {
         users[header.mapBank()].append({i, header.mapNumber2()});
         space.bankOfMap_.push_back(header.mapBank());
     }
+    QList<QPair<int32_t, int32_t>> keepOut{{kMapTableOffset, 2 * kMapCount}};
+    for (int i = 0; i < kMapCount; ++i) {
+        keepOut.append({HeaderOffset(rom, i), MapHeader::kSize});
+    }
     for (const auto& [number, bankUsers] : users) {
         space.banks_.push_back(readBank(rom, number, bankUsers));
+        space.banks_.back().keepOut = keepOut;
     }
     return space;
 }

@@ -68,6 +68,14 @@ void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
                                          "%1, and a save never changes the header")
                               .arg(regionText(region)));
     }
+    for (const auto& [start, length] : bank.keepOut) {
+        if (start < region.end && start + length > region.start) {
+            throw RepackError(RepackError::Kind::OverlapsRegion,
+                              QStringLiteral("the map headers or their table (at %1) lie in the "
+                                             "region %2; moving maps over them would break them")
+                                  .arg(hex(start), regionText(region)));
+        }
+    }
     if (bank.tableStart() < region.end && bank.tableEnd() > region.start) {
         throw RepackError(RepackError::Kind::OverlapsRegion,
                           QStringLiteral("the map table of bank %1 overlaps the region %2")

@@ -159,6 +159,19 @@ private slots:
             image.store(0, 0x4100, CompressMapToLength(cells, ThreeMaps::needed(cells) + 100), 0);
             QCOMPARE(refusal(image.bytes, 8, grown(cells, 50)), RepackError::Kind::OverlapsRegion);
         }
+        {
+            // Map headers (or their table) read from inside the region: a crafted image whose
+            // map data runs over them. Moving maps there would rewrite them.
+            ThreeMaps maps;
+            const MapSpace space = MapSpace::read(RomFile::fromBytes(maps.image.bytes));
+            BankSpace bank = *space.bankOf(1);
+            bank.keepOut.append({maps.start + 10, 20});
+            const int region = bank.regionOf(bank.mapOf(1));
+            QVERIFY_THROWS_EXCEPTION(RepackError,
+                                     RegionRepack::plan(bank, region, ReplacementCells{1, bigger}));
+            bank.keepOut.removeLast();
+            RegionRepack::plan(bank, region, ReplacementCells{1, bigger});  // without it: fine
+        }
     }
 
     void randomRegionsRepackToTheirLevelsOrAreRefused() {
