@@ -286,7 +286,7 @@ void MainWindow::showStatus() {
             QStringLiteral("Block %1: %2 uses")
                 .arg(HexText2(document_->paintBlock()), locale.toString(qlonglong(uses))));
     } else {
-        usesLabel_->clear();
+        usesLabel_->setText({});  // unlike clear(), nothing happens when it is empty already
     }
 }
 
