@@ -54,16 +54,24 @@ QByteArray CompressMapBytes(const MapCells& cells) {
     return out;
 }
 
+namespace {
+// How many cells from x on hold the same block (And 0x7F) as cell x, within its row.
+int RunInRow(const uint8_t* row, int x) {
+    const uint8_t v = row[x] & 0x7F;
+    int r = 1;
+    while (x + r < kMapColumns && (row[x + r] & 0x7F) == v) {
+        ++r;
+    }
+    return r;
+}
+}  // namespace
+
 int CompressedRowLength(const MapCells& cells, int row) {
     const uint8_t* cell = &cells[size_t(row) * kMapColumns];
     int length = 0;
     int x = 0;
     while (x < kMapColumns) {
-        const uint8_t v = cell[x] & 0x7F;
-        int r = 1;
-        while (x + r < kMapColumns && (cell[x + r] & 0x7F) == v) {
-            ++r;
-        }
+        const int r = RunInRow(cell, x);
         length += r == 1 ? 1 : 2;
         x += r;
     }
@@ -98,10 +106,7 @@ QByteArray CompressMapToLength(const MapCells& cells, int length) {
         int x = 0;
         while (x < kMapColumns) {
             const uint8_t v = cell[x] & 0x7F;
-            int r = 1;
-            while (x + r < kMapColumns && (cell[x + r] & 0x7F) == v) {
-                ++r;
-            }
+            const int r = RunInRow(cell, x);
             x += r;
             if (x == kMapColumns && row < rowEndCodes) {
                 // Every run is split to the end by now, so this one is all literals too.
