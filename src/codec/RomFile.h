@@ -48,6 +48,9 @@ public:
         return static_cast<uint8_t>(data_.constData()[offset]);
     }
 
+    // ReadRomByte for `count` bytes from `offset` on, in one go, into `out`.
+    void ReadRomBytes(int32_t offset, int32_t count, uint8_t* out) const;
+
     // A negative offset, or one past what a cartridge can hold, raises RomAccessError(Write);
     // one into the cartridge header (0x134..0x14F) raises RomAccessError(Header) unless
     // allowHeaderWrites() was called. A write beyond the end grows the image with zero bytes

@@ -1,7 +1,9 @@
 #include "TileCodec.h"
 
 #include <QByteArray>
+#include <array>
 #include <cstring>
+#include <vector>
 
 #include "RomFile.h"
 #include "base/Picture.h"
@@ -48,30 +50,48 @@ void DrawTilesFromRom(const RomFile& rom, int32_t start, int lastColumn, int las
     for (auto& c : argb) {
         c |= 0xFF000000u;  // the picture's stored form
     }
-    const int width = picture.width();
-    const int height = picture.height();
-    int32_t pos = start;
-    for (int row = 0; row <= lastRow; ++row) {
-        for (int col = 0; col <= lastColumn; ++col) {
+    // Four pixels for each pair of low and high plane nibbles: a tile row is two look-ups.
+    std::array<std::array<uint32_t, 4>, 256> fourPixels;
+    for (int lo = 0; lo < 16; ++lo) {
+        for (int hi = 0; hi < 16; ++hi) {
+            for (int i = 0; i < 4; ++i) {
+                const int bit = 3 - i;
+                fourPixels[size_t(hi << 4 | lo)][size_t(i)] =
+                    argb[size_t((((hi >> bit) & 1) << 1) | ((lo >> bit) & 1))];
+            }
+        }
+    }
+    const int columns = lastColumn + 1;
+    const int rows = lastRow + 1;
+    std::vector<uint8_t> bytes(size_t(std::max(0, 16 * columns * rows)));
+    rom.ReadRomBytes(start, int32_t(bytes.size()), bytes.data());
+
+    // Rows are reached through one pointer and stride: QImage::scanLine() checks for sharing
+    // on every call, and a load decodes some 4,000 tile rows.
+    QImage& image = picture.image();
+    const int width = image.width();
+    const int height = image.height();
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const uint8_t* pos = bytes.data();
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < columns; ++col) {
             const int x0 = originX + 8 * col;
             const int y0 = originY + 8 * row;
             const bool whole = x0 >= 0 && x0 + 8 <= width;
             for (int r = 0; r < 8; ++r, pos += 2) {
-                const uint8_t lo = rom.ReadRomByte(pos);
-                const uint8_t hi = rom.ReadRomByte(pos + 1);
                 const int y = y0 + r;
                 if (y < 0 || y >= height) {
                     continue;
                 }
+                const uint8_t lo = pos[0];
+                const uint8_t hi = pos[1];
                 uint32_t pixels[8];
-                for (int i = 0; i < 8; ++i) {
-                    const int bit = 7 - i;
-                    pixels[i] = argb[size_t((((hi >> bit) & 1) << 1) | ((lo >> bit) & 1))];
-                }
-                uint32_t* line = picture.scanLine(y);
+                std::memcpy(pixels, fourPixels[size_t((hi & 0xF0) | lo >> 4)].data(), 16);
+                std::memcpy(pixels + 4, fourPixels[size_t((hi & 0x0F) << 4 | (lo & 0x0F))].data(),
+                            16);
+                auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
                 if (whole) {
-                    // One copy of the row rather than eight checked stores: a whole level's
-                    // tile sheet is decoded on every load.
                     std::memcpy(line + x0, pixels, sizeof pixels);
                     continue;
                 }
@@ -83,7 +103,7 @@ void DrawTilesFromRom(const RomFile& rom, int32_t start, int lastColumn, int las
             }
         }
     }
-    picture.markDirty(QRect(originX, originY, 8 * (lastColumn + 1), 8 * (lastRow + 1)));
+    picture.markDirty(QRect(originX, originY, 8 * columns, 8 * rows));
 }
 
 void WriteTilesFromPicture(RomFile& rom, int32_t start, int lastColumn, int lastRow,

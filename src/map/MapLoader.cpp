@@ -44,9 +44,13 @@ Picture RecolourTileSheet(const Picture& identitySheet, uint8_t palette) {
     }
     Picture sheet = identitySheet;
     QImage& image = sheet.image();
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+    const int width = image.width();
+    const int height = image.height();
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<uint32_t*>(bits + y * stride);
+        for (int x = 0; x < width; ++x) {
             const uint32_t blue = line[x] & 0xFF;
             if (known[blue])
                 line[x] = map[blue];
@@ -129,7 +133,11 @@ LoadedMap LoadMap(const RomFile& rom, int mapIndex) {
     map.RomVersion = ReadRomVersion(rom);
 
     map.rawTileSheet = DrawTileSheet(rom, mapIndex, map.RomVersion, kIdentityPalette);
-    map.tileSheet = RecolourTileSheet(map.rawTileSheet, map.MapHeader.backgroundPalette());
+    // Decoding the sheet again in the level's palette costs less than recolouring a copy.
+    const uint8_t palette = map.MapHeader.backgroundPalette();
+    map.tileSheet = MakeShadePalette(palette) == MakeShadePalette(kIdentityPalette)
+                        ? map.rawTileSheet
+                        : DrawTileSheet(rom, mapIndex, map.RomVersion, palette);
     map.BlockSet = ReadBlockSet(rom, map.MapHeader.BlockDataOffset());
     map.blockStrip = DrawBlockStrip(map.tileSheet, map.BlockSet);
 
