@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "RomFile.h"
 
@@ -10,23 +11,54 @@ namespace zantor {
 DecodedMap DecompressMap(const RomFile& rom, int32_t offset) {
     DecodedMap decoded;
     MapCells& cells = decoded.MapBuffer;
-    int32_t p = offset;  // 0-based position of the next stored byte
+    // The stored bytes are fetched from the image a block at a time rather than byte by byte:
+    // a map is decoded on every load and again before every save.
+    constexpr int kBlock = 256;
+    std::array<uint8_t, kBlock + 1> block;
+    int32_t blockStart = offset;
+    int at = 0;
+    int have = 0;
+    auto refill = [&] {
+        blockStart += have;
+        // One byte more than is used, so that a run code's count never needs a second refill.
+        rom.ReadRomBytes(blockStart, kBlock + 1, block.data());
+        at -= have;
+        have = kBlock;
+    };
     int i = 0;
     while (i < kMapCells) {
-        const uint8_t c = rom.ReadRomByte(p++);
-        if (c < 0x80) {
-            cells[size_t(i++)] = c;
-            continue;
+        if (at >= have) {
+            refill();
         }
-        const uint8_t n = rom.ReadRomByte(p++);
-        const uint8_t v = c & 0x7F;
+        // A stretch of literal cells (bit 7 clear) is copied whole, tested eight bytes at a
+        // time: a map stored mostly as literals would otherwise cost a branch a cell.
+        const int limit = std::min(have - at, kMapCells - i);
+        int span = 0;
+        for (; span + 8 <= limit; span += 8) {
+            uint64_t eight;
+            std::memcpy(&eight, &block[size_t(at + span)], sizeof eight);
+            if (eight & 0x8080808080808080ull) {
+                break;
+            }
+        }
+        while (span < limit && block[size_t(at + span)] < 0x80) {
+            ++span;
+        }
+        std::memcpy(&cells[size_t(i)], &block[size_t(at)], size_t(span));
+        i += span;
+        at += span;
+        if (span == limit) {
+            continue;  // the block is used up, or the map is whole
+        }
+        const uint8_t v = block[size_t(at++)] & 0x7F;
+        const uint8_t n = block[size_t(at++)];
         // n + 1 cells, or the rest of the row for n = 0; never past the row's end.
         const int rowEnd = (i / kMapColumns + 1) * kMapColumns;
         const int end = n == 0 ? rowEnd : std::min(rowEnd, i + n + 1);
-        std::fill(cells.begin() + i, cells.begin() + end, v);
+        std::memset(&cells[size_t(i)], v, size_t(end - i));
         i = end;
     }
-    decoded.CompressedLength = p - offset + 1;
+    decoded.CompressedLength = blockStart - offset + at + 1;
     return decoded;
 }
 
