@@ -104,10 +104,17 @@ void DrawLevelArea(QImage& target, QPoint origin, const Picture& strip, const Ma
     const QRect area = QRect(origin, target.size()) & QRect(0, 0, kLevelWidth, kLevelHeight);
     if (area.isEmpty())
         return;
+    // Rows through one pointer and stride each: QImage::scanLine() checks for sharing on every
+    // call, and a scroll step paints a strip a few pixels wide and hundreds of rows tall.
+    uchar* const to = target.bits();
+    const qsizetype toStride = target.bytesPerLine();
+    const uchar* const sheet = strip.image().constBits();
+    const qsizetype sheetStride = strip.image().bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const uint8_t* row = &cells[size_t(y / kBlockPixels) * kMapColumns];
-        const uint32_t* from = strip.constScanLine(y % kBlockPixels);
-        auto* line = reinterpret_cast<uint32_t*>(target.scanLine(y - origin.y())) - origin.x();
+        const auto* from =
+            reinterpret_cast<const uint32_t*>(sheet + (y % kBlockPixels) * sheetStride);
+        auto* line = reinterpret_cast<uint32_t*>(to + (y - origin.y()) * toStride) - origin.x();
         int x = area.left();
         while (x <= area.right()) {
             const int cellEnd = std::min((x / kBlockPixels + 1) * kBlockPixels, area.right() + 1);

@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "QuietScrollBar.h"
 #include "ZoomSteps.h"
 #include "document/LevelDocument.h"
 #include "map/MapLoader.h"
@@ -29,6 +30,8 @@ LevelView::LevelView(LevelDocument* document, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBar(new QuietScrollBar(Qt::Horizontal));
+    setVerticalScrollBar(new QuietScrollBar(Qt::Vertical));
     // Opaque scroll bars: a scroll step repaints the bars alone, not the page behind them.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         bar->setAutoFillBackground(true);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QScrollBar>
+#include <QStyle>
+
+class QStyleOptionSlider;
+
+namespace zantor {
+
+// A scroll bar that is cheap to move. Over a level thousands of pixels wide a scroll step moves
+// the slider by a pixel at most, and the style's full paint of the bar (gradients, arrows, the
+// groove) cost several times the scroll itself. So a value change repaints only the slider's old
+// and new place, and only when it shows differently; at rest, the groove, the slider and the
+// arrow buttons are drawn by the style once into images that later paints copy.
+class QuietScrollBar : public QScrollBar {
+public:
+    explicit QuietScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+protected:
+    void sliderChange(SliderChange change) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Look {
+        QRect slider;
+        bool atMinimum = false;
+        bool atMaximum = false;
+        bool operator==(const Look&) const = default;
+    };
+    // What the style's drawing depends on, besides where the slider is.
+    struct Appearance {
+        QSize bar;
+        QSize slider;
+        int state = 0;
+        int activeSubControls = 0;
+        bool atMinimum = false;
+        bool atMaximum = false;
+        qint64 palette = 0;
+        qreal ratio = 1;
+        bool operator==(const Appearance&) const = default;
+    };
+    Look look() const;
+    // Hovered or pressed, the bar shows which part is under the pointer: the base class draws
+    // that, every time. The images hold the bar at rest.
+    bool atRest() const { return !pressed_ && !isSliderDown() && !underMouse(); }
+    QImage drawn(const QStyleOptionSlider& option, QStyle::SubControls parts) const;
+
+    bool pressed_ = false;
+    Look drawn_;
+    Appearance cachedFor_;
+    QImage groove_;   // the bar without its slider and arrow buttons
+    QImage slider_;   // the slider alone, over the whole bar, as placed at sliderAt_
+    QImage buttons_;  // the arrow buttons, drawn over the slider's ends as the style does
+    QPoint sliderAt_;
+};
+
+}  // namespace zantor
