@@ -1,3 +1,5 @@
+// The map table and headers, the level load, and the comparison of two images' levels.
+
 #include <QTemporaryDir>
 #include <QtTest>
 #include <set>
@@ -6,8 +8,12 @@
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
 #include "codec/TileCodec.h"
+#include "map/HeaderTexts.h"
+#include "map/MapChanges.h"
+#include "map/MapHeader.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
+#include "map/TileSources.h"
 #include "sample/SampleCartridge.h"
 #include "support/MiniRom.h"
 #include "support/TempRom.h"
@@ -42,6 +48,15 @@ bool onlyGreys(const Picture& picture) {
         }
     }
     return true;
+}
+void putWord(QByteArray& bytes, int offset, int word) {
+    bytes[offset] = char(word & 0xFF);
+    bytes[offset + 1] = char(word >> 8);
+}
+void putFar(QByteArray& bytes, int offset, int bank, int address) {
+    bytes[offset] = char(bank);
+    bytes[offset + 1] = char(0xEE);                // never read
+    putWord(bytes, offset + 2, address | 0x8000);  // bit 7 of the high byte is ignored
 }
 }  // namespace
 
@@ -160,6 +175,101 @@ private slots:
         QVERIFY(fromFile->blockStrip.image() == inMemory.blockStrip.image());
         QCOMPARE(fromFile->MapBuffer, inMemory.MapBuffer);
         QCOMPARE(ReadFile(path), bytes);  // reading never writes
+    }
+    void headerAddressesComeFromTheTableInBankOne() {
+        QByteArray bytes(0x8000, '\0');
+        putWord(bytes, 0x55CB, 0x5123);
+        putWord(bytes, 0x5609, 0x6ABC);
+        const RomFile rom = RomFile::fromBytes(bytes);
+        QCOMPARE(HeaderOffset(rom, 0), 0x5123);
+        QCOMPARE(HeaderOffset(rom, 31), 0x6ABC);
+    }
+
+    void headerFieldsAndDerivedOffsets() {
+        QByteArray bytes(0x40000, '\0');
+        const int at = 0x5000;
+        const QByteArray header =
+            QByteArray::fromHex("10022001 00000000000000 0040 0C 0A 1B E4 D2 03 0D");
+        bytes.replace(at, header.size(), header);
+        putWord(bytes, 0x302F6, 0x5678);  // bank 12's table entry 3
+        const RomFile rom = RomFile::fromBytes(bytes);
+        const MapHeader h = MapHeader::read(rom, at);
+        QCOMPARE(h.startTop(), 0x0210);
+        QCOMPARE(h.startLeft(), 0x0120);
+        QCOMPARE(h.BlockDataOffset(), 0x20000);
+        QCOMPARE(h.mapDataPointerOffset(), 0x302F6);
+        QCOMPARE(MapDataOffset(rom, h), 0x30000 + 0x5678 - 0x4000);
+
+        const HeaderFieldTexts t = MakeHeaderFieldTexts(h);
+        QCOMPARE(t.blockData, QString("020000"));
+        QCOMPARE(t.mapBank, QString("0C"));
+        QCOMPARE(t.music, QString("0A"));
+        QCOMPARE(t.backgroundPalette, QString("1B"));
+        QCOMPARE(t.foregroundPalette0, QString("E4"));
+        QCOMPARE(t.foregroundPalette1, QString("D2"));
+        QCOMPARE(t.mapNumber2, QString("03"));
+        QCOMPARE(t.timeIndex, 4);  // 13 Mod 9
+    }
+
+    void timeIndexAndHexTextsWrap() {
+        QCOMPARE(TimeEntries()[0], QString("0"));  // never a control character
+        QCOMPARE(TimeIndex(9), 0);
+        QCOMPARE(TimeIndex(255), 3);
+        QCOMPARE(HexText2(0x1FF), QString("FF"));
+        QCOMPARE(HexText(-1), QString("FFFFFFFF"));
+    }
+
+    void tileSourcesFollowTheVersion() {
+        for (uint8_t version : {uint8_t(0), uint8_t(1), uint8_t(2)}) {
+            const int shift = version == 0 ? 0 : 3;
+            QByteArray bytes(0x8000, '\0');
+            const int map = 5;
+            bytes[0x360A + shift + map] = char(0x3F);  // tile set 3; the low nibble is unused
+            putFar(bytes, 0x362A + shift + 4 * map, 0x10, 0x4100);
+            putWord(bytes, 0x763 + shift + 2 * 3, 0x4380);
+            putFar(bytes, 0x36AA + shift + 4 * map, 0x11, 0x4600);
+            // Decoys where the other version's tables lie.
+            bytes[0x360A + (3 - shift) + map] = char(0x70);
+            const TileSources s = ReadTileSources(RomFile::fromBytes(bytes), map, version);
+            QCOMPARE(s.tileSetByte, 0x3F);
+            QCOMPARE(s.groupA, 0x6F000 + 0x300 * 3);  // does not move with the version
+            QCOMPARE(s.groupB, 0x40100);
+            QCOMPARE(s.groupC, 0x1C380);
+            QCOMPARE(s.groupD, 0x44600);
+        }
+    }
+    // Edits in the stored map and the block data of MiniRom's level show up cell by cell and
+    // block by block; bytes of the image the level does not use change nothing.
+    void findsTheCellsAndBlocksThatDiffer() {
+        const MiniRom original;
+        MiniRom edited;
+        // Row 0 starts with literals 0, 1, 2, ...: cells (1, 0) and (127, 0) get other blocks.
+        edited.bytes[MiniRom::kMapData + 1] = char(0x40);
+        edited.bytes[MiniRom::kMapData + 127] = char(0x00);
+        // Row 1's run of block 5 (cells 128..255) becomes block 6.
+        edited.bytes[MiniRom::kMapData + 130 + 128] = char(0x86);
+        // All four quarters of block 3, one of block 127, and a byte no level reads.
+        edited.setBlock(3, 0, 0, 0, 0);
+        edited.bytes[MiniRom::kBlockData + 4 * 127 + 3] = char(0x12);
+        edited.bytes[0x7FFFF] = char(0x55);
+
+        const MapChanges changes = MapChanges::compare(
+            RomFile::fromBytes(original.bytes), RomFile::fromBytes(edited.bytes), MiniRom::kMap);
+        QVERIFY(changes.cellChanged(1, 0));
+        QVERIFY(changes.cellChanged(127, 0));
+        QVERIFY(!changes.cellChanged(0, 0));
+        QVERIFY(!changes.cellChanged(128, 0));
+        for (int x = 128; x < 256; ++x)
+            QVERIFY(changes.cellChanged(x, 1));
+        QCOMPARE(changes.changedCells(), 2 + 128);
+        QVERIFY(changes.blockChanged(3));
+        QVERIFY(changes.blockChanged(127));
+        QCOMPARE(changes.changedBlocks(), 2);
+
+        const MapChanges none = MapChanges::compare(
+            RomFile::fromBytes(original.bytes), RomFile::fromBytes(original.bytes), MiniRom::kMap);
+        QCOMPARE(none.changedCells(), 0);
+        QCOMPARE(none.changedBlocks(), 0);
     }
 };
 
