@@ -157,8 +157,6 @@ private slots:
             << Encoded(sheet.convertToFormat(QImage::Format_Indexed8, table), "BMP") << exact;
         QTest::newRow("24-bit (RGB888)")
             << Encoded(sheet.convertToFormat(QImage::Format_RGB888), "BMP") << exact;
-        QTest::newRow("32-bit (RGB32)")
-            << Encoded(sheet.convertToFormat(QImage::Format_RGB32), "BMP") << exact;
         QTest::newRow("32-bit (ARGB32)")
             << Encoded(sheet.convertToFormat(QImage::Format_ARGB32), "BMP") << exact;
         QTest::newRow("32-bit, no alpha, by hand") << HandBitmap(sheet, 32) << exact;

@@ -148,22 +148,11 @@ private slots:
     void aBpsMadeByHandIsApplied() {
         const QByteArray source = "ABCDEFGHIJKLMNOP";
         const QByteArray target = "ABCDxyzzzzzzKLMNLMN";
-        // Sizes 16 and 19, no metadata; then SourceRead 4 ("ABCD"), TargetRead "xyz",
-        // TargetCopy 5 from target offset 6 (+6; overlapping its own output, a run of "z"),
-        // SourceCopy 4 from 10 (+10, "KLMN"), SourceCopy 3 from 11 (14 - 3, "LMN").
-        QByteArray body;
-        body += char(0x90);
-        body += char(0x93);
-        body += char(0x80);
-        body += char(0x8C);  // (4 - 1) << 2 | SourceRead
-        body += char(0x89);  // (3 - 1) << 2 | TargetRead
-        body += "xyz";
-        body += char(0x93);  // (5 - 1) << 2 | TargetCopy
-        body += char(0x8C);  // +6
-        body += char(0x8E);  // (4 - 1) << 2 | SourceCopy
-        body += char(0x94);  // +10
-        body += char(0x8A);  // (3 - 1) << 2 | SourceCopy
-        body += char(0x87);  // -3
+        // Sizes 16 and 19, no metadata; SourceRead 4 ("ABCD"); TargetRead 3 "xyz"; TargetCopy
+        // 5 from +6 (overlapping its own output, a run of "z"); SourceCopy 4 from +10 ("KLMN");
+        // SourceCopy 3 from -3 ("LMN").
+        const QByteArray body =
+            QByteArray::fromHex("9093808C89") + "xyz" + QByteArray::fromHex("938C8E948A87");
         QCOMPARE(Patch::apply(source, HandMadeBps(body, source, target)), target);
     }
 
@@ -172,50 +161,38 @@ private slots:
         QByteArray target = source;
         target.replace(100, 3000, Random(3000, 32));
         const QByteArray patch = Patch::create(source, target, PatchFormat::Bps);
-
         QByteArray other = source;
         other[19999] = char(~other[19999]);
-        QCOMPARE(RefusalOf(other, patch), PatchError::Kind::SourceMismatch);
-        QCOMPARE(RefusalOf(source.first(19999), patch), PatchError::Kind::SourceMismatch);
-
         QByteArray flipped = patch;
         flipped[patch.size() / 2] = char(~flipped[patch.size() / 2]);
-        QCOMPARE(RefusalOf(source, flipped), PatchError::Kind::PatchMismatch);
-        QCOMPARE(RefusalOf(source, patch.first(patch.size() - 1)), PatchError::Kind::PatchMismatch);
-        QCOMPARE(RefusalOf(source, patch.first(10)), PatchError::Kind::CutShort);
-        QCOMPARE(RefusalOf(source, "BPS"), PatchError::Kind::NotAPatch);
+        using Kind = PatchError::Kind;
+        QCOMPARE(RefusalOf(other, patch), Kind::SourceMismatch);
+        QCOMPARE(RefusalOf(source.first(19999), patch), Kind::SourceMismatch);
+        QCOMPARE(RefusalOf(source, flipped), Kind::PatchMismatch);
+        QCOMPARE(RefusalOf(source, patch.first(patch.size() - 1)), Kind::PatchMismatch);
+        QCOMPARE(RefusalOf(source, patch.first(10)), Kind::CutShort);
+        QCOMPARE(RefusalOf(source, "BPS"), Kind::NotAPatch);
         QCOMPARE(RefusalOf(source,
                            "\x7F"
                            "ELF and so on"),
-                 PatchError::Kind::NotAPatch);
+                 Kind::NotAPatch);
 
-        // Damage behind intact checksums, as a broken patch maker would write it.
+        // Damage behind intact checksums, as a broken patch maker would write it: sizes 10 and
+        // `size`, no metadata, then the actions in hex.
         const QByteArray small = "0123456789";
-        auto refusal = [&](const QByteArray& actions, const QByteArray& result, int size) {
-            QByteArray body;
-            body += char(0x80 | 10);
-            body += char(0x80 | size);
-            body += char(0x80);
-            return RefusalOf(small, HandMadeBps(body + actions, small, result));
-        };
-        QCOMPARE(refusal("\x8C", "9876", 4), PatchError::Kind::TargetMismatch);
-        QCOMPARE(refusal("\xA8", "01234567890", 11),
-                 PatchError::Kind::RecordPastEnd);  // SourceRead of 11 from a source of 10
-        QCOMPARE(refusal("\xAC", small, 10),
-                 PatchError::Kind::RecordPastEnd);  // 12 bytes into a target of 10
-        QCOMPARE(refusal("\x81"
-                         "0"
-                         "\x8F\x83",
-                         "00000", 5),
-                 PatchError::Kind::RecordPastEnd);  // TargetCopy from before the start
-        QCOMPARE(refusal("\x86\x92", "9?", 2),
-                 PatchError::Kind::RecordPastEnd);  // SourceCopy from 9 of 2 bytes
-        QCOMPARE(refusal("\x91"
-                         "ab",
-                         "ab", 5),
-                 PatchError::Kind::CutShort);  // TargetRead running into the checksums
-        QCOMPARE(refusal("\x8C", "0123", 10),
-                 PatchError::Kind::Malformed);  // ends before the target is full
+        const QList<std::tuple<const char*, QByteArray, int, Kind>> damaged{
+            {"8C", "9876", 4, Kind::TargetMismatch},
+            {"A8", "01234567890", 11, Kind::RecordPastEnd},  // SourceRead 11 of a source of 10
+            {"AC", small, 10, Kind::RecordPastEnd},          // 12 bytes into a target of 10
+            {"81308F83", "00000", 5, Kind::RecordPastEnd},   // TargetCopy from before the start
+            {"8692", "9?", 2, Kind::RecordPastEnd},          // SourceCopy from 9 of 2 bytes
+            {"916162", "ab", 5, Kind::CutShort},             // TargetRead into the checksums
+            {"8C", "0123", 10, Kind::Malformed}};            // ends before the target is full
+        for (const auto& [actions, result, size, kind] : damaged) {
+            const QByteArray body = QByteArray::fromHex("8A") + char(0x80 | size) + char(0x80) +
+                                    QByteArray::fromHex(actions);
+            QCOMPARE(RefusalOf(small, HandMadeBps(body, small, result)), kind);
+        }
     }
 
     void ipsRefusesWhatItCanTell() {
@@ -228,16 +205,13 @@ private slots:
             QCOMPARE(RefusalOf(source, patch.first(cut)), PatchError::Kind::CutShort);
         QCOMPARE(RefusalOf(source, patch + "XY"), PatchError::Kind::Malformed);
         QCOMPARE(RefusalOf(source, "PATC"), PatchError::Kind::NotAPatch);
-        // A record reaching past 16 MiB.
+        // A record reaching past 16 MiB, and a truncation to more than there is.
         QCOMPARE(RefusalOf(source, QByteArray("PATCH\xFF\xFF\xF0\x00\x20", 10) +
                                        QByteArray(32, 'x') + "EOF"),
                  PatchError::Kind::RecordPastEnd);
-        // A truncation to more than there is.
         QCOMPARE(RefusalOf(source, QByteArray("PATCHEOF\x00\x10\x00", 11)),
                  PatchError::Kind::Malformed);
-    }
-
-    void ipsCannotAddressPast16MiB() {
+        // Nor can it write one.
         QVERIFY_THROWS_EXCEPTION(
             PatchError,
             Patch::create(QByteArray(), QByteArray(16 * 1024 * 1024 + 1, 'x'), PatchFormat::Ips));
