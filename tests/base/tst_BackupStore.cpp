@@ -44,8 +44,7 @@ private slots:
         BackupStore store(time.clock());
         const QString rom = WriteFile(dir, "game.gb", Version(0));
         store.opened(rom);
-        const auto first = store.backupBeforeFirstSave(rom);
-        QVERIFY(first);
+        QVERIFY(store.backupBeforeFirstSave(rom));
         WriteFile(dir, "game.gb", Version(1));  // the save
         QVERIFY(!store.backupBeforeFirstSave(rom));
         WriteFile(dir, "game.gb", Version(2));
@@ -54,9 +53,7 @@ private slots:
         QCOMPARE(backups.size(), 1);
         QCOMPARE(ReadFile(backups[0].path), Version(0));
         QCOMPARE(backups[0].time, time.now);
-        QCOMPARE(QFileInfo(backups[0].path).dir().dirName(), QString(".zantor-backups"));
-        QCOMPARE(QFileInfo(backups[0].path).fileName(),
-                 QString("game_2024-05-01T13-45-07Z_000.gb"));
+        QVERIFY(backups[0].path.endsWith("/.zantor-backups/game_2024-05-01T13-45-07Z_000.gb"));
 
         // Opened again (or another file beside it): a new first save.
         const QString other = WriteFile(dir, "game.gbc", Version(9));
@@ -81,10 +78,9 @@ private slots:
             store.backup(rom);
         }
         const auto backups = store.list(rom);
-        QStringList newestFirst;
-        for (int n = 24; n >= 25 - BackupStore::kKept; --n)
-            newestFirst << QString::number(n);
-        QCOMPARE(Contents(backups), newestFirst);
+        QCOMPARE(backups.size(), BackupStore::kKept);
+        QCOMPARE(Contents(backups).first(), "24");
+        QCOMPARE(Contents(backups).last(), QString::number(25 - BackupStore::kKept));
         QCOMPARE(backups[0].time, time.now);
         QCOMPARE(backups[1].time, time.now.addSecs(-1));
         QCOMPARE(store.list(neighbour).size(), 1);  // another file's backups are its own
@@ -136,14 +132,9 @@ private slots:
         }
         QCOMPARE(ReadFile(rom), Version(0));
         QCOMPARE(store.list(rom).size(), 0);
-        // Not counted as made: the next save tries again.
+        // Not counted as made: the next save tries again. (A file where the backup folder
+        // should be is tst_LevelDocument's.)
         QVERIFY(store.backupBeforeFirstSave(rom));
-
-        // A folder where the backup folder should be.
-        QTemporaryDir other;
-        const QString blocked = WriteFile(other, "b.gb", Version(1));
-        WriteFile(other, ".zantor-backups", "a file, not a folder");
-        QVERIFY_THROWS_EXCEPTION(BackupError, BackupStore().backupBeforeFirstSave(blocked));
     }
 };
 

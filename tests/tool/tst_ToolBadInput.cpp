@@ -1,8 +1,7 @@
-// Files that are no ROM, or a ROM whose pointers lead anywhere, through the map load and
-// through zantor-tool, one case per kind of damage. Each is either shown (reads past the end
-// are zeros) or refused with a clear message: the read error for a negative offset, the open
-// error for what cannot be opened. Nothing crashes, hangs or trips a sanitizer. Last, a write
-// the system refuses, as a full disk would.
+// Files that are no ROM, or a ROM whose pointers lead anywhere, through zantor-tool, one case
+// per kind of damage. Each is either shown (reads past the end are zeros) or refused with the
+// read error or the open error; nothing crashes, hangs or trips a sanitizer. Last, a write the
+// system refuses, as a full disk would.
 #include <sys/resource.h>
 
 #include <QRandomGenerator>
@@ -11,11 +10,8 @@
 #include <csignal>
 
 #include "codec/MapCodec.h"
-#include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
-#include "codec/RomFileError.h"
 #include "map/MapHeader.h"
-#include "map/MapLoader.h"
 #include "map/MapTable.h"
 #include "map/TileSources.h"
 #include "sample/SampleCartridge.h"
@@ -25,9 +21,6 @@
 using namespace zantor;
 
 namespace {
-// How one map of a case loads.
-enum Outcome { Loaded, ReadError, OpenError };
-
 // The case's file: its bytes, or a folder where `folder` is set.
 struct BadInput {
     QByteArray bytes;
@@ -98,65 +91,33 @@ class TestToolBadInput : public QObject {
 private slots:
     void cases_data() {
         QTest::addColumn<BadInput>("input");
-        QTest::addColumn<QList<int>>("maps");       // outcome of loading maps 0, 2, 17 and 31
         QTest::addColumn<QList<int>>("exitCodes");  // info, export-map 2, tiles 2, title-render
-        const QList<int> allRead(4, ReadError), allOpen(4, OpenError), allLoaded(4, Loaded);
-        auto mapTwo = [](Outcome outcome) { return QList<int>{Loaded, outcome, Loaded, Loaded}; };
         // An empty or short file reads as zeros: the tile pointers then lie below the start of
         // the file, a negative offset and so the read error (and every header names map
         // bank 0, whose table address 0 is negative too). The title screen draws from zeros.
-        QTest::newRow("empty") << BadInput{} << allRead << QList<int>{1, 1, 1, 0};
+        QTest::newRow("empty") << BadInput{} << QList<int>{1, 1, 1, 0};
         // Header bytes 0x33 name map bank 0x33, so info and export-map read zeros there.
         QTest::newRow("0x14C bytes")
-            << BadInput{QByteArray(0x14C, '\x33')} << allRead << QList<int>{0, 0, 1, 0};
-        QTest::newRow("folder") << BadInput{{}, true} << allOpen << QList<int>{1, 1, 1, 1};
-        for (qsizetype size : {333, 0x55CC, 200000}) {
-            QTest::addRow("random %lld bytes", qlonglong(size))
-                << BadInput{RandomBytes(size, quint32(size))} << QList<int>() << QList<int>();
-        }
-        for (qsizetype size : {0x5610, 0x40000}) {
-            QTest::addRow("sample cut to %llx", qlonglong(size))
-                << BadInput{Sample().left(size)} << QList<int>() << QList<int>();
-        }
+            << BadInput{QByteArray(0x14C, '\x33')} << QList<int>{0, 0, 1, 0};
+        QTest::newRow("folder") << BadInput{{}, true} << QList<int>{1, 1, 1, 1};
+        QTest::newRow("random bytes") << BadInput{RandomBytes(200000, 7)} << QList<int>();
+        QTest::newRow("sample cut short") << BadInput{Sample().left(0x5610)} << QList<int>();
         QTest::newRow("map data at a negative offset")
-            << BadInput{SampleWithMapData(0, 0x2000)} << mapTwo(ReadError)
-            << QList<int>{1, 1, 1, 0};
+            << BadInput{SampleWithMapData(0, 0x2000)} << QList<int>{1, 1, 1, 0};
         // Bank 0x1F, address 0x7FFF: the last byte of the 512 KiB image.
-        QTest::newRow("map data at the last byte") << BadInput{SampleWithMapData(0x1F, 0x7FFF)}
-                                                   << mapTwo(Loaded) << QList<int>{0, 0, 0, 0};
+        QTest::newRow("map data at the last byte")
+            << BadInput{SampleWithMapData(0x1F, 0x7FFF)} << QList<int>{0, 0, 0, 0};
         // Bank 0xFF: its table lies beyond the end and reads 0, so the data lie at 0x3F8000.
         QTest::newRow("map data beyond the end")
-            << BadInput{SampleWithMapData(0xFF, 0)} << mapTwo(Loaded) << QList<int>{0, 0, 0, 0};
+            << BadInput{SampleWithMapData(0xFF, 0)} << QList<int>{0, 0, 0, 0};
         QTest::newRow("tiles beyond the end")
-            << BadInput{SampleWithFarTiles()} << allLoaded << QList<int>{0, 0, 0, 0};
+            << BadInput{SampleWithFarTiles()} << QList<int>{0, 0, 0, 0};
     }
 
     void cases() {
         QFETCH(BadInput, input);
-        QFETCH(QList<int>, maps);
         QFETCH(QList<int>, exitCodes);
         const QString path = place(input);
-
-        QList<int> got;
-        for (int index : {0, 2, 17, 31}) {
-            try {
-                const std::optional<LoadedMap> map = LoadMap(path, index);
-                QVERIFY(map);
-                QCOMPARE(map->blockStrip.image().size(),
-                         QSize(kBlockStripWidth, kBlockStripHeight));
-                got << Loaded;
-            } catch (const RomAccessError& error) {
-                QCOMPARE(error.kind(), RomAccessError::Kind::Read);
-                got << ReadError;
-            } catch (const RomFileError& error) {
-                QCOMPARE(error.kind(), RomFileError::Kind::Open);
-                QVERIFY(error.text().contains(QTest::currentDataTag()));
-                got << OpenError;
-            }
-        }
-        if (!maps.isEmpty())
-            QCOMPARE(got, maps);
-
         const QList<QStringList> commands{{"info", path},
                                           {"export-map", path, "2", dir_.filePath("out.bin")},
                                           {"tiles", path, "2", dir_.filePath("out.png")},
