@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(picture.dirtyRect(), QRect(3, 2, 1, 1));
     }
 
-    void bitBltCopiesClipsAndReportsTheRectangle() {
+    void bitBltClipsAndHandlesOverlap() {
         const Picture src = numbered(8, 8);
         Picture dst(8, 8, 0);
         BitBlt(dst, 6, -1, 4, 3, src, 1, 2);  // clipped to 2 × 2 at (6, 0) from (1, 3)
@@ -40,23 +40,18 @@ private slots:
         QCOMPARE(dst.GetPixel(7, 1), src.GetPixel(2, 4));
         QCOMPARE(dst.GetPixel(5, 0), 0u);
         QCOMPARE(dst.takeDirty(), QRect(6, 0, 2, 2));
-    }
-
-    void bitBltWithinOnePictureHandlesOverlap() {
-        Picture picture = numbered(8, 8);
-        const Picture before = picture;
-        BitBlt(picture, 1, 1, 6, 6, picture, 0, 0);  // shift down-right by one
-        for (int y = 1; y < 7; ++y)
-            for (int x = 1; x < 7; ++x)
-                QCOMPARE(picture.GetPixel(x, y), before.GetPixel(x - 1, y - 1));
-        Picture back = before;
-        BitBlt(back, 0, 0, 6, 6, back, 1, 1);  // and up-left
+        // Within one picture, both ways.
+        Picture down = src, up = src;
+        BitBlt(down, 1, 1, 6, 6, down, 0, 0);
+        BitBlt(up, 0, 0, 6, 6, up, 1, 1);
         for (int y = 0; y < 6; ++y)
-            for (int x = 0; x < 6; ++x)
-                QCOMPARE(back.GetPixel(x, y), before.GetPixel(x + 1, y + 1));
+            for (int x = 0; x < 6; ++x) {
+                QCOMPARE(down.GetPixel(x + 1, y + 1), src.GetPixel(x, y));
+                QCOMPARE(up.GetPixel(x, y), src.GetPixel(x + 1, y + 1));
+            }
     }
 
-    void stretchEnlargesByTwoAlsoIntoItself() {
+    void stretchEnlargesByTwoAlsoIntoItselfAndClips() {
         Picture picture = numbered(8, 4);
         const Picture before = picture;
         StretchBlt(picture, 0, 0, 8, 4, picture, 0, 0, 4, 2);
@@ -65,7 +60,7 @@ private slots:
                 QCOMPARE(picture.GetPixel(x, y), before.GetPixel(x / 2, y / 2));
         // Clipped at odd positions on every side, against a pixel-by-pixel reference.
         const Picture src = numbered(5, 3);
-        for (const QPoint at : {QPoint(-1, -1), QPoint(2, 1), QPoint(-3, 0), QPoint(4, 3)}) {
+        for (const QPoint at : {QPoint(-1, -1), QPoint(4, 3)}) {
             Picture dst(9, 6, 0x777777);
             StretchBlt(dst, at.x(), at.y(), 10, 6, src, 0, 0, 5, 3);
             for (int y = 0; y < 6; ++y)

@@ -46,19 +46,6 @@ private slots:
         QCOMPARE(picture.GetPixel(7, 2), shade::kBlack);
     }
 
-    void solidTilesUnderPalettes() {
-        const RomFile rom = RomFile::fromBytes(QByteArray(16, '\xFF'));
-        Picture black(8, 8, kMarker), white(8, 8, kMarker);
-        DrawTilesFromRom(rom, 0, 0, 0, black, 0, 0, 0xE4);
-        DrawTilesFromRom(rom, 0, 0, 0, white, 0, 0, 0x00);
-        for (int y = 0; y < 8; ++y) {
-            for (int x = 0; x < 8; ++x) {
-                QCOMPARE(black.GetPixel(x, y), shade::kBlack);
-                QCOMPARE(white.GetPixel(x, y), shade::kWhite);
-            }
-        }
-    }
-
     void drawsOnlyTheBlockAndReadsOnlyItsBytes() {
         // 8 tiles × 1 row = 128 bytes painted as 64 × 8 pixels at (64, 48); bytes after are
         // 0xFF so reading one byte too many would show black.

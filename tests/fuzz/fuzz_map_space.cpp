@@ -1,19 +1,11 @@
 // The space model and region repacking over arbitrary ROM images. Every region the planner
-// accepts, in every bank, is repacked into one in-memory image, and then what "repack" promises
-// the user must hold:
-//   - every map of every bank still decodes, through each of its table entries, to the cells
-//     it had, and a moved map's entries lead to its new start;
-//   - a moved map fills exactly its new slot, the maps of a region lie back to back from its
-//     start, and the last one ends at the region's end less the unclaimed bytes;
-//   - a shared map stays shared: its entries all lead to the same start afterwards;
-//   - no byte changed outside the repacked regions and the moved maps' table entries.
-// A refused region is a clean answer; a planned repack that fails to write is a finding.
-#include <QByteArray>
+// accepts, in every bank, is repacked into one in-memory image; then every map of every bank
+// still decodes, through each of its table entries (so shared maps stay shared), to the cells
+// it had and fills exactly its (new) slot, and no byte changed outside the repacked regions
+// and the moved maps' table entries. A refused region is a clean answer; a planned repack that
+// fails to write is a finding. (That a region's maps lie back to back is tst_MapSpace's.)
 #include <algorithm>
-#include <cstddef>
-#include <cstdint>
 #include <cstring>
-#include <utility>
 #include <vector>
 
 #include "FuzzCheck.h"
@@ -42,16 +34,6 @@ std::vector<RepackPlan> planEveryRegion(const MapSpace& space) {
         }
     }
     return plans;
-}
-
-void checkLayout(const RepackPlan& plan) {
-    int32_t at = plan.start;
-    for (const RepackedMap& map : plan.maps) {
-        fuzz::Require(map.to == at, "the maps of a region lie back to back from its start");
-        at += map.newSlot();
-    }
-    fuzz::Require(at + plan.unclaimed == plan.end,
-                  "the last map ends at the region's end less the unclaimed bytes");
 }
 
 // Where header entry `offset` of `bank` leads now.
@@ -139,10 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const MapSpace space = MapSpace::read(rom);
 
     const std::vector<RepackPlan> plans = planEveryRegion(space);
-    for (const RepackPlan& plan : plans) {
-        checkLayout(plan);
+    for (const RepackPlan& plan : plans)
         RegionRepack::apply(rom, plan);
-    }
     if (plans.empty()) {
         return 0;
     }

@@ -1,13 +1,18 @@
+// The map table and headers, the level load, and the comparison of two images' levels.
+
 #include <QTemporaryDir>
 #include <QtTest>
-#include <set>
 
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
 #include "codec/TileCodec.h"
+#include "map/HeaderTexts.h"
+#include "map/MapChanges.h"
+#include "map/MapHeader.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
+#include "map/TileSources.h"
 #include "sample/SampleCartridge.h"
 #include "support/MiniRom.h"
 #include "support/TempRom.h"
@@ -43,6 +48,15 @@ bool onlyGreys(const Picture& picture) {
     }
     return true;
 }
+void putWord(QByteArray& bytes, int offset, int word) {
+    bytes[offset] = char(word & 0xFF);
+    bytes[offset + 1] = char(word >> 8);
+}
+void putFar(QByteArray& bytes, int offset, int bank, int address) {
+    bytes[offset] = char(bank);
+    bytes[offset + 1] = char(0xEE);                // never read
+    putWord(bytes, offset + 2, address | 0x8000);  // bit 7 of the high byte is ignored
+}
 }  // namespace
 
 class TestMapLoader : public QObject {
@@ -51,17 +65,13 @@ class TestMapLoader : public QObject {
 private slots:
     void tileSheetTakesItsFiveRunsWithC1OverB() {
         const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
-        QCOMPARE(map.tileSheet.width(), 128);
-        QCOMPARE(sheetCell(map.tileSheet, 0), MiniRom::tile(1, 0));
-        QCOMPARE(sheetCell(map.tileSheet, 47), MiniRom::tile(1, 47));
-        QCOMPARE(sheetCell(map.tileSheet, 48), MiniRom::tile(2, 0));
-        QCOMPARE(sheetCell(map.tileSheet, 103), MiniRom::tile(2, 55));
-        QCOMPARE(sheetCell(map.tileSheet, 104), MiniRom::tile(3, 0));  // C1 over B's end
-        QCOMPARE(sheetCell(map.tileSheet, 111), MiniRom::tile(3, 7));
-        QCOMPARE(sheetCell(map.tileSheet, 112), MiniRom::tile(3, 8));
-        QCOMPARE(sheetCell(map.tileSheet, 159), MiniRom::tile(3, 55));
-        QCOMPARE(sheetCell(map.tileSheet, 160), MiniRom::tile(4, 0));
-        QCOMPARE(sheetCell(map.tileSheet, 255), MiniRom::tile(4, 95));
+        // The first and last cell of each run: A, B, C1 (over B's end), C, D.
+        const int runs[][4] = {
+            {0, 47, 1, 0}, {48, 103, 2, 0}, {104, 111, 3, 0}, {112, 159, 3, 8}, {160, 255, 4, 0}};
+        for (const auto& [first, last, group, from] : runs) {
+            QCOMPARE(sheetCell(map.tileSheet, first), MiniRom::tile(group, from));
+            QCOMPARE(sheetCell(map.tileSheet, last), MiniRom::tile(group, from + last - first));
+        }
     }
 
     void blockQuartersComeFromTheirSheetCells() {
@@ -103,19 +113,6 @@ private slots:
         QCOMPARE(area.pixelColor(0, 38), QColor(Qt::magenta));
     }
 
-    void versionMovesTheTables() {
-        // Version 2 keeps its tables 3 bytes on; nothing lies where version 0 would look.
-        for (uint8_t version : {uint8_t(0), uint8_t(2)}) {
-            MiniRom rom(version);
-            const int other = version == 0 ? 3 : 0;
-            QCOMPARE(rom.bytes[0x360A + other + MiniRom::kMap], '\0');
-            const LoadedMap map = LoadMap(RomFile::fromBytes(rom.bytes), MiniRom::kMap);
-            QCOMPARE(map.RomVersion, version);
-            QCOMPARE(sheetCell(map.tileSheet, 0), MiniRom::tile(1, 0));
-            QCOMPARE(sheetCell(map.tileSheet, 200), MiniRom::tile(4, 40));
-        }
-    }
-
     void emptyPathAndFailures() {
         QVERIFY(!LoadMap(QString(), 0).has_value());
         QTemporaryDir dir;
@@ -138,15 +135,11 @@ private slots:
     void everySampleMapLoadsInTheFourGreys() {
         for (uint8_t version : {uint8_t(0), uint8_t(2)}) {
             const RomFile rom = RomFile::fromBytes(BuildSampleCartridge(version));
-            std::set<QByteArray> levels;
             for (int i = 0; i < kMapCount; ++i) {
                 const LoadedMap map = LoadMap(rom, i);
-                QVERIFY(onlyGreys(map.tileSheet));
-                QVERIFY(onlyGreys(map.blockStrip));
-                levels.insert(
-                    QByteArray(reinterpret_cast<const char*>(map.MapBuffer.data()), kMapCells));
+                QVERIFY(onlyGreys(map.tileSheet) && onlyGreys(map.blockStrip));
+                QCOMPARE(map.RomVersion, version);  // the tables that moves: tileSourcesFollow...
             }
-            QCOMPARE(int(levels.size()), kMapCount);
         }
     }
 
@@ -160,6 +153,97 @@ private slots:
         QVERIFY(fromFile->blockStrip.image() == inMemory.blockStrip.image());
         QCOMPARE(fromFile->MapBuffer, inMemory.MapBuffer);
         QCOMPARE(ReadFile(path), bytes);  // reading never writes
+    }
+    void headerAddressesComeFromTheTableInBankOne() {
+        QByteArray bytes(0x8000, '\0');
+        putWord(bytes, 0x55CB, 0x5123);
+        putWord(bytes, 0x5609, 0x6ABC);
+        const RomFile rom = RomFile::fromBytes(bytes);
+        QCOMPARE(HeaderOffset(rom, 0), 0x5123);
+        QCOMPARE(HeaderOffset(rom, 31), 0x6ABC);
+    }
+
+    void headerFieldsAndDerivedOffsets() {
+        QByteArray bytes(0x40000, '\0');
+        const int at = 0x5000;
+        const QByteArray header =
+            QByteArray::fromHex("10022001 00000000000000 0040 0C 0A 1B E4 D2 03 0D");
+        bytes.replace(at, header.size(), header);
+        putWord(bytes, 0x302F6, 0x5678);  // bank 12's table entry 3
+        const RomFile rom = RomFile::fromBytes(bytes);
+        const MapHeader h = MapHeader::read(rom, at);
+        QCOMPARE(h.startTop(), 0x0210);
+        QCOMPARE(h.startLeft(), 0x0120);
+        QCOMPARE(h.BlockDataOffset(), 0x20000);
+        QCOMPARE(h.mapDataPointerOffset(), 0x302F6);
+        QCOMPARE(MapDataOffset(rom, h), 0x30000 + 0x5678 - 0x4000);
+
+        const HeaderFieldTexts t = MakeHeaderFieldTexts(h);
+        QCOMPARE(t.blockData + t.mapBank + t.music + t.backgroundPalette + t.foregroundPalette0 +
+                     t.foregroundPalette1 + t.mapNumber2,
+                 QString("020000 0C 0A 1B E4 D2 03").remove(' '));
+        QCOMPARE(t.timeIndex, 4);  // 13 Mod 9
+    }
+
+    void timeIndexAndHexTextsWrap() {
+        QCOMPARE(TimeEntries()[0], QString("0"));  // never a control character
+        QCOMPARE(TimeIndex(9), 0);
+        QCOMPARE(TimeIndex(255), 3);
+        QCOMPARE(HexText2(0x1FF), QString("FF"));
+        QCOMPARE(HexText(-1), QString("FFFFFFFF"));
+    }
+
+    void tileSourcesFollowTheVersion() {
+        for (uint8_t version : {uint8_t(0), uint8_t(1), uint8_t(2)}) {
+            const int shift = version == 0 ? 0 : 3;
+            QByteArray bytes(0x8000, '\0');
+            const int map = 5;
+            bytes[0x360A + shift + map] = char(0x3F);  // tile set 3; the low nibble is unused
+            putFar(bytes, 0x362A + shift + 4 * map, 0x10, 0x4100);
+            putWord(bytes, 0x763 + shift + 2 * 3, 0x4380);
+            putFar(bytes, 0x36AA + shift + 4 * map, 0x11, 0x4600);
+            // Decoys where the other version's tables lie.
+            bytes[0x360A + (3 - shift) + map] = char(0x70);
+            const TileSources s = ReadTileSources(RomFile::fromBytes(bytes), map, version);
+            QCOMPARE(s.tileSetByte, 0x3F);
+            QCOMPARE(s.groupA, 0x6F000 + 0x300 * 3);  // does not move with the version
+            QCOMPARE(s.groupB, 0x40100);
+            QCOMPARE(s.groupC, 0x1C380);
+            QCOMPARE(s.groupD, 0x44600);
+        }
+    }
+    // Edits in the stored map and the block data of MiniRom's level show up cell by cell and
+    // block by block; bytes of the image the level does not use change nothing.
+    void findsTheCellsAndBlocksThatDiffer() {
+        const MiniRom original;
+        MiniRom edited;
+        // Row 0 starts with literals 0, 1, 2, ...: cells (1, 0) and (127, 0) get other blocks.
+        edited.bytes[MiniRom::kMapData + 1] = char(0x40);
+        edited.bytes[MiniRom::kMapData + 127] = char(0x00);
+        // Row 1's run of block 5 (cells 128..255) becomes block 6.
+        edited.bytes[MiniRom::kMapData + 130 + 128] = char(0x86);
+        // All four quarters of block 3, one of block 127, and a byte no level reads.
+        edited.setBlock(3, 0, 0, 0, 0);
+        edited.bytes[MiniRom::kBlockData + 4 * 127 + 3] = char(0x12);
+        edited.bytes[0x7FFFF] = char(0x55);
+
+        const MapChanges changes = MapChanges::compare(
+            RomFile::fromBytes(original.bytes), RomFile::fromBytes(edited.bytes), MiniRom::kMap);
+        QVERIFY(changes.cellChanged(1, 0));
+        QVERIFY(changes.cellChanged(127, 0));
+        QVERIFY(!changes.cellChanged(0, 0));
+        QVERIFY(!changes.cellChanged(128, 0));
+        for (int x = 128; x < 256; ++x)
+            QVERIFY(changes.cellChanged(x, 1));
+        QCOMPARE(changes.changedCells(), 2 + 128);
+        QVERIFY(changes.blockChanged(3));
+        QVERIFY(changes.blockChanged(127));
+        QCOMPARE(changes.changedBlocks(), 2);
+
+        const MapChanges none = MapChanges::compare(
+            RomFile::fromBytes(original.bytes), RomFile::fromBytes(original.bytes), MiniRom::kMap);
+        QCOMPARE(none.changedCells(), 0);
+        QCOMPARE(none.changedBlocks(), 0);
     }
 };
 

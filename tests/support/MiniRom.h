@@ -65,10 +65,8 @@ struct MiniRom {
     }
 
     void setBlock(int block, uint8_t q0, uint8_t q1, uint8_t q2, uint8_t q3) {
-        bytes[kBlockData + 4 * block] = char(q0);
-        bytes[kBlockData + 4 * block + 1] = char(q1);
-        bytes[kBlockData + 4 * block + 2] = char(q2);
-        bytes[kBlockData + 4 * block + 3] = char(q3);
+        const char quarters[4] = {char(q0), char(q1), char(q2), char(q3)};
+        bytes.replace(kBlockData + 4 * block, 4, quarters, 4);
     }
 
 private:

@@ -1,3 +1,6 @@
+// zantor-tool run as the user runs it: the sample, info, map export and import, pictures, the
+// title screen, and patches. What the commands compute is the core's to prove; here, that each
+// command writes what the core gives and says so by its exit code.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,11 +11,22 @@
 #include "codec/RomFile.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
+#include "map/TitleScreen.h"
 #include "sample/SampleCartridge.h"
+#include "support/SavedImage.h"
 #include "support/TempRom.h"
 #include "support/ToolProcess.h"
 
 using namespace zantor;
+
+namespace {
+QByteArray Edited(QByteArray rom) {
+    rom[0] = char(0x31);
+    rom[0x20010] = char(~rom[0x20010]);
+    rom[rom.size() - 1] = char(0x99);
+    return rom + QByteArray(5000, '\x42');
+}
+}  // namespace
 
 class TestTool : public QObject {
     Q_OBJECT
@@ -23,16 +37,12 @@ class TestTool : public QObject {
 private slots:
     void initTestCase() {
         sample_ = dir_.filePath("sample.gb");
-        const ToolRun run = RunToolProcess({"make-sample", sample_});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(RunToolProcess({"make-sample", sample_}).exitCode, 0);
         QCOMPARE(ReadFile(sample_), BuildSampleCartridge(0));
-    }
-
-    void makeSampleVersions() {
-        const QString path = dir_.filePath("v2.gb");
-        QCOMPARE(RunToolProcess({"make-sample", path, "--version", "2"}).exitCode, 0);
-        QCOMPARE(ReadFile(path), BuildSampleCartridge(2));
-        QCOMPARE(RunToolProcess({"make-sample", path, "--version", "3"}).exitCode, 2);
+        const QString v2 = dir_.filePath("v2.gb");
+        QCOMPARE(RunToolProcess({"make-sample", v2, "--version", "2"}).exitCode, 0);
+        QCOMPARE(ReadFile(v2), BuildSampleCartridge(2));
+        QCOMPARE(RunToolProcess({"make-sample", v2, "--version", "3"}).exitCode, 2);
     }
 
     void infoAgreesWithTheCore() {
@@ -42,24 +52,21 @@ private slots:
         QCOMPARE(root["romVersion"].toInt(), 0);
         const QJsonArray maps = root["maps"].toArray();
         QCOMPARE(maps.size(), kMapCount);
+        // One map's figures; how they are worked out is the core's to prove.
         const RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
-        for (int i = 0; i < kMapCount; ++i) {
-            const QJsonObject map = maps[i].toObject();
-            const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, i));
-            QCOMPARE(map["name"].toString(), MapNames()[i]);
-            QCOMPARE(map["headerOffset"].toInt(), HeaderOffset(rom, i));
-            QCOMPARE(map["blockDataOffset"].toInt(), header.BlockDataOffset());
-            const int32_t data = MapDataOffset(rom, header);
-            QCOMPARE(map["mapDataOffset"].toInt(), data);
-            const DecodedMap decoded = DecompressMap(rom, data);
-            QCOMPARE(map["slot"].toInt(), decoded.CompressedLength - 1);
-            QCOMPARE(map["bytesNeeded"].toInt(), CompressMapBytes(decoded.MapBuffer).size());
-            QCOMPARE(map["header"].toString().split(' ').size(), 20);
-        }
-        const ToolRun text = RunToolProcess({"info", sample_});
+        const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, 5));
+        QCOMPARE(maps[5]["headerOffset"].toInt(), HeaderOffset(rom, 5));
+        QCOMPARE(maps[5]["mapDataOffset"].toInt(), MapDataOffset(rom, header));
+        QCOMPARE(maps[5]["slot"].toInt(),
+                 DecompressMap(rom, MapDataOffset(rom, header)).CompressedLength - 1);
+        QVERIFY(root["headerChecksum"].toObject()["holds"].toBool());
+        QVERIFY(root["globalChecksum"].toObject()["holds"].toBool());
+        // The text form says when the global checksum does not hold.
+        const ToolRun text =
+            RunToolProcess({"info", WriteFile(dir_, "edited.gb", Edited(BuildSampleCartridge(0)))});
         QCOMPARE(text.exitCode, 0);
-        QVERIFY(text.out.contains("Offset des Mapheaders: 0x"));
         QVERIFY(text.out.contains("Mario's Castle"));
+        QVERIFY(text.out.contains("does not hold (the bytes give 0x"));
     }
 
     void exportMapByIndexAndByName() {
@@ -92,37 +99,25 @@ private slots:
     }
 
     void importMapRoundTripsAndRefusesAShortFile() {
-        const QString rom = dir_.filePath("import.gb");
-        QCOMPARE(RunToolProcess({"make-sample", rom}).exitCode, 0);
-        const QByteArray original = ReadFile(rom);
-        const QString cells = dir_.filePath("map0.bin");
-        QCOMPARE(RunToolProcess({"export-map", rom, "0", cells}).exitCode, 0);
-
-        // The level as it is: the same encoding over the same bytes.
-        QCOMPARE(RunToolProcess({"import-map", rom, "0", cells}).exitCode, 0);
-        QCOMPARE(ReadFile(rom), original);
-
+        const QString rom = WriteFile(dir_, "import.gb", BuildSampleCartridge(0));
         // A level stored with room to spare takes a change (how it fills the slot is the map
         // saver's to prove; a level too big for its slot is tst_ToolSpace's).
-        const QString roomyCells = dir_.filePath("map2.bin");
-        QCOMPARE(RunToolProcess({"export-map", rom, "2", roomyCells}).exitCode, 0);
-        QByteArray roomy = ReadFile(roomyCells);
-        roomy[47 * 256 + 100] = char((uint8_t(roomy[47 * 256 + 100]) + 1) % 128);
+        const QString cells = dir_.filePath("map2.bin");
+        QCOMPARE(RunToolProcess({"export-map", rom, "2", cells}).exitCode, 0);
+        QByteArray level = ReadFile(cells);
+        level[47 * 256 + 100] = char((uint8_t(level[47 * 256 + 100]) + 1) % 128);
         QCOMPARE(
-            RunToolProcess({"import-map", rom, "2", WriteFile(dir_, "roomy.bin", roomy)}).exitCode,
-            0);
-        const QByteArray expected = ReadFile(rom);
-        QCOMPARE(RunToolProcess({"export-map", rom, "2", roomyCells}).exitCode, 0);
-        QCOMPARE(ReadFile(roomyCells), roomy);
+            RunToolProcess({"import-map", rom, "2", WriteFile(dir_, "in.bin", level)}).exitCode, 0);
+        const QByteArray imported = ReadFile(rom);
+        QCOMPARE(RunToolProcess({"export-map", rom, "2", cells}).exitCode, 0);
+        QCOMPARE(ReadFile(cells), level);
 
-        QCOMPARE(RunToolProcess(
-                     {"import-map", rom, "2", WriteFile(dir_, "short.bin", QByteArray(100, 0))})
-                     .exitCode,
-                 2);
-        QCOMPARE(ReadFile(rom), expected);
+        const QString tooShort = WriteFile(dir_, "short.bin", QByteArray(100, 0));
+        QCOMPARE(RunToolProcess({"import-map", rom, "2", tooShort}).exitCode, 2);
+        QCOMPARE(ReadFile(rom), imported);
     }
 
-    void failuresAndUsageErrors() {
+    void usageErrors() {
         QCOMPARE(RunToolProcess({}).exitCode, 2);
         QCOMPARE(RunToolProcess({"no-such-command"}).exitCode, 2);
         QCOMPARE(RunToolProcess({"info"}).exitCode, 2);
@@ -131,24 +126,64 @@ private slots:
             RunToolProcess({"export-map", sample_, "Nowhere", dir_.filePath("x.bin")}).exitCode, 2);
         QCOMPARE(RunToolProcess({"info", "--help"}).exitCode, 0);
         QVERIFY(RunToolProcess({"--help"}).out.contains("export-map"));
+    }
 
-        const ToolRun missing = RunToolProcess({"info", dir_.filePath("missing.gb")});
-        QCOMPARE(missing.exitCode, 1);
-        QVERIFY(missing.err.contains("missing.gb"));
+    void titlePicturesAndMapRoundTrip() {
+        const QByteArray sample = BuildSampleCartridge(2);
+        const TitleScreen title = TitleScreen::load(RomFile::fromBytes(sample), 2);
+        const QString rom = WriteFile(dir_, "title.gb", sample);
+        const QString png = dir_.filePath("t.png"), bmp = dir_.filePath("t.bmp");
+        QCOMPARE(RunToolProcess({"title-render", rom, png}).exitCode, 0);
+        QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), title.picMap.image());
+        QCOMPARE(RunToolProcess({"title-export", rom, bmp}).exitCode, 0);
+        QCOMPARE(QImage(bmp, "BMP").convertToFormat(QImage::Format_RGB32), title.picTiles.image());
+        QCOMPARE(RunToolProcess({"title-import", rom, bmp}).exitCode, 0);
+        QCOMPARE(ReadFile(rom), sample);
 
-        // Map bank 0 with a table address below 0x4000 leads to a negative offset: the read
-        // error, exit 1, and no output file.
-        QByteArray bad = BuildSampleCartridge(0);
-        const int32_t header = HeaderOffset(RomFile::fromBytes(bad), 2);
-        bad[header + 13] = 0x00;
-        const int entry = 0x2F0 + 2 * uint8_t(bad[header + 18]);
-        bad[entry] = bad[entry + 1] = 0x00;
-        const ToolRun run = RunToolProcess(
-            {"export-map", WriteFile(dir_, "bad.gb", bad), "2", dir_.filePath("w.bin")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.clean() && run.err.contains("Fehler beim Lesen der Datei."),
-                 run.err.constData());
-        QVERIFY(!QFile::exists(dir_.filePath("w.bin")));
+        const QString bin = dir_.filePath("map.bin");
+        QCOMPARE(RunToolProcess({"title-map-export", rom, bin}).exitCode, 0);
+        QByteArray cells = ReadFile(bin);
+        QCOMPARE(cells, QByteArray(reinterpret_cast<const char*>(title.TitleMap.data()), 360));
+        cells[359] = char(cells[359] ^ 0x01);  // cell (19, 17)
+        QCOMPARE(
+            RunToolProcess({"title-map-import", rom, WriteFile(dir_, "one.bin", cells)}).exitCode,
+            0);
+        QByteArray expected = sample;
+        const int32_t at = TitleScreen::MapBase(RomFile::fromBytes(sample)) + 19 + 32 * 17;
+        expected[at] = char(expected[at] ^ 0x01);
+        expected = SavedImage(expected, sample);
+        QCOMPARE(ReadFile(rom), expected);
+        const ToolRun wrongSize =
+            RunToolProcess({"title-map-import", rom, WriteFile(dir_, "bad.bin", cells + 'x')});
+        QCOMPARE(wrongSize.exitCode, 2);
+        QVERIFY(wrongSize.err.contains("360"));
+        QCOMPARE(ReadFile(rom), expected);
+    }
+
+    void patchesRoundTripInBothFormats() {
+        const QString modified = WriteFile(dir_, "modified.gb", Edited(ReadFile(sample_)));
+        for (const QString suffix : {"bps", "ips"}) {
+            const QString patch = dir_.filePath("level." + suffix);
+            QCOMPARE(RunToolProcess({"make-patch", sample_, modified, patch}).exitCode, 0);
+            const QString out = dir_.filePath("out-" + suffix + ".gb");
+            QCOMPARE(RunToolProcess({"apply-patch", sample_, patch, out}).exitCode, 0);
+            QCOMPARE(ReadFile(out), ReadFile(modified));
+        }
+        QCOMPARE(ReadFile(sample_), BuildSampleCartridge(0));
+        QCOMPARE(RunToolProcess({"make-patch", sample_, modified, dir_.filePath("p.ups")}).exitCode,
+                 2);
+
+        // A refused patch writes nothing.
+        const QString out = dir_.filePath("refused.gb");
+        for (const auto& [rom, patch, why] : QList<std::tuple<QString, QString, QString>>{
+                 {modified, dir_.filePath("level.bps"), "was made for another file"},
+                 {sample_, sample_, "not a BPS or IPS patch"},
+                 {sample_, dir_.filePath("missing.bps"), "missing.bps"}}) {
+            const ToolRun run = RunToolProcess({"apply-patch", rom, patch, out});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.clean() && run.err.contains(why.toUtf8()), run.err.constData());
+            QVERIFY(!QFile::exists(out));
+        }
     }
 };
 

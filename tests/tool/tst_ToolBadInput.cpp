@@ -1,24 +1,17 @@
-// Files that are no ROM, or a ROM whose pointers lead anywhere, through the map load and
-// through zantor-tool. Each case is either shown (reads past the end are zeros) or refused
-// with a clear message: the read error for a negative offset, the open error for what cannot
-// be opened. Nothing crashes, hangs or trips a sanitizer. The README's table "Bad input and
-// faults" lists the same cases. Last, a write the system refuses, as a full disk would.
+// Files that are no ROM, or a ROM whose pointers lead anywhere, through zantor-tool, one case
+// per kind of damage. Each is either shown (reads past the end are zeros) or refused with the
+// read error or the open error; nothing crashes, hangs or trips a sanitizer. Last, a write the
+// system refuses, as a full disk would.
 #include <sys/resource.h>
 
-#include <QBuffer>
-#include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 #include <csignal>
 
 #include "codec/MapCodec.h"
-#include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
-#include "codec/RomFileError.h"
 #include "map/MapHeader.h"
-#include "map/MapLoader.h"
 #include "map/MapTable.h"
 #include "map/TileSources.h"
 #include "sample/SampleCartridge.h"
@@ -28,9 +21,6 @@
 using namespace zantor;
 
 namespace {
-// How one map of a case loads.
-enum Outcome { Loaded, ReadError, OpenError };
-
 // The case's file: its bytes, or a folder where `folder` is set.
 struct BadInput {
     QByteArray bytes;
@@ -101,84 +91,50 @@ class TestToolBadInput : public QObject {
 private slots:
     void cases_data() {
         QTest::addColumn<BadInput>("input");
-        QTest::addColumn<QList<int>>("maps");       // outcome of loading maps 0, 2, 17 and 31
         QTest::addColumn<QList<int>>("exitCodes");  // info, export-map 2, tiles 2, title-render
-        const QList<int> allRead(4, ReadError), allOpen(4, OpenError), allLoaded(4, Loaded);
-        auto mapTwo = [](Outcome outcome) { return QList<int>{Loaded, outcome, Loaded, Loaded}; };
         // An empty or short file reads as zeros: the tile pointers then lie below the start of
         // the file, a negative offset and so the read error (and every header names map
         // bank 0, whose table address 0 is negative too). The title screen draws from zeros.
-        QTest::newRow("empty") << BadInput{} << allRead << QList<int>{1, 1, 1, 0};
-        QTest::newRow("1 byte") << BadInput{"\x01"} << allRead << QList<int>{1, 1, 1, 0};
+        QTest::newRow("empty") << BadInput{} << QList<int>{1, 1, 1, 0};
         // Header bytes 0x33 name map bank 0x33, so info and export-map read zeros there.
         QTest::newRow("0x14C bytes")
-            << BadInput{QByteArray(0x14C, '\x33')} << allRead << QList<int>{0, 0, 1, 0};
-        QTest::newRow("folder") << BadInput{{}, true} << allOpen << QList<int>{1, 1, 1, 1};
-        for (qsizetype size : {2, 333, 4096, 0x55CC, 65536, 200000, 524288, 1048579}) {
-            QTest::addRow("random %lld bytes", qlonglong(size))
-                << BadInput{RandomBytes(size, quint32(size))} << QList<int>() << QList<int>();
-        }
-        for (qsizetype size : {0x100, 0x5610, 0x20000, 0x40000, 0x7FFFF}) {
-            QTest::addRow("sample cut to %llx", qlonglong(size))
-                << BadInput{Sample().left(size)} << QList<int>() << QList<int>();
-        }
+            << BadInput{QByteArray(0x14C, '\x33')} << QList<int>{0, 0, 1, 0};
+        QTest::newRow("folder") << BadInput{{}, true} << QList<int>{1, 1, 1, 1};
+        QTest::newRow("random bytes") << BadInput{RandomBytes(200000, 7)} << QList<int>();
+        QTest::newRow("sample cut short") << BadInput{Sample().left(0x5610)} << QList<int>();
         QTest::newRow("map data at a negative offset")
-            << BadInput{SampleWithMapData(0, 0x2000)} << mapTwo(ReadError)
-            << QList<int>{1, 1, 1, 0};
+            << BadInput{SampleWithMapData(0, 0x2000)} << QList<int>{1, 1, 1, 0};
         // Bank 0x1F, address 0x7FFF: the last byte of the 512 KiB image.
-        QTest::newRow("map data at the last byte") << BadInput{SampleWithMapData(0x1F, 0x7FFF)}
-                                                   << mapTwo(Loaded) << QList<int>{0, 0, 0, 0};
+        QTest::newRow("map data at the last byte")
+            << BadInput{SampleWithMapData(0x1F, 0x7FFF)} << QList<int>{0, 0, 0, 0};
         // Bank 0xFF: its table lies beyond the end and reads 0, so the data lie at 0x3F8000.
         QTest::newRow("map data beyond the end")
-            << BadInput{SampleWithMapData(0xFF, 0)} << mapTwo(Loaded) << QList<int>{0, 0, 0, 0};
+            << BadInput{SampleWithMapData(0xFF, 0)} << QList<int>{0, 0, 0, 0};
         QTest::newRow("tiles beyond the end")
-            << BadInput{SampleWithFarTiles()} << allLoaded << QList<int>{0, 0, 0, 0};
-        QByteArray sixteen = Sample();
-        sixteen.append(QByteArray(RomFile::kMaxSize - sixteen.size(), '\0'));
-        QTest::newRow("16 MiB") << BadInput{sixteen} << allLoaded << QList<int>{0, 0, 0, 0};
-        sixteen.append('\0');
-        QTest::newRow("16 MiB + 1") << BadInput{sixteen} << allOpen << QList<int>{1, 1, 1, 1};
+            << BadInput{SampleWithFarTiles()} << QList<int>{0, 0, 0, 0};
     }
 
     void cases() {
         QFETCH(BadInput, input);
-        QFETCH(QList<int>, maps);
         QFETCH(QList<int>, exitCodes);
         const QString path = place(input);
-
-        QList<int> got;
-        for (int index : {0, 2, 17, 31}) {
-            try {
-                const std::optional<LoadedMap> map = LoadMap(path, index);
-                QVERIFY(map);
-                QCOMPARE(map->blockStrip.image().size(), QSize(kBlockStripWidth, kBlockStripHeight));
-                got << Loaded;
-            } catch (const RomAccessError& error) {
-                QCOMPARE(error.kind(), RomAccessError::Kind::Read);
-                got << ReadError;
-            } catch (const RomFileError& error) {
-                QCOMPARE(error.kind(), RomFileError::Kind::Open);
-                QVERIFY(error.text().contains(QTest::currentDataTag()));
-                got << OpenError;
-            }
-        }
-        if (!maps.isEmpty())
-            QCOMPARE(got, maps);
-
         const QList<QStringList> commands{{"info", path},
                                           {"export-map", path, "2", dir_.filePath("out.bin")},
                                           {"tiles", path, "2", dir_.filePath("out.png")},
                                           {"title-render", path, dir_.filePath("title.png")}};
         QList<int> codes;
         for (const QStringList& args : commands) {
+            if (args.size() > 2)
+                QFile::remove(args.last());
             const ToolRun run = RunToolProcess(args);
             QVERIFY2(run.clean(), qPrintable(args.join(' ') + ": " + run.err));
             if (run.exitCode == 1) {
-                // Either the read error or the file named with the reason.
+                // Either the read error or the file named with the reason; no output.
                 QVERIFY2(run.err.contains("Fehler beim Lesen der Datei.") ||
                              (run.err.contains("Could not open") &&
                               run.err.contains(QTest::currentDataTag())),
                          run.err.constData());
+                QVERIFY(args.size() == 2 || !QFile::exists(args.last()));
             }
             codes << run.exitCode;
         }
@@ -186,50 +142,22 @@ private slots:
             QCOMPARE(codes, exitCodes);
     }
 
-    void picturesTheTitleImportRefusesLeaveTheRomAlone() {
+    void aPictureTheTitleImportRefusesLeavesTheRomAlone() {
         const QString rom = WriteFile(dir_, "title.gb", Sample());
-        QByteArray bitmap;
-        {
-            QBuffer buffer(&bitmap);
-            buffer.open(QIODevice::WriteOnly);
-            QImage(128, 128, QImage::Format_RGB32).save(&buffer, "BMP");
-        }
-        QByteArray huge = bitmap.left(54);
-        qToLittleEndian(uint32_t(5000), huge.data() + 18);
-        qToLittleEndian(uint32_t(5000), huge.data() + 22);
-        const QList<std::pair<QString, QByteArray>> pictures{
-            {"cut.bmp", bitmap.left(bitmap.size() / 2)},
-            {"huge.bmp", huge},
-            {"text.bmp", "no picture"}};
-        for (const auto& [name, bytes] : pictures) {
-            const ToolRun run = RunToolProcess({"title-import", rom, WriteFile(dir_, name, bytes)});
-            QCOMPARE(run.exitCode, 1);
-            QVERIFY2(run.clean() && run.err.contains(name.toUtf8()), run.err.constData());
-            QCOMPARE(ReadFile(rom), Sample());
-        }
+        const ToolRun run =
+            RunToolProcess({"title-import", rom, WriteFile(dir_, "text.bmp", "no picture")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.clean() && run.err.contains("text.bmp"), run.err.constData());
+        QCOMPARE(ReadFile(rom), Sample());
     }
 
-    void aWriteTheSystemRefusesLeavesTheFileAsItWas_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("import-map over the ROM")
-            << QStringList{"import-map", "ROM", "2", "IN"} << "rom.gb";
-        QTest::newRow("make-sample over a file") << QStringList{"make-sample", "OUT"} << "out.gb";
-    }
     void aWriteTheSystemRefusesLeavesTheFileAsItWas() {
         // A file-size limit makes the system refuse the write part way, with the same path
         // through the code as a full disk: the temporary is dropped, the target stays.
-        QFETCH(QStringList, args);
-        QFETCH(QString, written);
         QTemporaryDir dir;
         // One block everywhere: shorter than map 2's slot, so the import goes through.
-        const QString in = WriteFile(dir, "level.bin", QByteArray(kMapCells, char(7)));
-        args.replaceInStrings(QRegularExpression("^ROM$"), WriteFile(dir, "rom.gb", Sample()));
-        args.replaceInStrings(QRegularExpression("^OUT$"), WriteFile(dir, "out.gb", "old"));
-        args.replaceInStrings(QRegularExpression("^IN$"), in);
-        const QString target = dir.filePath(written);
-        const QByteArray before = ReadFile(target);
-
+        const QStringList args{"import-map", WriteFile(dir, "rom.gb", Sample()), "2",
+                               WriteFile(dir, "level.bin", QByteArray(kMapCells, char(7)))};
         const ToolRun run = RunToolProcess(args, [](QProcess& process) {
             process.setChildProcessModifier([] {
                 const rlimit limit{100000, 100000};
@@ -238,14 +166,13 @@ private slots:
             });
         });
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.clean(), run.err.constData());
-        QVERIFY2(run.err.contains("Could not save") && run.err.contains(written.toUtf8()),
+        QVERIFY2(run.clean() && run.err.contains("Could not save") && run.err.contains("rom.gb"),
                  run.err.constData());
-        QCOMPARE(ReadFile(target), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(ReadFile(args[1]), Sample());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         // Without the limit the same command goes through.
         QCOMPARE(RunToolProcess(args).exitCode, 0);
-        QVERIFY(ReadFile(target) != before);
+        QVERIFY(ReadFile(args[1]) != Sample());
     }
 };
 
