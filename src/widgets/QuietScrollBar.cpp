@@ -64,16 +64,27 @@ void QuietScrollBar::paintEvent(QPaintEvent* event) {
     option.subControls = QStyle::SC_All;
     option.activeSubControls = QStyle::SC_None;
     const Appearance appearance{
-        size(),           drawn_.slider.size(), int(option.state),    int(option.activeSubControls),
-        drawn_.atMinimum, drawn_.atMaximum,     palette().cacheKey(), devicePixelRatioF()};
+        style(),          size(),           drawn_.slider.size(), int(option.state),
+        drawn_.atMinimum, drawn_.atMaximum, palette().cacheKey(), devicePixelRatioF()};
     if (!(appearance == cachedFor_)) {
+        cachedFor_ = appearance;
         const QStyle::SubControls buttons =
             QStyle::SC_ScrollBarAddLine | QStyle::SC_ScrollBarSubLine;
-        groove_ = drawn(option, QStyle::SC_All & ~(buttons | QStyle::SC_ScrollBarSlider));
+        const QStyle::SubControls groove = QStyle::SC_All & ~(buttons | QStyle::SC_ScrollBarSlider);
+        groove_ = drawn(option, groove);
+        // Some styles draw the groove as two pages either side of the slider: then it cannot
+        // be drawn once for every slider position.
+        QStyleOptionSlider elsewhere = option;
+        const bool nearerTheEnd = value() - minimum() > maximum() - value();
+        elsewhere.sliderPosition = elsewhere.sliderValue = nearerTheEnd ? minimum() : maximum();
+        imagesHold_ = drawn(elsewhere, groove) == groove_;
         slider_ = drawn(option, QStyle::SC_ScrollBarSlider);
         buttons_ = drawn(option, buttons);
         sliderAt_ = drawn_.slider.topLeft();
-        cachedFor_ = appearance;
+    }
+    if (!imagesHold_) {
+        QScrollBar::paintEvent(event);
+        return;
     }
     QPainter painter(this);
     painter.drawImage(0, 0, groove_);

@@ -34,10 +34,10 @@ private:
     };
     // What the style's drawing depends on, besides where the slider is.
     struct Appearance {
+        const QStyle* style = nullptr;
         QSize bar;
         QSize slider;
         int state = 0;
-        int activeSubControls = 0;
         bool atMinimum = false;
         bool atMaximum = false;
         qint64 palette = 0;
@@ -57,6 +57,7 @@ private:
     QImage slider_;   // the slider alone, over the whole bar, as placed at sliderAt_
     QImage buttons_;  // the arrow buttons, drawn over the slider's ends as the style does
     QPoint sliderAt_;
+    bool imagesHold_ = false;  // the style's groove does not depend on where the slider is
 };
 
 }  // namespace zantor

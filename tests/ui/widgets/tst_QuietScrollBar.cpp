@@ -1,0 +1,110 @@
+#include <QPaintEvent>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
+#include <QtTest>
+
+#include "widgets/QuietScrollBar.h"
+
+using namespace zantor;
+
+namespace {
+// Counts the paint events a widget receives and unites their regions.
+struct PaintCounter : QObject {
+    int paints = 0;
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+void setUp(QScrollBar& bar) {
+    bar.resize(bar.orientation() == Qt::Horizontal ? QSize(600, 16) : QSize(16, 400));
+    bar.setRange(0, 3500);
+    bar.setPageStep(600);
+}
+}  // namespace
+
+class TestQuietScrollBar : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The images the bar paints from must give the style's own pixels, at the ends too (where
+    // the arrow buttons overlap the slider's edge) and after the slider moved.
+    void looksLikeThePlainBar_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<Qt::Orientation>("orientation");
+        for (const char* style : {"Fusion", "Windows"}) {
+            QTest::addRow("%s horizontal", style) << style << Qt::Horizontal;
+            QTest::addRow("%s vertical", style) << style << Qt::Vertical;
+        }
+    }
+    void looksLikeThePlainBar() {
+        QFETCH(QString, style);
+        QFETCH(Qt::Orientation, orientation);
+        std::unique_ptr<QStyle> theStyle(QStyleFactory::create(style));
+        QScrollBar plain(orientation);
+        QuietScrollBar quiet(orientation);
+        for (QScrollBar* bar : std::initializer_list<QScrollBar*>{&plain, &quiet}) {
+            bar->setStyle(theStyle.get());
+            setUp(*bar);
+        }
+        for (int value : {0, 1, 1000, 1004, 2900, 3499, 3500, 17}) {
+            plain.setValue(value);
+            quiet.setValue(value);
+            QCOMPARE(quiet.grab().toImage(), plain.grab().toImage());
+        }
+    }
+
+    void aStepThatLeavesTheSliderInPlaceRepaintsNothing() {
+        // In a window, as in the editor, and away from the pointer: a hovered bar is drawn by the
+        // style alone.
+        QWidget window;
+        QuietScrollBar bar(Qt::Horizontal, &window);
+        setUp(bar);
+        window.resize(640, 40);
+        window.move(300, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::processEvents();
+        PaintCounter counter;
+        bar.installEventFilter(&counter);
+
+        auto sliderRect = [&](int value) {
+            QStyleOptionSlider option;
+            option.initFrom(&bar);
+            option.orientation = bar.orientation();
+            option.minimum = bar.minimum();
+            option.maximum = bar.maximum();
+            option.sliderPosition = option.sliderValue = value;
+            option.pageStep = bar.pageStep();
+            option.singleStep = bar.singleStep();
+            return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                               QStyle::SC_ScrollBarSlider, &bar);
+        };
+        bar.setValue(1000);
+        QApplication::processEvents();
+        counter.paints = 0;
+        counter.painted = QRegion();
+        const QRect before = sliderRect(1000);
+        int last = 1000;  // the last value that leaves the slider where it is drawn
+        while (sliderRect(last + 1) == before)
+            ++last;
+        QVERIFY(last > 1000);
+        bar.setValue(last);
+        QApplication::processEvents();
+        QCOMPARE(counter.paints, 0);
+
+        bar.setValue(last + 40);
+        QApplication::processEvents();
+        QCOMPARE(counter.paints, 1);
+        QVERIFY((before | sliderRect(last + 40)).contains(counter.painted.boundingRect()));
+    }
+};
+
+QTEST_MAIN(TestQuietScrollBar)
+#include "tst_QuietScrollBar.moc"
