@@ -92,7 +92,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
          {&LevelDocument::levelLoaded, &LevelDocument::saved, &LevelDocument::choiceChanged}) {
         connect(document_, signal, this, &MainWindow::showStatus);
     }
-    connect(document_, &LevelDocument::cellsChanged, this, &MainWindow::showStatus);
+    connect(document_, &LevelDocument::cellsChanged, this, [this] { statusOnEdit_.request(); });
     connect(document_, &LevelDocument::blocksChanged, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::levelLoaded, this, [this] {
         const QSignalBlocker block(levelList_);

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <memory>
 
+#include "widgets/CoalescedCall.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -106,6 +108,8 @@ private:
 
     QPointer<frmTitleScreen> titleScreen_;
     QPointer<frmInfo> info_;
+    // The meter and counts follow painting at most once a frame.
+    CoalescedCall statusOnEdit_{this, [this] { showStatus(); }};
 };
 
 }  // namespace zantor

@@ -81,8 +81,8 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
         // The chosen block stays in sight, as after a pick on the level.
         paletteArea_->ensureVisible(document_->paintBlock() * 32 + 16, 16, 16, 0);
     });
-    connect(document, &LevelDocument::hoveredCellChanged, this, &MapPage::showReadouts);
-    connect(document, &LevelDocument::cellsChanged, this, &MapPage::showReadouts);
+    connect(document, &LevelDocument::hoveredCellChanged, this, [this] { readouts_.request(); });
+    connect(document, &LevelDocument::cellsChanged, this, [this] { readouts_.request(); });
     connect(document, &LevelDocument::modifiedChanged, this,
             [this] { saveMap_->setEnabled(document_->isMapModified()); });
     connect(document, &LevelDocument::cellsChanged, this,

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "widgets/CoalescedCall.h"
+
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -41,6 +43,7 @@ private:
     QLabel* paletteLabel_;
     QPushButton* saveMap_;
     int lastHovered_ = 0;
+    CoalescedCall readouts_{this, [this] { showReadouts(); }};
 };
 
 }  // namespace zantor

@@ -73,6 +73,20 @@ private slots:
         QCOMPARE(ReadFile(f.path), onDisk);
     }
 
+    // The read-outs and the meter are laid out at most once a frame, and catch up with a stroke.
+    void readoutsAndMeterFollowAStroke() {
+        Opened f;
+        f.doc->setPaintBlock(0x2C);
+        sendMouse(viewport(f.w()), QEvent::MouseButtonPress, centreOf(f.w(), QPoint(4, 3)));
+        for (int x = 5; x <= 9; ++x)
+            sendMouse(viewport(f.w()), QEvent::MouseMove, centreOf(f.w(), QPoint(x, 3)));
+        sendMouse(viewport(f.w()), QEvent::MouseButtonRelease, centreOf(f.w(), QPoint(9, 3)));
+        QTRY_COMPARE(f.w().findChild<QLabel*>("Label14")->text(), QString("x: 09 y: 03"));
+        QCOMPARE(f.w().findChild<QLabel*>("Label15")->text(), QString("Block: 2C"));
+        const QString used = QLocale(QLocale::English).toString(f.doc->mapBytesNeeded());
+        QTRY_VERIFY(f.w().findChild<QLabel*>("lblMapMeter")->text().startsWith("Map: " + used));
+    }
+
     void ctrlWheelKeepsThePointUnderThePointer() {
         Opened f;
         LevelView* view = levelView(f.w());
