@@ -44,23 +44,38 @@ ShadePalette MakeShadePalette(uint8_t palette) {
             ShadeColour(palette, 3)};
 }
 
-void DrawTilesFromRom(const RomFile& rom, int32_t start, int lastColumn, int lastRow,
-                      Picture& picture, int originX, int originY, uint8_t palette) {
-    ShadePalette argb = MakeShadePalette(palette);
-    for (auto& c : argb) {
-        c |= 0xFF000000u;  // the picture's stored form
-    }
-    // Four pixels for each pair of low and high plane nibbles: a tile row is two look-ups.
-    std::array<std::array<uint32_t, 4>, 256> fourPixels;
-    for (int lo = 0; lo < 16; ++lo) {
+namespace {
+// Four pixels for each pair of high and low plane nibbles, so that a tile row is two look-ups.
+using NibblePixels = std::array<std::array<uint32_t, 4>, 256>;
+
+// The table for a palette. Building it costs as much as decoding a few hundred tile rows, and a
+// level's sheet is drawn in five runs of one palette, so the last table is kept (per thread).
+const NibblePixels& NibblePixelsFor(uint8_t palette) {
+    thread_local NibblePixels table;
+    thread_local int tableFor = -1;
+    if (tableFor != palette) {
+        ShadePalette argb = MakeShadePalette(palette);
+        for (auto& c : argb) {
+            c |= 0xFF000000u;  // the picture's stored form
+        }
         for (int hi = 0; hi < 16; ++hi) {
-            for (int i = 0; i < 4; ++i) {
-                const int bit = 3 - i;
-                fourPixels[size_t(hi << 4 | lo)][size_t(i)] =
-                    argb[size_t((((hi >> bit) & 1) << 1) | ((lo >> bit) & 1))];
+            for (int lo = 0; lo < 16; ++lo) {
+                for (int i = 0; i < 4; ++i) {
+                    const int bit = 3 - i;
+                    table[size_t(hi << 4 | lo)][size_t(i)] =
+                        argb[size_t((((hi >> bit) & 1) << 1) | ((lo >> bit) & 1))];
+                }
             }
         }
+        tableFor = palette;
     }
+    return table;
+}
+}  // namespace
+
+void DrawTilesFromRom(const RomFile& rom, int32_t start, int lastColumn, int lastRow,
+                      Picture& picture, int originX, int originY, uint8_t palette) {
+    const NibblePixels& fourPixels = NibblePixelsFor(palette);
     const int columns = lastColumn + 1;
     const int rows = lastRow + 1;
     std::vector<uint8_t> bytes(size_t(std::max(0, 16 * columns * rows)));
@@ -74,6 +89,25 @@ void DrawTilesFromRom(const RomFile& rom, int32_t start, int lastColumn, int las
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const uint8_t* pos = bytes.data();
+    if (originX >= 0 && originY >= 0 && originX + 8 * columns <= width &&
+        originY + 8 * rows <= height) {
+        // Every tile inside the picture, as for a level's sheet: no clipping to test.
+        for (int row = 0; row < rows; ++row) {
+            uchar* tileRow = bits + (originY + 8 * row) * stride + originX * 4;
+            for (int col = 0; col < columns; ++col) {
+                uchar* at = tileRow + 32 * col;
+                for (int r = 0; r < 8; ++r, pos += 2, at += stride) {
+                    const uint8_t lo = pos[0];
+                    const uint8_t hi = pos[1];
+                    std::memcpy(at, fourPixels[size_t((hi & 0xF0) | lo >> 4)].data(), 16);
+                    std::memcpy(at + 16, fourPixels[size_t((hi & 0x0F) << 4 | (lo & 0x0F))].data(),
+                                16);
+                }
+            }
+        }
+        picture.markDirty(QRect(originX, originY, 8 * columns, 8 * rows));
+        return;
+    }
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < columns; ++col) {
             const int x0 = originX + 8 * col;
