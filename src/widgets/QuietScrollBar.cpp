@@ -18,24 +18,29 @@ QuietScrollBar::Look QuietScrollBar::look() const {
 }
 
 void QuietScrollBar::sliderChange(SliderChange change) {
-    if (change == SliderValueChange && atRest()) {
-        const Look now = look();
-        if (now == drawn_)
-            return;
-        if (now.atMinimum == drawn_.atMinimum && now.atMaximum == drawn_.atMaximum) {
-            update(drawn_.slider | now.slider);
-            return;
-        }
-    }
+    // A value change that leaves the slider where it is drawn repaints nothing. (Not the
+    // slider's rectangle alone when it moves: styles draw its frame and shadow outside it.)
+    if (change == SliderValueChange && atRest() && look() == drawn_)
+        return;
     QScrollBar::sliderChange(change);
 }
 
-QImage QuietScrollBar::drawn(const QStyleOptionSlider& option, QStyle::SubControls parts) const {
+QImage QuietScrollBar::drawn(const QStyleOptionSlider& option, QStyle::SubControls parts,
+                             const QRect& area, bool onBackground) const {
     const qreal ratio = devicePixelRatioF();
-    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    // On the bar's own background the image is opaque, and copying it costs no blending.
+    QImage image(area.size() * ratio,
+                 onBackground ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
     QPainter painter(&image);
+    if (onBackground) {
+        painter.fillRect(QRect(QPoint(), area.size()), palette().brush(backgroundRole()));
+    } else {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(QRect(QPoint(), area.size()), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    painter.translate(-area.topLeft());
     QStyleOptionSlider only = option;
     only.subControls = parts;
     style()->drawComplexControl(QStyle::CC_ScrollBar, &only, &painter, this);
@@ -63,33 +68,51 @@ void QuietScrollBar::paintEvent(QPaintEvent* event) {
     initStyleOption(&option);
     option.subControls = QStyle::SC_All;
     option.activeSubControls = QStyle::SC_None;
-    const Appearance appearance{
-        style(),          size(),           drawn_.slider.size(), int(option.state),
-        drawn_.atMinimum, drawn_.atMaximum, palette().cacheKey(), devicePixelRatioF()};
+    const Appearance appearance{style(),
+                                size(),
+                                drawn_.slider.size(),
+                                int(option.state),
+                                drawn_.atMinimum,
+                                drawn_.atMaximum,
+                                palette().cacheKey(),
+                                devicePixelRatioF(),
+                                autoFillBackground()};
+    // Room around a part for what the style draws beyond its rectangle (frames, shadows).
+    constexpr int kMargin = 4;
+    auto around = [&](QStyle::SubControl part) {
+        return style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, part, this)
+            .adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    };
     if (!(appearance == cachedFor_)) {
         cachedFor_ = appearance;
-        const QStyle::SubControls buttons =
-            QStyle::SC_ScrollBarAddLine | QStyle::SC_ScrollBarSubLine;
-        const QStyle::SubControls groove = QStyle::SC_All & ~(buttons | QStyle::SC_ScrollBarSlider);
-        groove_ = drawn(option, groove);
+        const QStyle::SubControls groove =
+            QStyle::SC_All & ~(QStyle::SC_ScrollBarAddLine | QStyle::SC_ScrollBarSubLine |
+                               QStyle::SC_ScrollBarSlider);
+        groove_ = drawn(option, groove, rect(), autoFillBackground());
         // Some styles draw the groove as two pages either side of the slider: then it cannot
         // be drawn once for every slider position.
         QStyleOptionSlider elsewhere = option;
         const bool nearerTheEnd = value() - minimum() > maximum() - value();
         elsewhere.sliderPosition = elsewhere.sliderValue = nearerTheEnd ? minimum() : maximum();
-        imagesHold_ = drawn(elsewhere, groove) == groove_;
-        slider_ = drawn(option, QStyle::SC_ScrollBarSlider);
-        buttons_ = drawn(option, buttons);
-        sliderAt_ = drawn_.slider.topLeft();
+        imagesHold_ = drawn(elsewhere, groove, rect(), autoFillBackground()) == groove_;
+        slider_ =
+            drawn(option, QStyle::SC_ScrollBarSlider, around(QStyle::SC_ScrollBarSlider), false);
+        subLineArea_ = around(QStyle::SC_ScrollBarSubLine);
+        subLine_ = drawn(option, QStyle::SC_ScrollBarSubLine, subLineArea_, false);
+        addLineArea_ = around(QStyle::SC_ScrollBarAddLine);
+        addLine_ = drawn(option, QStyle::SC_ScrollBarAddLine, addLineArea_, false);
     }
     if (!imagesHold_) {
         QScrollBar::paintEvent(event);
         return;
     }
+    // The style's order: the groove, the slider, then the arrow buttons over the slider's ends.
     QPainter painter(this);
     painter.drawImage(0, 0, groove_);
-    painter.drawImage(drawn_.slider.topLeft() - sliderAt_, slider_);
-    painter.drawImage(0, 0, buttons_);
+    painter.drawImage(around(QStyle::SC_ScrollBarSlider).topLeft(), slider_);
+    painter.drawImage(subLineArea_.topLeft(), subLine_);
+    painter.drawImage(addLineArea_.topLeft(), addLine_);
 }
 
 }  // namespace zantor

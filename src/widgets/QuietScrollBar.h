@@ -12,9 +12,9 @@ namespace zantor {
 
 // A scroll bar that is cheap to move. Over a level thousands of pixels wide a scroll step moves
 // the slider by a pixel at most, and the style's full paint of the bar (gradients, arrows, the
-// groove) cost several times the scroll itself. So a value change repaints only the slider's old
-// and new place, and only when it shows differently; at rest, the groove, the slider and the
-// arrow buttons are drawn by the style once into images that later paints copy.
+// groove) cost several times the scroll itself. So a value change repaints only when the slider
+// shows differently, and at rest the groove, the slider and the arrow buttons are drawn by the
+// style once into images that later paints copy.
 class QuietScrollBar : public QScrollBar {
 public:
     explicit QuietScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
@@ -42,21 +42,28 @@ private:
         bool atMaximum = false;
         qint64 palette = 0;
         qreal ratio = 1;
+        bool ownBackground = false;
         bool operator==(const Appearance&) const = default;
     };
     Look look() const;
     // Hovered or pressed, the bar shows which part is under the pointer: the base class draws
     // that, every time. The images hold the bar at rest.
     bool atRest() const { return !pressed_ && !isSliderDown() && !underMouse(); }
-    QImage drawn(const QStyleOptionSlider& option, QStyle::SubControls parts) const;
+    // The parts of the bar that lie in `area`, drawn by the style.
+    QImage drawn(const QStyleOptionSlider& option, QStyle::SubControls parts, const QRect& area,
+                 bool onBackground) const;
 
     bool pressed_ = false;
     Look drawn_;
     Appearance cachedFor_;
-    QImage groove_;   // the bar without its slider and arrow buttons
-    QImage slider_;   // the slider alone, over the whole bar, as placed at sliderAt_
-    QImage buttons_;  // the arrow buttons, drawn over the slider's ends as the style does
-    QPoint sliderAt_;
+    // The groove (on the bar's background when it fills its own), and each part that moves or
+    // is drawn over the slider, with the area it was drawn for.
+    QImage groove_;
+    QImage slider_;
+    QImage subLine_;
+    QRect subLineArea_;
+    QImage addLine_;
+    QRect addLineArea_;
     bool imagesHold_ = false;  // the style's groove does not depend on where the slider is
 };
 

@@ -9,15 +9,11 @@
 using namespace zantor;
 
 namespace {
-// Counts the paint events a widget receives and unites their regions.
+// Counts the paint events a widget receives.
 struct PaintCounter : QObject {
     int paints = 0;
-    QRegion painted;
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-            painted += static_cast<QPaintEvent*>(event)->region();
-        }
+        paints += event->type() == QEvent::Paint;
         return false;
     }
 };
@@ -38,19 +34,25 @@ private slots:
     void looksLikeThePlainBar_data() {
         QTest::addColumn<QString>("style");
         QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<bool>("ownBackground");
         for (const char* style : {"Fusion", "Windows"}) {
-            QTest::addRow("%s horizontal", style) << style << Qt::Horizontal;
-            QTest::addRow("%s vertical", style) << style << Qt::Vertical;
+            for (bool own : {false, true}) {
+                const char* fill = own ? "filled" : "transparent";
+                QTest::addRow("%s horizontal %s", style, fill) << style << Qt::Horizontal << own;
+                QTest::addRow("%s vertical %s", style, fill) << style << Qt::Vertical << own;
+            }
         }
     }
     void looksLikeThePlainBar() {
         QFETCH(QString, style);
         QFETCH(Qt::Orientation, orientation);
+        QFETCH(bool, ownBackground);
         std::unique_ptr<QStyle> theStyle(QStyleFactory::create(style));
         QScrollBar plain(orientation);
         QuietScrollBar quiet(orientation);
         for (QScrollBar* bar : std::initializer_list<QScrollBar*>{&plain, &quiet}) {
             bar->setStyle(theStyle.get());
+            bar->setAutoFillBackground(ownBackground);
             setUp(*bar);
         }
         for (int value : {0, 1, 1000, 1004, 2900, 3499, 3500, 17}) {
@@ -89,7 +91,6 @@ private slots:
         bar.setValue(1000);
         QApplication::processEvents();
         counter.paints = 0;
-        counter.painted = QRegion();
         const QRect before = sliderRect(1000);
         int last = 1000;  // the last value that leaves the slider where it is drawn
         while (sliderRect(last + 1) == before)
@@ -102,7 +103,6 @@ private slots:
         bar.setValue(last + 40);
         QApplication::processEvents();
         QCOMPARE(counter.paints, 1);
-        QVERIFY((before | sliderRect(last + 40)).contains(counter.painted.boundingRect()));
     }
 };
 
