@@ -117,10 +117,7 @@ private slots:
         BackupStore store;
         const QString rom = WriteFile(dir, "r.gb", Version(0));
         {
-            // A full disk: the backup's own write fails.
-            AtomicFileWriter::ScopedFault full([](AtomicFileWriter::Step step, int) {
-                return step == AtomicFileWriter::Step::Write;
-            });
+            const auto full = FailingStep(AtomicFileWriter::Step::Write);  // the backup's own
             try {
                 store.backupBeforeFirstSave(rom);
                 QFAIL("the failed backup must be reported");

@@ -39,27 +39,16 @@ int ShadeIndex(QRgb colour) {
 // colours to `colours`) and the pixels as given.
 QByteArray Bitmap(int w, int h, int bits, int colours, const QByteArray& pixels,
                   uint32_t compression = 0) {
-    QByteArray out(54, '\0');
-    const uint32_t offset = 54 + 4 * colours;
-    const uint32_t fields[] = {offset + uint32_t(pixels.size()),
-                               0,
-                               offset,
-                               40,
-                               uint32_t(w),
-                               uint32_t(h),
-                               uint32_t(bits << 16 | 1),
-                               compression,
-                               uint32_t(pixels.size()),
-                               0,
-                               0,
-                               uint32_t(colours)};
-    out[0] = 'B', out[1] = 'M';
-    for (int i = 0; i < 12; ++i)
-        qToLittleEndian(fields[i], out.data() + 2 + 4 * i);
+    const uint32_t offset = 54 + 4 * colours, size = uint32_t(pixels.size());
+    QByteArray out;
+    QDataStream header(&out, QIODevice::WriteOnly);
+    header.setByteOrder(QDataStream::LittleEndian);
+    header << quint8('B') << quint8('M') << offset + size << 0u << offset << 40u << quint32(w)
+           << quint32(h) << quint16(1) << quint16(bits) << compression << size << 0u << 0u
+           << quint32(colours) << 0u;
     for (int i = 0; i < colours; ++i) {
         const QRgb c = i < 4 ? shade::kColours[size_t(i)] : qRgb(200, 20 * i, 10);
-        const char entry[4] = {char(qBlue(c)), char(qGreen(c)), char(qRed(c)), 0};
-        out.append(entry, 4);
+        header << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
     }
     return out + pixels;
 }

@@ -1,8 +1,6 @@
-// Every writer meets a step that fails: AtomicFileWriter at each step of its write (what the
-// tool's exports, patches, the sample and the backups write through), the ROM through
-// RomFile::commit, and pictures through ImageFiles::SavePicture. The file must be unchanged
-// afterwards (or still absent), no temporary may be left, and the write must go through once
-// the fault is gone.
+// AtomicFileWriter failing at each step, and the ROM commit and picture saves over it: the
+// file stays as it was (or absent), no temporary is left, and the write goes through once the
+// fault is gone.
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,10 +20,6 @@ namespace {
 // A hook that fails the step it is asked about for the `n`th time (from 0), and no other.
 AtomicFileWriter::FaultHook FailNth(int n) {
     return [n, seen = 0](Step, int) mutable { return seen++ == n; };
-}
-
-AtomicFileWriter::FaultHook FailAt(Step failing) {
-    return [failing](Step step, int) { return step == failing; };
 }
 
 // The names in `dir` other than `keep`: what a failed write must not leave behind.
@@ -89,7 +83,7 @@ private slots:
             rom.WriteRomByte(0x7FFFF, 0xA5);
             const QByteArray expected = SavedImage(rom.bytes(), old);
             try {
-                AtomicFileWriter::ScopedFault fault(FailAt(step));
+                const auto fault = FailingStep(step);
                 rom.commit();
                 QFAIL("the commit must fail");
             } catch (const RomFileError& error) {
@@ -114,7 +108,7 @@ private slots:
         picture.SetPixel(7, 9, shade::kLight);
         QString reason;
         {
-            AtomicFileWriter::ScopedFault fault(FailAt(Step::Write));
+            const auto fault = FailingStep(Step::Write);
             QVERIFY(!ImageFiles::SavePicture(picture, path, "PNG", &reason));
         }
         QCOMPARE(ReadFile(path), QByteArray("old"));

@@ -13,9 +13,9 @@
 #include <cstdint>
 
 #include "FuzzCheck.h"
+#include "base/ImageFiles.h"
 #include "codec/RomFile.h"
 #include "map/TitleScreen.h"
-#include "base/ImageFiles.h"
 #include "sample/SampleCartridge.h"
 
 using namespace zantor;
@@ -36,9 +36,8 @@ Fixture& fixture() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > kMaxInput) {
+    if (size > kMaxInput)
         return 0;
-    }
     const QByteArray bytes = fuzz::Bytes(data, size);
     {
         QBuffer peek;
@@ -47,9 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         reader.setDecideFormatFromContent(true);
         const QSize declared = reader.size();
         const qint64 pixels = qint64(declared.width()) * declared.height();
-        if (declared.isValid() && pixels > kSlowPixels && pixels <= ImageFiles::kMaxLoadPixels) {
+        if (declared.isValid() && pixels > kSlowPixels && pixels <= ImageFiles::kMaxLoadPixels)
             return 0;
-        }
     }
 
     Fixture& f = fixture();

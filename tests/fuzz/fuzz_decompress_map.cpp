@@ -13,22 +13,15 @@
 
 using namespace zantor;
 
-namespace {
-// Two bytes a cell is the most the decoder can read; more input is never looked at.
-constexpr size_t kMaxInput = 2 * kMapCells + 16;
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > kMaxInput) {
+    if (size > 2 * kMapCells + 16)  // two bytes a cell is the most the decoder can read
         return 0;
-    }
     const RomFile rom = RomFile::fromBytes(fuzz::Bytes(data, size));
     const DecodedMap decoded = DecompressMap(rom, 0);
     fuzz::Require(decoded.CompressedLength >= 2 && decoded.CompressedLength <= 2 * kMapCells + 1,
                   "the decoder consumes between 1 and 2 x 12288 bytes");
-    for (uint8_t cell : decoded.MapBuffer) {
+    for (uint8_t cell : decoded.MapBuffer)
         fuzz::Require(cell < 0x80, "every decoded cell is a block number below 0x80");
-    }
 
     const QByteArray stored = CompressMapBytes(decoded.MapBuffer);
     fuzz::Require(MapSaver::fits(decoded.MapBuffer, decoded.CompressedLength),

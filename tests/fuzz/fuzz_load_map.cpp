@@ -20,9 +20,8 @@
 using namespace zantor;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > size_t(RomFile::kMaxSize)) {
+    if (size > size_t(RomFile::kMaxSize))
         return 0;  // RomFile::open refuses these; fromBytes is not the place to test that
-    }
     const QByteArray original = fuzz::View(data, size);
     RomFile rom = RomFile::fromBytes(original);
     const int index = size > 0 ? data[0] % kMapCount : 0;

@@ -19,9 +19,6 @@ using namespace zantor;
 namespace {
 constexpr int kWindowStart = 0x4000;
 
-// The half-open byte ranges a repack may write.
-using Ranges = std::vector<std::pair<int32_t, int32_t>>;
-
 std::vector<RepackPlan> planEveryRegion(const MapSpace& space) {
     std::vector<RepackPlan> plans;
     for (const BankSpace& bank : space.banks()) {
@@ -47,14 +44,11 @@ int32_t entryTarget(const RomFile& rom, const BankSpace& bank, int32_t offset) {
 // The plan's placement of the map that started at `from`, or null when it was not repacked.
 const RepackedMap* placementOf(const std::vector<RepackPlan>& plans, uint8_t bank, int32_t from) {
     for (const RepackPlan& plan : plans) {
-        if (plan.bank != bank || from < plan.start || from >= plan.end) {
+        if (plan.bank != bank || from < plan.start || from >= plan.end)
             continue;
-        }
-        for (const RepackedMap& map : plan.maps) {
-            if (map.from == from) {
+        for (const RepackedMap& map : plan.maps)
+            if (map.from == from)
                 return &map;
-            }
-        }
     }
     return nullptr;
 }
@@ -65,11 +59,10 @@ void checkMaps(const RomFile& rom, const MapSpace& space, const std::vector<Repa
             const RepackedMap* placed = placementOf(plans, bank.bank, map.start);
             const int32_t start = placed ? placed->to : map.start;
             const int slot = placed ? placed->newSlot() : map.slot;
-            for (int n : map.tableEntries) {
+            for (int n : map.tableEntries)
                 fuzz::Require(entryTarget(rom, bank, bank.table[n].offset) == start,
                               "every entry of a map leads to its (new) start, so shared maps "
                               "stay shared");
-            }
             const DecodedMap now = DecompressMap(rom, start);
             fuzz::Require(now.MapBuffer == map.cells, "a map decodes to the cells it had");
             fuzz::Require(now.CompressedLength - 1 == slot, "a map fills exactly its slot");
@@ -79,24 +72,19 @@ void checkMaps(const RomFile& rom, const MapSpace& space, const std::vector<Repa
 
 void checkNothingElseChanged(const RomFile& rom, const QByteArray& original,
                              const std::vector<RepackPlan>& plans) {
-    Ranges writable;
+    std::vector<std::pair<int32_t, int32_t>> writable;  // half-open
     for (const RepackPlan& plan : plans) {
         // The unclaimed bytes at a region's end keep their contents.
         writable.emplace_back(plan.start, plan.end - plan.unclaimed);
-        for (const RepackedMap& map : plan.maps) {
-            if (!map.moves()) {
-                continue;
-            }
-            for (int32_t entry : map.tableEntryOffsets) {
-                writable.emplace_back(entry, entry + 2);
-            }
-        }
+        for (const RepackedMap& map : plan.maps)
+            if (map.moves())
+                for (int32_t entry : map.tableEntryOffsets)
+                    writable.emplace_back(entry, entry + 2);
     }
     std::sort(writable.begin(), writable.end());
     const QByteArray now = rom.bytes();
     fuzz::Require(now.size() == original.size(), "a repack never changes the image's size");
-    // The gaps between the writable ranges, compared a gap at a time: what lies inside them is
-    // the decode checks' business.
+    // The gaps between the writable ranges (inside them is the decode checks' business).
     int32_t from = 0;
     auto same = [&](int32_t begin, int32_t end) {
         return begin >= end || std::memcmp(now.constData() + begin, original.constData() + begin,
@@ -113,9 +101,8 @@ void checkNothingElseChanged(const RomFile& rom, const QByteArray& original,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > size_t(RomFile::kMaxSize)) {
+    if (size > size_t(RomFile::kMaxSize))
         return 0;
-    }
     const QByteArray original = fuzz::View(data, size);
     RomFile rom = RomFile::fromBytes(original);
     const MapSpace space = MapSpace::read(rom);
@@ -123,9 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<RepackPlan> plans = planEveryRegion(space);
     for (const RepackPlan& plan : plans)
         RegionRepack::apply(rom, plan);
-    if (plans.empty()) {
+    if (plans.empty())
         return 0;
-    }
     checkMaps(rom, space, plans);
     checkNothingElseChanged(rom, original, plans);
     return 0;

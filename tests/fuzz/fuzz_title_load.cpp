@@ -17,9 +17,8 @@
 using namespace zantor;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > size_t(RomFile::kMaxSize)) {
+    if (size > size_t(RomFile::kMaxSize))
         return 0;
-    }
     const QByteArray original = fuzz::View(data, size);
     RomFile rom = RomFile::fromBytes(original);
     const uint8_t version = ReadRomVersion(rom);

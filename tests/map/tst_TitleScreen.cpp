@@ -1,9 +1,9 @@
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include "codec/RomFile.h"
 #include "map/TitleScreen.h"
 #include "sample/SampleCartridge.h"
+#include "support/Bytes.h"
 
 using namespace zantor;
 
@@ -13,18 +13,8 @@ constexpr int32_t kLow = 0x149E5;  // tiles of versions other than 2
 // A cartridge-sized image, all zero but for the title map pointer.
 QByteArray BlankRom(int pointer) {
     QByteArray bytes(kSampleCartridgeSize, '\0');
-    bytes[TitleScreen::kMapPointerOffset] = char(pointer & 0xFF);
-    bytes[TitleScreen::kMapPointerOffset + 1] = char(pointer >> 8);
+    PutWord(bytes, TitleScreen::kMapPointerOffset, pointer);
     return bytes;
-}
-
-QList<int> Differences(const QByteArray& a, const QByteArray& b) {
-    QList<int> at;
-    for (int i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i])
-            at << i;
-    }
-    return at;
 }
 
 QImage Cell(const Picture& picture, QPoint at) {
@@ -52,9 +42,7 @@ private slots:
         // High byte 0xC1: an address the signed arithmetic of old could not form.
         QByteArray bytes = BlankRom(0xC123);
         const int32_t base = 0x1C123;
-        QRandomGenerator random(7);
-        for (int i = 0; i < TitleScreen::kTileBytes; ++i)
-            bytes[kLow + i] = char(random.bounded(256));
+        bytes.replace(kLow, TitleScreen::kTileBytes, RandomBytes(TitleScreen::kTileBytes, 7));
         bytes[base] = char(0x80);                 // sheet tile 0
         bytes[base + 1 + 32] = char(0x05);        // cell (1, 1): tile 0x85
         bytes[base + 19 + 32 * 17] = char(0x7F);  // the last cell: tile 255
@@ -78,7 +66,7 @@ private slots:
         for (auto& cell : cells)
             cell = uint8_t(~cell);
         TitleScreen::WriteMap(rom, cells);
-        const QList<int> changed = Differences(before, rom.bytes());
+        const QList<int32_t> changed = ChangedOffsets(before, rom.bytes());
         QCOMPARE(changed.size(), 360);  // not the row ends, not the rows below
         for (int at : changed) {
             QVERIFY(at >= base && (at - base) % 32 < 20 && (at - base) / 32 < 18);

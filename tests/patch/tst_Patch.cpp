@@ -2,7 +2,6 @@
 // assembled here by hand, and every kind of bad patch refused with its own error.
 #include <zlib.h>
 
-#include <QRandomGenerator>
 #include <QtTest>
 #include <functional>
 
@@ -10,18 +9,11 @@
 #include "patch/IpsPatch.h"
 #include "patch/Patch.h"
 #include "patch/PatchError.h"
+#include "support/Bytes.h"
 
 using namespace zantor;
 
 namespace {
-QByteArray Random(qsizetype size, quint32 seed) {
-    QRandomGenerator random(seed);
-    QByteArray bytes(size, '\0');
-    for (char& byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
-}
-
 // The source and target of one round trip.
 struct Edit {
     const char* name;
@@ -41,7 +33,7 @@ QList<Edit> Edits() {
              return t;
          }},
         {"a longer target",
-         [](QByteArray t) { return t + Random(70000, 9) + QByteArray(100000, '\xFF'); }},
+         [](QByteArray t) { return t + RandomBytes(70000, 9) + QByteArray(100000, '\xFF'); }},
         {"a shorter target", [](QByteArray t) { return t.first(t.size() - 12345); }},
         {"bytes inserted and blocks moved",
          [](const QByteArray& s) {
@@ -51,7 +43,7 @@ QList<Edit> Edits() {
         {"long runs and a change longer than a record",
          [](QByteArray t) {
              t.replace(5000, 70000, QByteArray(70000, 'r'));
-             t.replace(100000, 140000, Random(140000, 11));
+             t.replace(100000, 140000, RandomBytes(140000, 11));
              return t;
          }},
         {"everything around the offset that reads \"EOF\"",
@@ -70,7 +62,7 @@ QList<Edit> Edits() {
          IpsPatch::kEofOffset + 200},
         {"a change ending at the offset that reads \"EOF\"",
          [](QByteArray t) {
-             t.replace(IpsPatch::kEofOffset - 65535 + 1, 65535, Random(65535, 3));
+             t.replace(IpsPatch::kEofOffset - 65535 + 1, 65535, RandomBytes(65535, 3));
              t[IpsPatch::kEofOffset] = char(~t[IpsPatch::kEofOffset]);
              return t;
          },
@@ -92,7 +84,6 @@ QByteArray HandMadeBps(const QByteArray& body, const QByteArray& source, const Q
     PutCrc(patch, patch);
     return patch;
 }
-
 }  // namespace
 
 Q_DECLARE_METATYPE(zantor::PatchError::Kind)
@@ -115,7 +106,7 @@ private slots:
         QFETCH(int, format);
         const QList<Edit> edits = Edits();
         const Edit& e = edits[edit];
-        const QByteArray source = Random(e.sourceSize, 5);
+        const QByteArray source = RandomBytes(e.sourceSize, 5);
         const QByteArray target = e.make(source);
         QVERIFY(target != source);
         const QByteArray patch = Patch::create(source, target, PatchFormat(format));
@@ -124,7 +115,7 @@ private slots:
     }
 
     void bpsUsesCopiesWhereTheyAreShorter() {
-        const QByteArray source = Random(64 * 1024, 21);
+        const QByteArray source = RandomBytes(64 * 1024, 21);
         // Everything moves by eight bytes: only SourceCopy avoids spelling it all out.
         const QByteArray shifted = "12345678" + source;
         QVERIFY(Patch::create(source, shifted, PatchFormat::Bps).size() < 100);
@@ -152,9 +143,9 @@ private slots:
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QByteArray>("patch");
         QTest::addColumn<Kind>("kind");
-        const QByteArray source = Random(20000, 31);
+        const QByteArray source = RandomBytes(20000, 31);
         QByteArray target = source;
-        target.replace(100, 3000, Random(3000, 32));
+        target.replace(100, 3000, RandomBytes(3000, 32));
         const QByteArray bps = Patch::create(source, target, PatchFormat::Bps);
         QByteArray other = source, flipped = bps;
         other[19999] = char(~other[19999]);
@@ -165,11 +156,7 @@ private slots:
         QTest::newRow("BPS, a flipped byte") << source << flipped << Kind::PatchMismatch;
         QTest::newRow("BPS, cut short") << source << bps.first(10) << Kind::CutShort;
         QTest::newRow("BPS, magic alone") << source << QByteArray("BPS") << Kind::NotAPatch;
-        QTest::newRow("no patch") << source
-                                  << QByteArray(
-                                         "\x7F"
-                                         "ELF")
-                                  << Kind::NotAPatch;
+        QTest::newRow("no patch") << source << QByteArray::fromHex("7F454C46") << Kind::NotAPatch;
         // Damage behind intact checksums, as a broken patch maker would write it: sizes 10 and
         // `size`, no metadata, then the actions in hex.
         const QByteArray small = "0123456789";

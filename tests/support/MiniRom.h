@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <cstdint>
 
+#include "support/Bytes.h"
+
 // A small hand-made image with one fully described map, for tests that need to know exactly
 // which byte lies where. Every tile's bytes name their group and index, so a drawn tile can
 // be traced back to its source.
@@ -23,15 +25,15 @@ struct MiniRom {
     explicit MiniRom(uint8_t romVersion = 0, uint8_t palette = 0xE4) : version(romVersion) {
         const int shift = version == 0 ? 0 : 3;
         bytes[0x14C] = char(version);
-        word(0x55CB + 2 * kMap, kHeader);
+        PutWord(bytes, 0x55CB + 2 * kMap, kHeader);
         const uint8_t header[20] = {0x40, 0x02, 0x30, 0x00, 0,    0,       0,    0,    0,    0,
                                     0,    0x00, 0x40, 0x0C, 0x07, palette, 0x11, 0x22, 0x01, 0x04};
         for (int k = 0; k < 20; ++k)
             bytes[kHeader + k] = char(header[k]);
-        word(0x0C * 0x4000 + 0x2F0 + 2 * 1, 0x5000);
+        PutWord(bytes, 0x0C * 0x4000 + 0x2F0 + 2 * 1, 0x5000);
         bytes[0x360A + shift + kMap] = char(kTileSet << 4 | 0x0F);
         far(0x362A + shift + 4 * kMap, 0x10, 0x4000);
-        word(0x763 + shift + 2 * kTileSet, 0x4000);
+        PutWord(bytes, 0x763 + shift + 2 * kTileSet, 0x4000);
         far(0x36AA + shift + 4 * kMap, 0x11, 0x4000);
         tiles(kGroupA, 1, 48);
         tiles(kGroupB, 2, 64);
@@ -70,13 +72,9 @@ struct MiniRom {
     }
 
 private:
-    void word(int offset, int value) {
-        bytes[offset] = char(value & 0xFF);
-        bytes[offset + 1] = char(value >> 8);
-    }
     void far(int offset, int bank, int address) {
         bytes[offset] = char(bank);
-        word(offset + 2, address);
+        PutWord(bytes, offset + 2, address);
     }
     void tiles(int32_t at, int group, int count) {
         for (int i = 0; i < count; ++i)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRandomGenerator>
 #include <cstdint>
 
 #include "codec/MapCodec.h"
+#include "support/Bytes.h"
 
 // A small image for the map space: the 32 headers, and the map tables and maps a test lays
 // out. Every header starts out in bank kSpareBank, entry 0, which leads to a map of one
@@ -18,7 +18,7 @@ struct SpaceRom {
 
     SpaceRom() {
         for (int i = 0; i < 32; ++i) {
-            word(0x55CB + 2 * i, kHeaders + 20 * i);
+            PutWord(bytes, 0x55CB + 2 * i, kHeaders + 20 * i);
             useEntry(i, 0, kSpareBank);
         }
         store(0, 0x4400, zantor::CompressMapBytes(zantor::MapCells{}), kSpareBank);
@@ -37,7 +37,7 @@ struct SpaceRom {
         bytes[kHeaders + 20 * mapIndex + 18] = char(entry);
     }
     void setEntry(int entry, int address, uint8_t bank = kBank) {
-        word(entryOffset(entry, bank), address);
+        PutWord(bytes, entryOffset(entry, bank), address);
     }
     // `stored` at `address`, and entry `entry` pointing at it; returns the address after it.
     int store(int entry, int address, const QByteArray& stored, uint8_t bank = kBank) {
@@ -57,11 +57,5 @@ struct SpaceRom {
                 cells[size_t(i++)] = value;
         }
         return cells;
-    }
-
-private:
-    void word(int32_t at, int value) {
-        bytes[at] = char(value & 0xFF);
-        bytes[at + 1] = char(value >> 8);
     }
 };

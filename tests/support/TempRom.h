@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "base/AtomicFileWriter.h"
+
 // A folder of its own for each test that writes files.
 inline QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
@@ -21,4 +23,11 @@ inline QByteArray ReadFile(const QString& path) {
         return {};
     }
     return file.readAll();
+}
+
+// Writes through AtomicFileWriter fail at `failing` while the result lives, as on a full disk
+// (Write) or a refused rename.
+inline zantor::AtomicFileWriter::ScopedFault FailingStep(zantor::AtomicFileWriter::Step failing) {
+    return zantor::AtomicFileWriter::ScopedFault(
+        [failing](zantor::AtomicFileWriter::Step step, int) { return step == failing; });
 }

@@ -3,7 +3,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QtTest>
-#include <functional>
 
 // zantor-tool run as its own process. A sanitizer report in the child exits with its own
 // code (86), so that it cannot pass for the tool's "operation failed" (1).
@@ -19,29 +18,18 @@ struct ToolRun {
     }
 };
 
-inline QProcessEnvironment ToolEnvironment() {
+// Runs the tool to its end; a run that takes more than a minute is a hang.
+inline ToolRun RunToolProcess(const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
         const QString options = env.value(name);
         env.insert(name, (options.isEmpty() ? QString() : options + ':') + "exitcode=86");
     }
-    return env;
-}
-
-inline void StartTool(QProcess& process, const QStringList& args) {
-    process.setProcessEnvironment(ToolEnvironment());
+    QProcess process;
+    process.setProcessEnvironment(env);
     process.start(ZANTOR_TOOL_PATH, args);
     if (!process.waitForStarted(30000))
         qFatal("zantor-tool did not start");
-}
-
-// Runs the tool to its end; a run that takes more than a minute is a hang.
-inline ToolRun RunToolProcess(const QStringList& args,
-                              const std::function<void(QProcess&)>& setUp = {}) {
-    QProcess process;
-    if (setUp)
-        setUp(process);
-    StartTool(process, args);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();

@@ -3,7 +3,6 @@
 #include <QtTest>
 #include <optional>
 
-#include "base/AtomicFileWriter.h"
 #include "codec/RomFile.h"
 #include "sample/SampleCartridge.h"
 #include "support/SavedImage.h"
@@ -21,11 +20,6 @@ QImage CellImage(const Picture& picture, QPoint at) {
 
 QPoint CellCentre(int cell) {
     return QPoint(8 * (cell % 20) + 4, 8 * (cell / 20) + 4);
-}
-
-AtomicFileWriter::ScopedFault FailingRename() {
-    return AtomicFileWriter::ScopedFault(
-        [](AtomicFileWriter::Step step, int) { return step == AtomicFileWriter::Step::Rename; });
 }
 }  // namespace
 
@@ -50,11 +44,6 @@ class TestFrmTitleScreen : public QObject {
         return dir_->filePath(name);
     }
     Picture sheetInRom() const { return TitleScreen::load(RomFile::open(rom_), 0).picTiles; }
-    void select(int tile) {
-        w->picTiles_MouseMove(0, 0, TitleScreen::sheetCell(tile).x(),
-                              TitleScreen::sheetCell(tile).y());
-        w->picTiles_Click();
-    }
     // A cell whose tile differs from the selected one, so that painting it shows.
     int otherCell(int after = -1) const {
         for (int i = after + 1; i < TitleScreen::kCells; ++i) {
@@ -71,6 +60,11 @@ class TestFrmTitleScreen : public QObject {
     }
     // The window's own, for the tests that close it (it deletes itself then).
     QPointer<frmTitleScreen> released() { return QPointer<frmTitleScreen>(w.release()); }
+    void open() {
+        w = std::make_unique<frmTitleScreen>(rom_, uint8_t(0));
+        QVERIFY(w->Form_Load());
+        w->show();
+    }
 
 private slots:
     void init() {
@@ -82,27 +76,21 @@ private slots:
         messages_.clear();
         dialogs_.clear();
         questions_.clear();
-        Dialogs::Script script;
-        script.onMessage = [this](const QString& text, const QString&, Dialogs::Icon) {
-            messages_ << text;
-        };
-        script.onChooseFile = [this](Dialogs::FileKind kind, const QString& title,
-                                     const QString& filter, const QString& preset) {
-            const bool bitmaps = filter == frmTitleScreen::kBitmapFilter;
-            dialogs_ << QString(kind == Dialogs::FileKind::Open ? "open " : "save ") +
-                            (bitmaps ? title : "wrong filter") + '|' + preset;
-            return answer_;
-        };
-        script.onEndProgram = [](int) { QFAIL("the program ended"); };
-        script.onAsk = [this](const QString& text, const QString&,
-                              const QList<Dialogs::Answer>& answers) {
-            questions_ << text;
-            return answers_.isEmpty() ? answers.last() : answers_.takeFirst();
-        };
-        script_ = std::make_unique<Dialogs::ScopedScript>(std::move(script));
-        w = std::make_unique<frmTitleScreen>(rom_, uint8_t(0));
-        QVERIFY(w->Form_Load());
-        w->show();
+        script_ = std::make_unique<Dialogs::ScopedScript>(Dialogs::Script{
+            [this](const QString& text, const QString&, Dialogs::Icon) { messages_ << text; },
+            [this](Dialogs::FileKind kind, const QString& title, const QString& filter,
+                   const QString& preset) {
+                dialogs_ << QString(kind == Dialogs::FileKind::Open ? "open " : "save ") +
+                                (filter == frmTitleScreen::kBitmapFilter ? title : "wrong filter") +
+                                '|' + preset;
+                return answer_;
+            },
+            [](int) { QFAIL("the program ended"); },
+            [this](const QString& text, const QString&, const QList<Dialogs::Answer>& answers) {
+                questions_ << text;
+                return answers_.isEmpty() ? answers.last() : answers_.takeFirst();
+            }});
+        open();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
@@ -120,8 +108,7 @@ private slots:
 
         frmTitleScreen failing(dir_->filePath("gone.gb"), 0);
         QVERIFY(!failing.Form_Load());
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_[0].contains("gone.gb"));
+        QVERIFY(messages_.size() == 1 && messages_[0].contains("gone.gb"));
     }
 
     void pointerMarkerFollowsAndAClickSelects() {
@@ -234,16 +221,14 @@ private slots:
         QTRY_VERIFY(!clean);
         QVERIFY(questions_.isEmpty());
 
-        w = std::make_unique<frmTitleScreen>(rom_, uint8_t(0));
-        QVERIFY(w->Form_Load());
-        w->show();
+        open();
         stroke(w->picMap->surface(), {otherCell()});
         const TitleScreen::Cells painted = w->TitleMap;
         // Cancel, or a save that fails, keeps the window and its edits.
         answers_ = {Dialogs::Answer::Cancel};
         QVERIFY(!w->close());
         {
-            const auto fault = FailingRename();
+            const auto fault = FailingStep(AtomicFileWriter::Step::Rename);
             answers_ = {Dialogs::Answer::Save};
             QVERIFY(!w->close());
         }
@@ -260,17 +245,24 @@ private slots:
         QCOMPARE(TitleScreen::load(RomFile::open(rom_), 0).TitleMap, painted);
     }
 
-    void cancelledDialogsWriteNothing() {
+    void cancelledDialogsAndAFileThatIsNoBitmapChangeNothing() {
         w->Command2_Click();
         w->cmdSaveTilesAs_Click();
         QCOMPARE(dialogs_, (QStringList{"open Open Tiles|", "save Save Tiles as|"}));
         QVERIFY(messages_.isEmpty());
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"sample.gb"});
+
+        const QImage sheet = w->picTiles->picture().image();
+        answer_ = WriteFile(*dir_, "notes.bmp", "text, not a bitmap");
+        w->Command2_Click();
+        QVERIFY(messages_.size() == 1 && messages_[0].contains("notes.bmp"));
         QCOMPARE(ReadFile(rom_), original_);
+        QCOMPARE(w->picTiles->picture().image(), sheet);
     }
 
     void exportThenImportWritesTheSameTiles() {
-        select(40);  // the markers must not reach the file
+        w->picTiles_MouseMove(0, 0, 64, 16);  // tile 40; the markers must not reach the file
+        w->picTiles_Click();
         answer_ = dir_->filePath("tiles");
         w->cmdSaveTilesAs_Click();
         // ".bmp" is added to a name without a suffix.
@@ -318,16 +310,6 @@ private slots:
         QCOMPARE(w->picMap->picture().GetPixel(4, 4), shade::kLight);
         QVERIFY(w->isWindowModified());
         QVERIFY(messages_.isEmpty());
-    }
-
-    void aFileThatIsNoBitmapChangesNothing() {
-        const QImage sheet = w->picTiles->picture().image();
-        answer_ = WriteFile(*dir_, "notes.bmp", "text, not a bitmap");
-        w->Command2_Click();
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_[0].contains("notes.bmp"));
-        QCOMPARE(ReadFile(rom_), original_);
-        QCOMPARE(w->picTiles->picture().image(), sheet);
     }
 };
 
