@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QtTest>
+#include <functional>
 
 // zantor-tool run as its own process. A sanitizer report in the child exits with its own
 // code (86), so that it cannot pass for the tool's "operation failed" (1).
@@ -18,8 +19,10 @@ struct ToolRun {
     }
 };
 
-// Runs the tool to its end; a run that takes more than a minute is a hang.
-inline ToolRun RunToolProcess(const QStringList& args) {
+// Runs the tool to its end; a run that takes more than a minute is a hang. `prepare` may set up
+// the process before it starts.
+inline ToolRun RunToolProcess(const QStringList& args,
+                              const std::function<void(QProcess&)>& prepare = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
         const QString options = env.value(name);
@@ -27,6 +30,8 @@ inline ToolRun RunToolProcess(const QStringList& args) {
     }
     QProcess process;
     process.setProcessEnvironment(env);
+    if (prepare)
+        prepare(process);
     process.start(ZANTOR_TOOL_PATH, args);
     if (!process.waitForStarted(30000))
         qFatal("zantor-tool did not start");

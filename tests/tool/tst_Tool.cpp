@@ -2,11 +2,14 @@
 // that each command writes what the core gives and says how it went by its exit code: 0 done,
 // 1 refused with a message and nothing written, 2 a usage error. Damaged files end in one of
 // those, never in a crash, a hang or a sanitizer report.
+#include <sys/resource.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
@@ -267,6 +270,26 @@ private slots:
         }
         if (!exitCodes.isEmpty())
             QCOMPARE(codes, exitCodes);
+    }
+
+    void aWriteTheSystemRefusesLeavesTheFileAsItWas() {
+        // A file-size limit makes the system refuse the write part way, the same path through
+        // the code as a full disk: the temporary goes, the target stays.
+        QTemporaryDir dir;
+        const QStringList args{"import-map", WriteFile(dir, "rom.gb", Sample()), "2",
+                               WriteFile(dir, "level.bin", QByteArray(kMapCells, char(7)))};
+        const ToolRun run = RunToolProcess(args, [](QProcess& process) {
+            process.setChildProcessModifier([] {
+                const rlimit limit{100000, 100000};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+            });
+        });
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.clean() && run.err.contains("Could not save"), run.err.constData());
+        QCOMPARE(ReadFile(args[1]), Sample());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(RunToolProcess(args).exitCode, 0);  // and without the limit it goes through
     }
 
     void aFileThatCannotBeOpenedIsReported() {
