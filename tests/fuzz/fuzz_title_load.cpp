@@ -4,9 +4,9 @@
 // byte of the image may change (the image may only grow with zeros where the title lay past
 // its end).
 #include <QByteArrayView>
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "FuzzCheck.h"
 #include "codec/RomAccessError.h"
@@ -44,7 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(written.first(original.size()) == original,
                   "writing back what was loaded changes no byte");
     const QByteArrayView grown = written.sliced(original.size());
-    fuzz::Require(std::all_of(grown.begin(), grown.end(), [](char c) { return c == 0; }),
-                  "what the image grew by is zeros");
+    // All zeros: the first byte is, and each equals the next (one memcmp, not a traced loop).
+    fuzz::Require(
+        grown.empty() || (grown.front() == 0 &&
+                          std::memcmp(grown.data(), grown.data() + 1, grown.size() - 1) == 0),
+        "what the image grew by is zeros");
     return 0;
 }
