@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <cmath>
 
 namespace zantor {
 
@@ -95,7 +96,11 @@ void QuietScrollBar::paintEvent(QPaintEvent* event) {
         QStyleOptionSlider elsewhere = option;
         const bool nearerTheEnd = value() - minimum() > maximum() - value();
         elsewhere.sliderPosition = elsewhere.sliderValue = nearerTheEnd ? minimum() : maximum();
-        imagesHold_ = drawn(elsewhere, groove, rect(), autoFillBackground()) == groove_;
+        // At a fractional scale a part drawn elsewhere is not the same pixels moved: the
+        // style draws there each time.
+        const qreal ratio = devicePixelRatioF();
+        imagesHold_ = ratio == std::floor(ratio) &&
+                      drawn(elsewhere, groove, rect(), autoFillBackground()) == groove_;
         slider_ =
             drawn(option, QStyle::SC_ScrollBarSlider, around(QStyle::SC_ScrollBarSlider), false);
         subLineArea_ = around(QStyle::SC_ScrollBarSubLine);
