@@ -22,6 +22,14 @@ class TestLevelDocument : public QObject {
     QString path_;                        // MiniRom, fresh for every test
     std::unique_ptr<LevelDocument> doc_;  // with its level open
 
+    // `block` painted in one stroke at (from, y), (from + step, y), ... short of x = to.
+    static void strokeRow(LevelDocument& doc, uint8_t block, int y, int from, int to, int step) {
+        doc.setPaintBlock(block);
+        doc.beginStroke();
+        for (int x = from; x < to; x += step)
+            doc.paint(QPoint(x, y));
+        doc.endStroke();
+    }
     QString writeMini(const QString& name = "mini.gb") {
         return WriteFile(dir_, name, MiniRom().bytes);
     }
@@ -34,155 +42,142 @@ private slots:
     }
 
     void aStrokeIsOneStepAndUndoRestoresTheCells() {
-        LevelDocument& doc = *doc_;
-        const MapCells before = doc.cells();
-        QSignalSpy changed(&doc, &LevelDocument::cellsChanged);
-        doc.setPaintBlock(0x12);
-        doc.beginStroke();
+        const MapCells before = doc_->cells();
+        QSignalSpy changed(doc_.get(), &LevelDocument::cellsChanged);
+        doc_->setPaintBlock(0x12);
+        doc_->beginStroke();
         for (int x = 0; x < 40; ++x)
-            doc.paint(QPoint(x, 2));
-        doc.paint(QPoint(3, 2));    // painted twice in one stroke
-        doc.paint(QPoint(300, 2));  // outside the level: ignored
-        doc.endStroke();
-        QCOMPARE(doc.undoStack()->count(), 1);
-        QCOMPARE(doc.undoStack()->undoText(), QString("Paint"));
-        QCOMPARE(doc.cells()[2 * 256 + 39], 0x12);
-        QVERIFY(doc.isModified());
+            doc_->paint(QPoint(x, 2));
+        doc_->paint(QPoint(3, 2));    // painted twice in one stroke
+        doc_->paint(QPoint(300, 2));  // outside the level: ignored
+        doc_->endStroke();
+        QCOMPARE(doc_->undoStack()->count(), 1);
+        QCOMPARE(doc_->undoStack()->undoText(), QString("Paint"));
+        QCOMPARE(doc_->cells()[2 * 256 + 39], 0x12);
+        QVERIFY(doc_->isModified());
         QCOMPARE(changed.count(), 39);  // cell (16, 2) holds 0x12 already
 
-        doc.setPaintBlock(0x13);
-        doc.paint(QPoint(0, 0));  // a second stroke
-        QCOMPARE(doc.undoStack()->count(), 2);
-        doc.undoStack()->undo();
-        doc.undoStack()->undo();
-        QCOMPARE(doc.cells(), before);
-        QVERIFY(!doc.isModified());
-        doc.undoStack()->redo();
-        QCOMPARE(doc.cells()[2 * 256 + 3], 0x12);
-        QCOMPARE(doc.cells()[0], before[0]);
+        doc_->setPaintBlock(0x13);
+        doc_->paint(QPoint(0, 0));  // a second stroke
+        QCOMPARE(doc_->undoStack()->count(), 2);
+        doc_->undoStack()->undo();
+        doc_->undoStack()->undo();
+        QCOMPARE(doc_->cells(), before);
+        QVERIFY(!doc_->isModified());
+        doc_->undoStack()->redo();
+        QCOMPARE(doc_->cells()[2 * 256 + 3], 0x12);
+        QCOMPARE(doc_->cells()[0], before[0]);
     }
 
     void blockEditsMergeRedrawTheStripAndUndo() {
-        LevelDocument& doc = *doc_;
-        const BlockQuarters before = doc.blocks()[0x3F];
-        const QImage stripBefore = doc.blockStrip().image().copy(16 * 0x3F, 0, 16, 16);
-        QSignalSpy blocks(&doc, &LevelDocument::blocksChanged);
-        doc.setBlockQuarter(0x3F, 0, 0x80);
-        doc.setBlockQuarter(0x3F, 3, 0x81);
-        QCOMPARE(doc.undoStack()->count(), 1);
-        QCOMPARE(doc.undoStack()->undoText(), QString("Edit Block 3F"));
+        const BlockQuarters before = doc_->blocks()[0x3F];
+        const QImage stripBefore = doc_->blockStrip().image().copy(16 * 0x3F, 0, 16, 16);
+        QSignalSpy blocks(doc_.get(), &LevelDocument::blocksChanged);
+        doc_->setBlockQuarter(0x3F, 0, 0x80);
+        doc_->setBlockQuarter(0x3F, 3, 0x81);
+        QCOMPARE(doc_->undoStack()->count(), 1);
+        QCOMPARE(doc_->undoStack()->undoText(), QString("Edit Block 3F"));
         QCOMPARE(blocks.count(), 2);
         // The strip shows the new tiles at once: quarter 0 is sheet cell 0 (tile 0x80).
-        QCOMPARE(doc.blockStrip().image().copy(16 * 0x3F, 0, 8, 8),
-                 doc.tileSheet().image().copy(0, 0, 8, 8));
-        doc.setBlockQuarter(0x40, 1, 0x00);  // another block: a step of its own
-        QCOMPARE(doc.undoStack()->count(), 2);
-        doc.undoStack()->undo();
-        doc.undoStack()->undo();
-        QCOMPARE(doc.blocks()[0x3F], before);
-        QCOMPARE(doc.blockStrip().image().copy(16 * 0x3F, 0, 16, 16), stripBefore);
-        QVERIFY(!doc.isModified());
+        QCOMPARE(doc_->blockStrip().image().copy(16 * 0x3F, 0, 8, 8),
+                 doc_->tileSheet().image().copy(0, 0, 8, 8));
+        doc_->setBlockQuarter(0x40, 1, 0x00);  // another block: a step of its own
+        QCOMPARE(doc_->undoStack()->count(), 2);
+        doc_->undoStack()->undo();
+        doc_->undoStack()->undo();
+        QCOMPARE(doc_->blocks()[0x3F], before);
+        QCOMPARE(doc_->blockStrip().image().copy(16 * 0x3F, 0, 16, 16), stripBefore);
+        QVERIFY(!doc_->isModified());
     }
 
     void replaceAllIsOneStep() {
-        LevelDocument& doc = *doc_;
-        const MapCells before = doc.cells();
+        const MapCells before = doc_->cells();
         const int uses = int(std::count(before.begin(), before.end(), uint8_t(5)));
-        QCOMPARE(doc.replaceBlock(5, 9), uses);
-        QCOMPARE(std::count(doc.cells().begin(), doc.cells().end(), uint8_t(5)), 0);
-        QCOMPARE(doc.undoStack()->count(), 1);
-        QCOMPARE(doc.undoStack()->undoText(), QString("Replace Block 05 with 09"));
-        doc.undoStack()->undo();
-        QCOMPARE(doc.cells(), before);
-        QCOMPARE(doc.replaceBlock(0x7E, 0x7E), 0);
+        QCOMPARE(doc_->replaceBlock(5, 9), uses);
+        QCOMPARE(std::count(doc_->cells().begin(), doc_->cells().end(), uint8_t(5)), 0);
+        QCOMPARE(doc_->undoStack()->count(), 1);
+        QCOMPARE(doc_->undoStack()->undoText(), QString("Replace Block 05 with 09"));
+        doc_->undoStack()->undo();
+        QCOMPARE(doc_->cells(), before);
+        QCOMPARE(doc_->replaceBlock(0x7E, 0x7E), 0);
     }
 
     void cleanStateFollowsSavesUndoAndRedo() {
-        LevelDocument& doc = *doc_;
-        QSignalSpy modified(&doc, &LevelDocument::modifiedChanged);
-        doc.setPaintBlock(5);
-        doc.paint(QPoint(0, 0));
-        doc.setBlockQuarter(1, 2, 0x33);
-        doc.setStartPosition(QPoint(0x100, 0x80));
-        QVERIFY(doc.isModified() && doc.isMapModified() && doc.isBlockModified(1) &&
-                doc.isHeaderModified());
+        QSignalSpy modified(doc_.get(), &LevelDocument::modifiedChanged);
+        doc_->setPaintBlock(5);
+        doc_->paint(QPoint(0, 0));
+        doc_->setBlockQuarter(1, 2, 0x33);
+        doc_->setStartPosition(QPoint(0x100, 0x80));
+        QVERIFY(doc_->isModified() && doc_->isMapModified() && doc_->isBlockModified(1) &&
+                doc_->isHeaderModified());
 
         const QByteArray before = ReadFile(path_);
-        const LevelDocument::SaveResult result = doc.save();
-        QVERIFY(result.written);
+        const LevelDocument::SaveResult result = doc_->save();
+        QVERIFY(result.written && result.headerWritten);
         QCOMPARE(result.blocksWritten, 1);
-        QVERIFY(result.headerWritten);
-        QVERIFY(!doc.isModified());
-        QVERIFY(doc.undoStack()->isClean());
+        QVERIFY(!doc_->isModified() && doc_->undoStack()->isClean());
         // What was written is exactly what a fresh load reads.
         LevelDocument again;
         again.load(path_, MiniRom::kMap);
-        QCOMPARE(again.cells(), doc.cells());
-        QCOMPARE(again.blocks(), doc.blocks());
+        QCOMPARE(again.cells(), doc_->cells());
+        QCOMPARE(again.blocks(), doc_->blocks());
         QCOMPARE(again.startPosition(), QPoint(0x100, 0x80));
         // Of the header, the start position's four bytes and nothing else.
         const QByteArray after = ReadFile(path_);
         for (int i = 0; i < 20; ++i)
             QCOMPARE(after[MiniRom::kHeader + i] != before[MiniRom::kHeader + i], i < 4);
 
-        doc.undoStack()->undo();  // the start position
-        QVERIFY(doc.isModified());
-        doc.undoStack()->redo();
-        QVERIFY(!doc.isModified());
+        doc_->undoStack()->undo();  // the start position
+        QVERIFY(doc_->isModified());
+        doc_->undoStack()->redo();
+        QVERIFY(!doc_->isModified());
         QCOMPARE(modified.count(), 4);  // on, off (save), on (undo), off (redo)
     }
 
     void partialSavesKeepTheRestUnsaved() {
-        LevelDocument& doc = *doc_;
-        doc.setPaintBlock(7);
-        doc.paint(QPoint(1, 1));
-        doc.setBlockQuarter(2, 0, 0x44);
-        doc.setBlockQuarter(3, 0, 0x45);
+        doc_->setPaintBlock(7);
+        doc_->paint(QPoint(1, 1));
+        doc_->setBlockQuarter(2, 0, 0x44);
+        doc_->setBlockQuarter(3, 0, 0x45);
         const QByteArray original = ReadFile(path_);
-        QVERIFY(doc.saveBlock(2).written);
+        QVERIFY(doc_->saveBlock(2).written);
         const QByteArray afterBlock = ReadFile(path_);
         QCOMPARE(afterBlock[MiniRom::kBlockData + 8], char(0x44));
         QCOMPARE(afterBlock[MiniRom::kBlockData + 12], original[MiniRom::kBlockData + 12]);
-        QVERIFY(doc.isModified());
-        QVERIFY(doc.saveMap().written);
-        QVERIFY(doc.isBlockModified(3) && doc.isModified() && !doc.isMapModified());
-        QVERIFY(doc.saveBlock(3).written);
-        QVERIFY(!doc.isModified());
+        QVERIFY(doc_->isModified());
+        QVERIFY(doc_->saveMap().written);
+        QVERIFY(doc_->isBlockModified(3) && doc_->isModified() && !doc_->isMapModified());
+        QVERIFY(doc_->saveBlock(3).written);
+        QVERIFY(!doc_->isModified());
     }
 
     void aMapTooLongForItsSlotWritesNothing() {
-        LevelDocument& doc = *doc_;
         // Break up the runs of block 5: every other cell of the run's part gets another block.
-        doc.setPaintBlock(6);
-        doc.beginStroke();
-        for (int x = 128; x < 256; x += 2)
-            doc.paint(QPoint(x, 0));
-        doc.endStroke();
-        doc.setBlockQuarter(0, 0, 0x99);
-        QVERIFY(doc.mapBytesNeeded() > doc.slotBytes());
+        strokeRow(*doc_, 6, 0, 128, 256, 2);
+        doc_->setBlockQuarter(0, 0, 0x99);
+        QVERIFY(doc_->mapBytesNeeded() > doc_->slotBytes());
         const QByteArray before = ReadFile(path_);
-        QVERIFY(!doc.saveMap().written);
-        QVERIFY(!doc.save().written);  // File › Save is all or nothing
+        QVERIFY(!doc_->saveMap().written);
+        QVERIFY(!doc_->save().written);  // File › Save is all or nothing
         QCOMPARE(ReadFile(path_), before);
-        QVERIFY(doc.isMapModified() && doc.isBlockModified(0));
+        QVERIFY(doc_->isMapModified() && doc_->isBlockModified(0));
     }
 
     void aFailedLoadLeavesTheDocumentAsItWas() {
-        LevelDocument& doc = *doc_;
-        doc.setPaintBlock(9);
-        doc.paint(QPoint(4, 4));
-        const MapCells painted = doc.cells();
+        doc_->setPaintBlock(9);
+        doc_->paint(QPoint(4, 4));
+        const MapCells painted = doc_->cells();
         // A level whose data pointer leads before the file's start (the message naming the
         // file is tst_MainWindow's), and a file that is not there.
         MiniRom bad;
         bad.bytes[MiniRom::kHeader + 13] = 0;
         QVERIFY_THROWS_EXCEPTION(RomFileError,
-                                 doc.load(WriteFile(dir_, "bad.gb", bad.bytes), MiniRom::kMap));
-        QVERIFY_THROWS_EXCEPTION(RomFileError, doc.load(dir_.filePath("missing.gb"), 0));
-        QCOMPARE(doc.romPath(), path_);
-        QCOMPARE(doc.cells(), painted);
-        QVERIFY(doc.isModified());
-        QCOMPARE(doc.undoStack()->count(), 1);
+                                 doc_->load(WriteFile(dir_, "bad.gb", bad.bytes), MiniRom::kMap));
+        QVERIFY_THROWS_EXCEPTION(RomFileError, doc_->load(dir_.filePath("missing.gb"), 0));
+        QCOMPARE(doc_->romPath(), path_);
+        QCOMPARE(doc_->cells(), painted);
+        QVERIFY(doc_->isModified());
+        QCOMPARE(doc_->undoStack()->count(), 1);
     }
 
     void theMeterFollowsEditsUndoAndRedo() {
@@ -190,11 +185,7 @@ private slots:
         LevelDocument& doc = *doc_;
         auto holds = [&] { return doc.mapBytesNeeded() == CompressMapBytes(doc.cells()).size(); };
         QVERIFY(holds());
-        doc.setPaintBlock(0x55);
-        doc.beginStroke();
-        for (int x = 0; x < 256; x += 3)
-            doc.paint(QPoint(x, 9));
-        doc.endStroke();
+        strokeRow(doc, 0x55, 9, 0, 256, 3);
         QVERIFY(holds());
         doc.undoStack()->undo();
         QVERIFY(holds());
@@ -212,11 +203,7 @@ private slots:
         doc.load(path, 5);
         doc.backups().opened(path);
         const int slot = doc.slotBytes();
-        doc.setPaintBlock(0x33);
-        doc.beginStroke();
-        for (int x = 0; x < 200; x += 2)
-            doc.paint(QPoint(x, 1));
-        doc.endStroke();
+        strokeRow(doc, 0x33, 1, 0, 200, 2);
         QVERIFY(!doc.mapFits());
         const LevelDocument::RepackOffer offer = doc.repackOffer();
         if (!offer.possible)
@@ -276,25 +263,23 @@ private slots:
     }
 
     void aNewBackgroundPaletteRecolours() {
-        LevelDocument& doc = *doc_;
-        doc.setHeaderBytes(15, QByteArray(1, char(0x1B)), "Edit Background Palette");
+        doc_->setHeaderBytes(15, QByteArray(1, char(0x1B)), "Edit Background Palette");
         // The same sheet as a load in that palette draws.
         MiniRom other(0, 0x1B);
         const LoadedMap loaded = LoadMap(RomFile::fromBytes(other.bytes), MiniRom::kMap);
-        QCOMPARE(doc.tileSheet().image(), loaded.tileSheet.image());
-        QCOMPARE(doc.blockStrip().image(), loaded.blockStrip.image());
+        QCOMPARE(doc_->tileSheet().image(), loaded.tileSheet.image());
+        QCOMPARE(doc_->blockStrip().image(), loaded.blockStrip.image());
     }
 
     void imageWithChangesLeavesTheFileAlone() {
-        LevelDocument& doc = *doc_;
-        doc.setPaintBlock(3);
-        doc.paint(QPoint(0, 47));
+        doc_->setPaintBlock(3);
+        doc_->paint(QPoint(0, 47));
         const QByteArray before = ReadFile(path_);
-        const QByteArray image = doc.imageWithChanges();
+        const QByteArray image = doc_->imageWithChanges();
         QCOMPARE(ReadFile(path_), before);
         LevelDocument copy;
         copy.load(WriteFile(dir_, "copy.gb", image), MiniRom::kMap);
-        QCOMPARE(copy.cells(), doc.cells());
+        QCOMPARE(copy.cells(), doc_->cells());
     }
 };
 

@@ -29,15 +29,6 @@ LevelView* levelView(MainWindow& w) {
 QWidget* viewport(MainWindow& w) {
     return levelView(w)->viewport();
 }
-// Left-button events as the window system reports them.
-void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
 // The window with the sample's level kLevel open.
 struct Opened : MainWindowFixture {
     QString path = open(BuildSampleCartridge(0), kLevel);
@@ -46,6 +37,18 @@ struct Opened : MainWindowFixture {
 // The viewport point at the centre of a cell.
 QPoint centreOf(MainWindow& w, QPoint cell) {
     return levelView(w)->viewportPoint(QPointF(cell * 16) + QPointF(8, 8));
+}
+// A left-button drag through the centres of `cells`, sent as the window system reports it.
+void drag(MainWindow& w, const QList<QPoint>& cells) {
+    auto send = [&](QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF at = centreOf(w, cell);
+        QMouseEvent event(type, at, viewport(w)->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(viewport(w), &event);
+    };
+    send(QEvent::MouseButtonPress, cells.first(), Qt::LeftButton, Qt::LeftButton);
+    for (QPoint cell : cells.mid(1))
+        send(QEvent::MouseMove, cell, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, cells.last(), Qt::LeftButton, Qt::NoButton);
 }
 }  // namespace
 
@@ -77,10 +80,7 @@ private slots:
     void readoutsAndMeterFollowAStroke() {
         Opened f;
         f.doc->setPaintBlock(0x2C);
-        sendMouse(viewport(f.w()), QEvent::MouseButtonPress, centreOf(f.w(), QPoint(4, 3)));
-        for (int x = 5; x <= 9; ++x)
-            sendMouse(viewport(f.w()), QEvent::MouseMove, centreOf(f.w(), QPoint(x, 3)));
-        sendMouse(viewport(f.w()), QEvent::MouseButtonRelease, centreOf(f.w(), QPoint(9, 3)));
+        drag(f.w(), {{4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}});
         QTRY_COMPARE(f.w().findChild<QLabel*>("Label14")->text(), QString("x: 09 y: 03"));
         QCOMPARE(f.w().findChild<QLabel*>("Label15")->text(), QString("Block: 2C"));
         const QString used = QLocale(QLocale::English).toString(f.doc->mapBytesNeeded());
@@ -137,15 +137,11 @@ private slots:
         Opened f;
         const uint8_t before = f.doc->blockAt(QPoint(4, 3));
         f.doc->setPaintBlock(before == 0x30 ? 0x31 : 0x30);
-        sendMouse(viewport(f.w()), QEvent::MouseButtonPress, centreOf(f.w(), QPoint(4, 3)));
-        sendMouse(viewport(f.w()), QEvent::MouseMove, centreOf(f.w(), QPoint(5, 3)));
-        sendMouse(viewport(f.w()), QEvent::MouseButtonRelease, centreOf(f.w(), QPoint(5, 3)));
+        drag(f.w(), {{4, 3}, {5, 3}});
         QVERIFY(f.w().isWindowModified());
         QCOMPARE(f.doc->undoStack()->count(), 1);
         // A quick move across several cells paints every cell on the way, in the same step.
-        sendMouse(viewport(f.w()), QEvent::MouseButtonPress, centreOf(f.w(), QPoint(2, 6)));
-        sendMouse(viewport(f.w()), QEvent::MouseMove, centreOf(f.w(), QPoint(12, 8)));
-        sendMouse(viewport(f.w()), QEvent::MouseButtonRelease, centreOf(f.w(), QPoint(12, 8)));
+        drag(f.w(), {{2, 6}, {12, 8}});
         for (int x = 2; x <= 12; ++x)
             QCOMPARE(f.doc->blockAt(QPoint(x, 6 + int(std::lround(0.2 * (x - 2))))),
                      f.doc->paintBlock());
@@ -277,8 +273,7 @@ private slots:
         // reported with the file's name, and the open level stays.
         QByteArray bad = BuildSampleCartridge(0);
         bad[0x134] = 'X';  // another title
-        bad[0x55CB + 2 * (kLevel + 1)] = 0;
-        bad[0x55CB + 2 * (kLevel + 1) + 1] = 0;
+        bad.replace(0x55CB + 2 * (kLevel + 1), 2, QByteArray(2, '\0'));
         const QString badPath = WriteFile(f.dir, "bad.gb", bad);
         f.w().findChild<QComboBox*>("cmbMap")->setCurrentIndex(kLevel + 1);
         f.nextAnswer = Dialogs::Answer::Yes;

@@ -13,16 +13,6 @@
 
 using namespace zantor;
 
-namespace {
-QImage CellImage(const Picture& picture, QPoint at) {
-    return picture.image().copy(at.x(), at.y(), 8, 8);
-}
-
-QPoint CellCentre(int cell) {
-    return QPoint(8 * (cell % 20) + 4, 8 * (cell / 20) + 4);
-}
-}  // namespace
-
 class TestFrmTitleScreen : public QObject {
     Q_OBJECT
 
@@ -31,12 +21,13 @@ class TestFrmTitleScreen : public QObject {
     QByteArray original_;
     std::optional<QString> answer_;   // what the file dialog gives; nullopt: cancelled
     QList<Dialogs::Answer> answers_;  // what questions get, in turn
-    QStringList messages_;
+    QStringList messages_, questions_;
     QStringList dialogs_;  // "open|save title|preset"
-    QStringList questions_;
     std::unique_ptr<Dialogs::ScopedScript> script_;
     std::unique_ptr<frmTitleScreen> w;
 
+    static QImage CellImage(const Picture& p, QPoint a) { return p.image().copy({a, QSize(8, 8)}); }
+    static QPoint CellCentre(int cell) { return QPoint(8 * (cell % 20) + 4, 8 * (cell / 20) + 4); }
     QString bitmap(const QString& name, QColor colour) {
         QImage image(128, 128, QImage::Format_RGB32);
         image.fill(colour);
@@ -46,10 +37,9 @@ class TestFrmTitleScreen : public QObject {
     Picture sheetInRom() const { return TitleScreen::load(RomFile::open(rom_), 0).picTiles; }
     // A cell whose tile differs from the selected one, so that painting it shows.
     int otherCell(int after = -1) const {
-        for (int i = after + 1; i < TitleScreen::kCells; ++i) {
+        for (int i = after + 1; i < TitleScreen::kCells; ++i)
             if (w->TitleMap[size_t(i)] != w->selectedTile())
                 return i;
-        }
         qFatal("every cell holds the selected tile");
     }
     void stroke(QWidget* map, const QList<int>& cells) {
@@ -73,9 +63,7 @@ private slots:
         rom_ = WriteFile(*dir_, "sample.gb", original_);
         answer_.reset();
         answers_.clear();
-        messages_.clear();
-        dialogs_.clear();
-        questions_.clear();
+        messages_ = dialogs_ = questions_ = {};
         script_ = std::make_unique<Dialogs::ScopedScript>(Dialogs::Script{
             [this](const QString& text, const QString&, Dialogs::Icon) { messages_ << text; },
             [this](Dialogs::FileKind kind, const QString& title, const QString& filter,
@@ -143,9 +131,8 @@ private slots:
         // A drag paints every cell it reports inside the map; outside it nothing happens.
         TitleScreen::Cells expected = w->TitleMap;
         QTest::mousePress(map, Qt::LeftButton, {}, QPoint(3, 3));
-        for (QPoint p : {QPoint(12, 3), QPoint(-5, 20), QPoint(170, 20), QPoint(159, 143)}) {
+        for (QPoint p : {QPoint(12, 3), QPoint(-5, 20), QPoint(170, 20), QPoint(159, 143)})
             QTest::mouseMove(map, p);
-        }
         QTest::mouseRelease(map, Qt::LeftButton, {}, QPoint(159, 143));
         for (int cell : {0, 1, 359})
             expected[size_t(cell)] = picked;
@@ -165,9 +152,7 @@ private slots:
         QTest::mouseMove(map, CellCentre(first));
         QCOMPARE(w->TitleMap, before);
         // A left press under the held right button paints once; moving with both does not.
-        QTest::mousePress(map, Qt::LeftButton, {}, CellCentre(first));
-        QTest::mouseMove(map, CellCentre(second));
-        QTest::mouseRelease(map, Qt::LeftButton, {}, CellCentre(second));
+        stroke(map, {first, second});
         QTest::mouseRelease(map, Qt::RightButton, {}, CellCentre(second));
         TitleScreen::Cells expected = before;
         expected[size_t(first)] = picked;
@@ -308,8 +293,7 @@ private slots:
         QCOMPARE(w->picMap->picture().image(),
                  TitleScreen::DrawMap(sheetInRom(), w->TitleMap).image());
         QCOMPARE(w->picMap->picture().GetPixel(4, 4), shade::kLight);
-        QVERIFY(w->isWindowModified());
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(w->isWindowModified() && messages_.isEmpty());
     }
 };
 
