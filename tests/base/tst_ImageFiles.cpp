@@ -75,10 +75,8 @@ QByteArray HandBitmap(const QImage& image, int bits) {
 // `rows` rows (16: whole, with its end code).
 QByteArray RunLengthBitmap(int rows) {
     QByteArray pixels;
-    for (int y = 0; y < rows; ++y) {
-        const char row[4] = {16, char(y % 4), 0, 0};  // 16 pixels of y % 4, end of line
-        pixels.append(row, 4);
-    }
+    for (int y = 0; y < rows; ++y)  // 16 pixels of y % 4, end of line
+        pixels += QByteArray(1, 16) + char(y % 4) + QByteArray(2, '\0');
     if (rows == 16)
         pixels += QByteArray("\0\1", 2);  // end of bitmap
     return Bitmap(16, 16, 8, 4, pixels, 1 /* BI_RLE8 */);

@@ -123,8 +123,7 @@ private slots:
         header.bytes[13] = 0;     // map bank 0
         header.bytes[18] = 0x10;  // its table entry at 0x2F0 + 0x20
         QByteArray crafted = sample;
-        crafted[0x310] = char(0x40);  // address 0x4140: file offset 0x140
-        crafted[0x311] = char(0x41);
+        crafted.replace(0x310, 2, "\x40\x41");  // address 0x4140: file offset 0x140
         const QString craftedPath = WriteFile(dir, "crafted.gb", crafted);
         RomFile target = RomFile::open(craftedPath);
         QCOMPARE(MapDataOffset(target, header), 0x140);

@@ -24,20 +24,16 @@ private slots:
         // Row 0: 200 literals of 1, then 0x85 0x00 fills the remaining 56 cells.
         // Row 1: 0x86 0x00 fills all 256. Row 2: 200 literals, then 0x87 0xFF writes 56 cells
         // and drops the rest. Rows 3..47: one fill code each.
-        QByteArray stored = QByteArray(200, '\x01') + QByteArray::fromHex("8500") +
-                            QByteArray::fromHex("8600") + QByteArray(200, '\x02') +
-                            QByteArray::fromHex("87FF") + QByteArray::fromHex("8800").repeated(45);
+        QByteArray stored = QByteArray(200, '\x01') + QByteArray::fromHex("85008600") +
+                            QByteArray(200, '\x02') + QByteArray::fromHex("87FF") +
+                            QByteArray::fromHex("8800").repeated(45);
         const DecodedMap map = DecompressMap(imageWith(stored), 0x100);
-        QCOMPARE(map.MapBuffer[199], 1);
-        QCOMPARE(map.MapBuffer[200], 5);
-        QCOMPARE(map.MapBuffer[255], 5);
-        QCOMPARE(map.MapBuffer[256], 6);
-        QCOMPARE(map.MapBuffer[511], 6);
-        QCOMPARE(map.MapBuffer[512 + 199], 2);
-        QCOMPARE(map.MapBuffer[512 + 200], 7);
-        QCOMPARE(map.MapBuffer[767], 7);
-        QCOMPARE(map.MapBuffer[768], 8);  // the cut-off part of the run did not carry over
-        QCOMPARE(map.MapBuffer[kMapCells - 1], 8);
+        // Cell 768: the cut-off part of the run did not carry over.
+        const std::pair<int, int> cells[] = {{199, 1}, {200, 5},          {255, 5}, {256, 6},
+                                             {511, 6}, {711, 2},          {712, 7}, {767, 7},
+                                             {768, 8}, {kMapCells - 1, 8}};
+        for (const auto& [cell, block] : cells)
+            QCOMPARE(map.MapBuffer[size_t(cell)], block);
         QCOMPARE(map.CompressedLength, stored.size() + 1);
     }
 
@@ -88,8 +84,7 @@ private slots:
 
         // Cells of 128 and more are stored as their low seven bits.
         cells.fill(0);
-        cells[0] = 0x85;
-        cells[1] = 0x05;
+        cells[0] = 0x85, cells[1] = 0x05;
         QVERIFY(CompressMap(cells).startsWith("8501"));
     }
 

@@ -77,14 +77,10 @@ private slots:
             QByteArray run(count, '\0');
             for (int i = 0; i < count; ++i)
                 run[i] = char(i * 7 + 1);
-            RomFile single = RomFile::fromBytes(start);
-            RomFile many = RomFile::fromBytes(start);
-            if (headerWritable) {
-                single.allowHeaderWrites();
-                many.allowHeaderWrites();
-            }
-            std::optional<RomAccessError::Kind> singleError;
-            std::optional<RomAccessError::Kind> manyError;
+            RomFile single = RomFile::fromBytes(start), many = RomFile::fromBytes(start);
+            if (headerWritable)
+                single.allowHeaderWrites(), many.allowHeaderWrites();
+            std::optional<RomAccessError::Kind> singleError, manyError;
             try {
                 for (int i = 0; i < count; ++i)
                     single.WriteRomByte(offset + i, uint8_t(run[i]));
@@ -174,9 +170,7 @@ private slots:
         RomFile rom = RomFile::open(path);
         rom.WriteRomByte(3, 'A');
         rom.commit();
-        QByteArray expected(64, 'x');
-        expected[3] = 'A';
-        QCOMPARE(ReadFile(path), expected);
+        QCOMPARE(ReadFile(path), QByteArray(3, 'x') + 'A' + QByteArray(60, 'x'));
         QVERIFY(QFileInfo(path).permissions().testFlag(QFileDevice::ReadGroup));
         QVERIFY(!QFileInfo(path).permissions().testFlag(QFileDevice::ReadOther));
     }

@@ -39,14 +39,11 @@ bool sameArea(const Picture& a, int ax, int ay, const Picture& b, int bx, int by
 }
 
 bool onlyGreys(const Picture& picture) {
-    for (int y = 0; y < picture.height(); ++y) {
-        const uint32_t* line = picture.constScanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
-            const uint32_t c = line[x] & 0xFFFFFF;
-            if (c != shade::kWhite && c != shade::kLight && c != shade::kDark && c != shade::kBlack)
+    const auto& k = shade::kColours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (std::find(k.begin(), k.end(), picture.constScanLine(y)[x] & 0xFFFFFF) == k.end())
                 return false;
-        }
-    }
     return true;
 }
 void putFar(QByteArray& bytes, int offset, int bank, int address) {
@@ -78,10 +75,9 @@ private slots:
         const LoadedMap map = LoadMap(RomFile::fromBytes(rom.bytes), MiniRom::kMap);
         const Picture& sheet = map.tileSheet;
         const int cells[4] = {0, 1, 16, 17};
-        for (int q = 0; q < 4; ++q) {
+        for (int q = 0; q < 4; ++q)
             QVERIFY(sameArea(map.blockStrip, 16 * 9 + 8 * (q % 2), 8 * (q / 2), sheet,
                              8 * (cells[q] % 16), 8 * (cells[q] / 16), 8, 8));
-        }
         QVERIFY(sameArea(map.blockStrip, 160, 0, sheet, 0, 64, 8, 8));     // tile 0x00: cell 128
         QVERIFY(sameArea(map.blockStrip, 160, 8, sheet, 120, 120, 8, 8));  // tile 0x7F: cell 255
         QVERIFY(sameArea(map.blockStrip, 168, 8, sheet, 120, 56, 8, 8));   // tile 0xFF: cell 127
@@ -91,8 +87,7 @@ private slots:
     void levelIsDrawnFromTheOneTimesStripInAnyArea() {
         const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
         const Picture level = DrawLevel(map.blockStrip, map.MapBuffer);
-        QCOMPARE(level.width(), 4096);
-        QCOMPARE(level.height(), 768);
+        QCOMPARE(level.image().size(), QSize(4096, 768));
         // Cell (200, 3) holds block 5 (the fill code): the pixels at (80, 0) of the 1× strip.
         QCOMPARE(map.MapBuffer[3 * 256 + 200], 5);
         QVERIFY(sameArea(level, 16 * 200, 16 * 3, map.blockStrip, 80, 0, 16, 16));

@@ -66,11 +66,9 @@ private slots:
         // Region 1: A (header 0, stored 300 bytes longer than needed), then B (headers 1 and
         // 3, entry 1; entry 3 leads there too, for header 4). Region 2, 10 bytes on: an empty
         // level (header 2), whose last code ends in 0xFF like the fill after it.
-        image.useEntry(0, 0);
-        image.useEntry(1, 1);
-        image.useEntry(3, 1);
-        image.useEntry(4, 3);
-        image.useEntry(2, 2);
+        for (auto [header, entry] :
+             QList<std::pair<int, int>>{{0, 0}, {1, 1}, {3, 1}, {4, 3}, {2, 2}})
+            image.useEntry(header, entry);
         const int aLength = int(CompressMapBytes(a).size()) + 300;
         int at = image.store(0, 0x4400, CompressMapToLength(a, aLength));
         const int bAddress = at;

@@ -16,14 +16,12 @@ QByteArray BlankRom(int pointer) {
     PutWord(bytes, TitleScreen::kMapPointerOffset, pointer);
     return bytes;
 }
-
-QImage Cell(const Picture& picture, QPoint at) {
-    return picture.image().copy(at.x(), at.y(), 8, 8);
-}
 }  // namespace
 
 class TestTitleScreen : public QObject {
     Q_OBJECT
+
+    static QImage Cell(const Picture& p, QPoint a) { return p.image().copy({a, QSize(8, 8)}); }
 
 private slots:
     void versionTwoReadsItsTilesSevenBytesLower() {
@@ -33,9 +31,8 @@ private slots:
         const RomFile rom = RomFile::fromBytes(bytes);
         QCOMPARE(TitleScreen::load(rom, 2).picTiles.GetPixel(0, 0), shade::kBlack);
         QCOMPARE(TitleScreen::load(rom, 2).picTiles.GetPixel(0, 3), shade::kLight);
-        for (uint8_t version : {0, 1, 3}) {
+        for (uint8_t version : {0, 1, 3})
             QCOMPARE(TitleScreen::load(rom, version).picTiles.GetPixel(0, 0), shade::kWhite);
-        }
     }
 
     void readsTheMapThroughAnUnsignedPointer() {
@@ -50,8 +47,7 @@ private slots:
         QCOMPARE(screen.TitleMap[0], uint8_t(0));
         QCOMPARE(screen.TitleMap[size_t(TitleScreen::cellIndex(1, 1))], uint8_t(0x85));
         QCOMPARE(screen.TitleMap[359], uint8_t(255));
-        QCOMPARE(screen.picMap.width(), 160);
-        QCOMPARE(screen.picMap.height(), 144);
+        QCOMPARE(screen.picMap.image().size(), QSize(160, 144));
         QCOMPARE(Cell(screen.picMap, {152, 136}), Cell(screen.picTiles, {120, 120}));
         QCOMPARE(Cell(screen.picMap, {8, 8}), Cell(screen.picTiles, TitleScreen::sheetCell(0x85)));
     }
@@ -68,9 +64,8 @@ private slots:
         TitleScreen::WriteMap(rom, cells);
         const QList<int32_t> changed = ChangedOffsets(before, rom.bytes());
         QCOMPARE(changed.size(), 360);  // not the row ends, not the rows below
-        for (int at : changed) {
+        for (int at : changed)
             QVERIFY(at >= base && (at - base) % 32 < 20 && (at - base) / 32 < 18);
-        }
     }
 
     void aSmallPictureFillsOnlyTheTopLeftTiles() {
@@ -78,10 +73,8 @@ private slots:
         // 64 × 64 black covers tile columns 0..7 of sheet rows 0..7; the rest is colour 0.
         TitleScreen::WriteTiles(rom, 0, Picture(64, 64, shade::kBlack));
         const QByteArray tiles = rom.bytes().mid(kLow, 4096);
-        for (int k = 0; k < 256; ++k) {
-            const bool covered = k % 16 < 8 && k / 16 < 8;
-            QCOMPARE(tiles.mid(16 * k, 16), QByteArray(16, covered ? '\xFF' : '\0'));
-        }
+        for (int k = 0; k < 256; ++k)
+            QCOMPARE(tiles.mid(16 * k, 16), QByteArray(16, k % 16 < 8 && k / 16 < 8 ? '\xFF' : 0));
         // Painting a tile the small sheet lacks shows the white the ROM now holds.
         Picture map(160, 144, shade::kDark);
         TitleScreen::PaintCell(map, Picture(64, 64, shade::kBlack), 200, 1, 0);

@@ -104,8 +104,7 @@ private slots:
     void roundTrips() {
         QFETCH(int, edit);
         QFETCH(int, format);
-        const QList<Edit> edits = Edits();
-        const Edit& e = edits[edit];
+        const Edit e = Edits()[edit];
         const QByteArray source = RandomBytes(e.sourceSize, 5);
         const QByteArray target = e.make(source);
         QVERIFY(target != source);
