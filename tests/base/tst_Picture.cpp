@@ -8,10 +8,9 @@ namespace {
 // A picture whose every pixel tells its own position.
 Picture numbered(int w, int h) {
     Picture picture(w, h);
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             picture.SetPixel(x, y, uint32_t(y << 12 | x));
-    }
     picture.takeDirty();
     return picture;
 }

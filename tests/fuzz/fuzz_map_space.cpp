@@ -21,15 +21,13 @@ constexpr int kWindowStart = 0x4000;
 
 std::vector<RepackPlan> planEveryRegion(const MapSpace& space) {
     std::vector<RepackPlan> plans;
-    for (const BankSpace& bank : space.banks()) {
-        for (int r = 0; r < int(bank.regions.size()); ++r) {
+    for (const BankSpace& bank : space.banks())
+        for (int r = 0; r < int(bank.regions.size()); ++r)
             try {
                 plans.push_back(RegionRepack::plan(bank, r));
             } catch (const RepackError&) {
                 // Unsafe or too full: the editor says why and writes nothing.
             }
-        }
-    }
     return plans;
 }
 
@@ -54,7 +52,7 @@ const RepackedMap* placementOf(const std::vector<RepackPlan>& plans, uint8_t ban
 }
 
 void checkMaps(const RomFile& rom, const MapSpace& space, const std::vector<RepackPlan>& plans) {
-    for (const BankSpace& bank : space.banks()) {
+    for (const BankSpace& bank : space.banks())
         for (const StoredMap& map : bank.maps) {
             const RepackedMap* placed = placementOf(plans, bank.bank, map.start);
             const int32_t start = placed ? placed->to : map.start;
@@ -67,7 +65,6 @@ void checkMaps(const RomFile& rom, const MapSpace& space, const std::vector<Repa
             fuzz::Require(now.MapBuffer == map.cells, "a map decodes to the cells it had");
             fuzz::Require(now.CompressedLength - 1 == slot, "a map fills exactly its slot");
         }
-    }
 }
 
 void checkNothingElseChanged(const RomFile& rom, const QByteArray& original,

@@ -50,8 +50,7 @@ struct MiniRom {
         for (int y = 0; y < 48; ++y) {
             for (int x = 0; x < 128; ++x)
                 stored += char((x + y) % 128);
-            stored += char(0x85);
-            stored += char(0x00);
+            stored += QByteArray::fromHex("8500");
         }
         bytes.replace(kMapData, stored.size(), stored);
     }
@@ -59,10 +58,8 @@ struct MiniRom {
     // The 16 bytes of tile `index` of group `group`: row r is (index, group << 4 | r).
     static QByteArray tile(int group, int index) {
         QByteArray t;
-        for (int r = 0; r < 8; ++r) {
-            t += char(index);
-            t += char(group << 4 | r);
-        }
+        for (int r = 0; r < 8; ++r)
+            t.append(char(index)).append(char(group << 4 | r));
         return t;
     }
 
