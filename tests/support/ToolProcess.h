@@ -5,12 +5,11 @@
 #include <QtTest>
 #include <functional>
 
-// zantor-tool run as its own process. A sanitizer report in the child exits with its own
-// code (86), so that it cannot pass for the tool's "operation failed" (1).
+// A program of ours (zantor-tool, the editor) run as its own process. A sanitizer report in the
+// child exits with its own code (86), so that it cannot pass for the tool's "operation failed".
 struct ToolRun {
     int exitCode = -1;  // -1: killed by a signal
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 
     // Exit 0 or 1 and nothing a sanitizer or the C++ runtime would say about a fault.
     bool clean() const {
@@ -19,10 +18,10 @@ struct ToolRun {
     }
 };
 
-// Runs the tool to its end; a run that takes more than a minute is a hang. `prepare` may set up
-// the process before it starts.
-inline ToolRun RunToolProcess(const QStringList& args,
-                              const std::function<void(QProcess&)>& prepare = {}) {
+// Runs `program` to its end; a run that takes more than a minute is a hang. `prepare` may set up
+// the process (its environment holds the sanitizer settings already) before it starts.
+inline ToolRun RunProcess(const QString& program, const QStringList& args,
+                          const std::function<void(QProcess&)>& prepare = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS"}) {
         const QString options = env.value(name);
@@ -32,15 +31,23 @@ inline ToolRun RunToolProcess(const QStringList& args,
     process.setProcessEnvironment(env);
     if (prepare)
         prepare(process);
-    process.start(ZANTOR_TOOL_PATH, args);
+    process.start(program, args);
     if (!process.waitForStarted(30000))
-        qFatal("zantor-tool did not start");
+        qFatal("%s did not start", qPrintable(program));
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
-        qWarning("zantor-tool %s did not finish within a minute", qPrintable(args.join(' ')));
+        qWarning("%s %s did not finish within a minute", qPrintable(program),
+                 qPrintable(args.join(' ')));
         return {-2, {}, {}};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+#ifdef ZANTOR_TOOL_PATH
+inline ToolRun RunToolProcess(const QStringList& args,
+                              const std::function<void(QProcess&)>& prepare = {}) {
+    return RunProcess(ZANTOR_TOOL_PATH, args, prepare);
+}
+#endif
