@@ -27,10 +27,9 @@ private slots:
     }
 
     void decodesBitPlanesLeftmostPixelFirst() {
-        QByteArray tile(16, '\0');
-        tile[0] = char(0x80);  // row 0: low plane bit 7 -> colour number 1 in column 0
-        tile[3] = char(0x80);  // row 1: high plane bit 7 -> colour number 2 in column 0
-        tile[4] = char(0x01), tile[5] = char(0x01);  // row 2: colour 3 in column 7
+        // Row 0: low plane bit 7 -> colour number 1 in column 0; row 1: high plane bit 7 ->
+        // colour number 2 in column 0; row 2: both planes' bit 0 -> colour 3 in column 7.
+        const QByteArray tile = QByteArray::fromHex("8000 0080 0101") + QByteArray(10, '\0');
         Picture picture(8, 8, kMarker);
         DrawTilesFromRom(RomFile::fromBytes(tile), 0, 0, 0, picture, 0, 0, 0xE4);
         QCOMPARE(picture.GetPixel(0, 0), shade::kLight);

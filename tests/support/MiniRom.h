@@ -26,10 +26,9 @@ struct MiniRom {
         const int shift = version == 0 ? 0 : 3;
         bytes[0x14C] = char(version);
         PutWord(bytes, 0x55CB + 2 * kMap, kHeader);
-        const uint8_t header[20] = {0x40, 0x02, 0x30, 0x00, 0,    0,       0,    0,    0,    0,
-                                    0,    0x00, 0x40, 0x0C, 0x07, palette, 0x11, 0x22, 0x01, 0x04};
-        for (int k = 0; k < 20; ++k)
-            bytes[kHeader + k] = char(header[k]);
+        bytes.replace(kHeader, 20,
+                      QByteArray::fromHex("40023000 00000000000000 0040 0C 07") + char(palette) +
+                          QByteArray::fromHex("11220104"));
         PutWord(bytes, 0x0C * 0x4000 + 0x2F0 + 2 * 1, 0x5000);
         bytes[0x360A + shift + kMap] = char(kTileSet << 4 | 0x0F);
         far(0x362A + shift + 4 * kMap, 0x10, 0x4000);
