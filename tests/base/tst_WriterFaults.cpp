@@ -121,9 +121,8 @@ private slots:
         QFile::setPermissions(path, QFileDevice::ReadOwner);
         bool anyStep = false;
         AtomicFileWriter::ScopedFault watch([&](Step, int) { return anyStep = true, false; });
-        QVERIFY(!ImageFiles::SavePicture(picture, path, "BMP", &reason));
-        QVERIFY(reason.contains("read-only"));
-        QVERIFY(!anyStep);
+        QVERIFY(!ImageFiles::SavePicture(picture, path, "BMP", &reason) &&
+                reason.contains("read-only") && !anyStep);
     }
 };
 

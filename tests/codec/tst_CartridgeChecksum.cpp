@@ -39,8 +39,8 @@ private slots:
         QCOMPARE(CartridgeChecksum::of(sample).globalStored, SumOfAllButChecksum(sample));
         QByteArray damaged = sample;
         damaged[0x140] = char(damaged[0x140] + 1);
-        QVERIFY(!CartridgeChecksum::of(damaged).headerHolds());
-        QVERIFY(!CartridgeChecksum::of(damaged).globalHolds());
+        QVERIFY(!CartridgeChecksum::of(damaged).headerHolds() &&
+                !CartridgeChecksum::of(damaged).globalHolds());
         QVERIFY(!CartridgeChecksum::of(sample.first(0x14F)).globalHolds());
     }
 

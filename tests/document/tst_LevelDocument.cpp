@@ -147,8 +147,7 @@ private slots:
         QVERIFY(doc_->isModified());
         QVERIFY(doc_->saveMap().written);
         QVERIFY(doc_->isBlockModified(3) && doc_->isModified() && !doc_->isMapModified());
-        QVERIFY(doc_->saveBlock(3).written);
-        QVERIFY(!doc_->isModified());
+        QVERIFY(doc_->saveBlock(3).written && !doc_->isModified());
     }
 
     void aMapTooLongForItsSlotWritesNothing() {
@@ -208,9 +207,7 @@ private slots:
         const LevelDocument::RepackOffer offer = doc.repackOffer();
         if (!offer.possible)
             QSKIP(qPrintable("the sample's region has no room: " + offer.whyNot));
-        QVERIFY(doc.saveRepacked().written);
-        QVERIFY(!doc.isModified());
-        QVERIFY(doc.slotBytes() > slot);
+        QVERIFY(doc.saveRepacked().written && !doc.isModified() && doc.slotBytes() > slot);
         LevelDocument again;
         again.load(path, 5);
         QCOMPARE(again.cells(), doc.cells());

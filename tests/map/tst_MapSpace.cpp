@@ -160,8 +160,7 @@ private slots:
         const MapSpace space = MapSpace::read(rom);
         const int bSlot = space.bank(SpaceRom::kBank)->maps[1].slot;
         const MapCells b2 = grown(maps.b, 200);
-        QVERIFY(MapSaver::excess(b2, bSlot) > 0);
-        QVERIFY(RegionRepack::canRepack(space, 4, b2));
+        QVERIFY(MapSaver::excess(b2, bSlot) > 0 && RegionRepack::canRepack(space, 4, b2));
 
         const RepackPlan plan = RegionRepack::planFor(space, 4, b2);
         QCOMPARE(plan.movedMapIndices(), (QList<int>{1, 3, 4, 2}));

@@ -34,7 +34,6 @@ struct Opened : MainWindowFixture {
     QString path = open(BuildSampleCartridge(0), kLevel);
     LevelDocument* doc = w().document();
 };
-// The viewport point at the centre of a cell.
 QPoint centreOf(MainWindow& w, QPoint cell) {
     return levelView(w)->viewportPoint(QPointF(cell * 16) + QPointF(8, 8));
 }
@@ -151,8 +150,7 @@ private slots:
         QVERIFY(saveMap->isEnabled());
         QTest::keyClick(&f.w(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.doc->blockAt(QPoint(4, 3)), before);
-        QVERIFY(!f.w().isWindowModified());
-        QVERIFY(!saveMap->isEnabled());
+        QVERIFY(!f.w().isWindowModified() && !saveMap->isEnabled());
         QTest::keySequence(&f.w(), QKeySequence(QKeySequence::Redo));
         QVERIFY(f.w().isWindowModified());
         QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
@@ -220,8 +218,7 @@ private slots:
         LevelDocument copy;
         copy.load(played, kLevel);
         QCOMPARE(copy.cells(), f.doc->cells());
-        QVERIFY(f.w().isWindowModified());
-        QVERIFY(f.messages.isEmpty());
+        QVERIFY(f.w().isWindowModified() && f.messages.isEmpty());
     }
 
     void switchingLevelsAsksFirst() {
