@@ -193,6 +193,13 @@ private slots:
 
     void unsafeRegionsAreRefused() {
         const MapCells bigger = grown(ThreeMaps().b, 100);
+        // Why B may not grow when header `header` names entry 3, which leads to `address`.
+        auto refusalWithEntry3 = [&](int header, int address) {
+            ThreeMaps maps;
+            maps.image.useEntry(header, 3);
+            maps.image.setEntry(3, address);
+            return refusal(maps.image.bytes, 1, bigger);
+        };
         {
             // Entry 3, no header's, points into the middle of C: moving C would break it.
             ThreeMaps maps;
@@ -201,13 +208,8 @@ private slots:
             maps.image.setEntry(3, 0x4400 + (maps.end - maps.start) - 40);
             QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::EntryInsideRegion);
         }
-        {
-            // Header 6's map lies beyond the bank's window.
-            ThreeMaps maps;
-            maps.image.useEntry(6, 3);
-            maps.image.setEntry(3, 0x9000);
-            QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::UndecodableMap);
-        }
+        // Header 6's map lies beyond the bank's window.
+        QCOMPARE(refusalWithEntry3(6, 0x9000), RepackError::Kind::UndecodableMap);
         {
             // More than all the slack: refused with the numbers.
             ThreeMaps maps(50);
@@ -217,13 +219,8 @@ private slots:
                                              1, bigger, &why));
             QVERIFY2(why.contains("more than its"), qPrintable(why));
         }
-        {
-            // A header's map starting inside A's slot overlaps whatever region B is in.
-            ThreeMaps maps;
-            maps.image.useEntry(7, 3);
-            maps.image.setEntry(3, 0x4400 + 100);
-            QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::OverlapsRegion);
-        }
+        // A header's map starting inside A's slot overlaps whatever region B is in.
+        QCOMPARE(refusalWithEntry3(7, 0x4400 + 100), RepackError::Kind::OverlapsRegion);
         {
             // A map of bank 0 stored over the cartridge header: the plan must refuse what the
             // write would (a save never changes the header), not fail halfway through it.

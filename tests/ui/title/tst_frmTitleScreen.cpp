@@ -31,8 +31,7 @@ class TestFrmTitleScreen : public QObject {
     QString bitmap(const QString& name, QColor colour) {
         QImage image(128, 128, QImage::Format_RGB32);
         image.fill(colour);
-        image.save(dir_->filePath(name), "BMP");
-        return dir_->filePath(name);
+        return image.save(dir_->filePath(name), "BMP") ? dir_->filePath(name) : QString();
     }
     Picture sheetInRom() const { return TitleScreen::load(RomFile::open(rom_), 0).picTiles; }
     // A cell whose tile differs from the selected one, so that painting it shows.
