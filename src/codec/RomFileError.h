@@ -6,8 +6,7 @@
 namespace zantor {
 
 // Opening a ROM, reading what an action needs from it, or putting its written bytes into the
-// file failed. Not fatal: the caller
-// keeps its state and tells the user which file and why.
+// file failed. Not fatal: the caller keeps its state and tells the user which file and why.
 class RomFileError : public std::runtime_error {
 public:
     enum class Kind { Open, Read, Commit };

@@ -17,13 +17,21 @@ QString HexText6(int64_t value) {
     return (QStringLiteral("000000") + HexText(value)).right(6);
 }
 
+QString OffsetText(int64_t value) {
+    return QStringLiteral("0x") + HexText(value);
+}
+
+QString BankText(uint8_t bank) {
+    return QStringLiteral("0x") + HexText2(bank);
+}
+
 QString Label7Caption(int32_t headerOffset) {
     return QStringLiteral("Offset des Mapheaders: 0x") + HexText(headerOffset);
 }
 
 const QStringList& TimeEntries() {
-    static const QStringList entries{
-        "0", "100", "200", "300", "400", "500", "600", "700", "800", "900"};
+    static const QStringList entries{"0",   "100", "200", "300", "400",
+                                     "500", "600", "700", "800", "900"};
     return entries;
 }
 

@@ -14,6 +14,10 @@ QString HexText(int64_t value);
 // The last two (six) characters of "00" ("000000") followed by HexText(value).
 QString HexText2(int64_t value);
 QString HexText6(int64_t value);
+// "0x" and HexText(value), as offsets are written in reports.
+QString OffsetText(int64_t value);
+// "0x" and the bank's two digits ("0x0C").
+QString BankText(uint8_t bank);
 
 // "Offset des Mapheaders: 0x" and the header's offset in hex.
 QString Label7Caption(int32_t headerOffset);

@@ -7,26 +7,19 @@
 #include "MapTable.h"
 #include "codec/CartridgeChecksum.h"
 #include "codec/RomFile.h"
+#include "map/HeaderTexts.h"
 
 namespace zantor {
 
 namespace {
 constexpr int kWindowStart = 0x4000;
 
-QString hex(int64_t value) {
-    return "0x" + QString::number(value, 16).toUpper();
-}
-
-QString bankText(uint8_t bank) {
-    return "0x" + QString::number(bank, 16).toUpper().rightJustified(2, '0');
-}
-
 QString mapName(int mapIndex) {
     return QStringLiteral("map %1 (%2)").arg(mapIndex).arg(MapNames()[mapIndex]);
 }
 
 QString regionText(const MapRegion& region) {
-    return QStringLiteral("%1-%2").arg(hex(region.start), hex(region.end - 1));
+    return QStringLiteral("%1-%2").arg(OffsetText(region.start), OffsetText(region.end - 1));
 }
 
 void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
@@ -34,7 +27,7 @@ void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
         const MapProblem& problem = bank.problems.first();
         throw RepackError(RepackError::Kind::UndecodableMap,
                           QStringLiteral("%1 of bank %2 cannot be decoded: %3")
-                              .arg(mapName(problem.mapIndex), bankText(bank.bank), problem.reason));
+                              .arg(mapName(problem.mapIndex), BankText(bank.bank), problem.reason));
     }
     auto inside = [&](int32_t offset) { return offset >= region.start && offset < region.end; };
     for (const MapTableEntry& entry : bank.table) {
@@ -50,7 +43,7 @@ void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
                 QStringLiteral("table entry %1 of bank %2 points to %3, inside the region %4 but "
                                "not at the start of a map: moving the maps would break it")
                     .arg(entry.number)
-                    .arg(bankText(bank.bank), hex(entry.target), regionText(region)));
+                    .arg(BankText(bank.bank), OffsetText(entry.target), regionText(region)));
         }
     }
     for (int k = 0; k < int(bank.maps.size()); ++k) {
@@ -73,13 +66,13 @@ void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
             throw RepackError(RepackError::Kind::OverlapsRegion,
                               QStringLiteral("the map headers or their table (at %1) lie in the "
                                              "region %2; moving maps over them would break them")
-                                  .arg(hex(start), regionText(region)));
+                                  .arg(OffsetText(start), regionText(region)));
         }
     }
     if (bank.tableStart() < region.end && bank.tableEnd() > region.start) {
         throw RepackError(RepackError::Kind::OverlapsRegion,
                           QStringLiteral("the map table of bank %1 overlaps the region %2")
-                              .arg(bankText(bank.bank), regionText(region)));
+                              .arg(BankText(bank.bank), regionText(region)));
     }
 }
 }  // namespace
@@ -108,7 +101,7 @@ RepackPlan RegionRepack::plan(const BankSpace& bank, int region,
     if (region < 0 || region >= int(bank.regions.size())) {
         throw RepackError(
             RepackError::Kind::NoRegion,
-            QStringLiteral("bank %1 has no map region %2").arg(bankText(bank.bank)).arg(region));
+            QStringLiteral("bank %1 has no map region %2").arg(BankText(bank.bank)).arg(region));
     }
     const MapRegion& r = bank.regions[size_t(region)];
     refuseUnsafe(bank, r);

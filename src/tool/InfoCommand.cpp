@@ -41,10 +41,6 @@ MapInfo readMapInfo(const RomFile& rom, int index, uint8_t version) {
     return info;
 }
 
-QString hex(int64_t value) {
-    return "0x" + HexText(value);
-}
-
 QString headerBytes(const MapHeader& header) {
     QStringList bytes;
     for (uint8_t b : header.bytes) {
@@ -104,11 +100,12 @@ QString toText(const MapInfo& info) {
              Label7Caption(info.headerOffset), headerBytes(info.header), t.blockData, t.mapBank,
              t.music, t.backgroundPalette, t.foregroundPalette0)
         .arg(t.foregroundPalette1, t.mapNumber2, time, QString::number(info.header.startLeft()),
-             QString::number(info.header.startTop()), hex(info.header.BlockDataOffset()),
-             hex(info.mapDataOffset), QString::number(info.storedSize),
+             QString::number(info.header.startTop()), OffsetText(info.header.BlockDataOffset()),
+             OffsetText(info.mapDataOffset), QString::number(info.storedSize),
              QString::number(info.bytesNeeded))
-        .arg(hex(info.tiles.tileSetByte), hex(info.tiles.groupA), hex(info.tiles.groupB),
-             hex(info.tiles.groupC), hex(info.tiles.groupD));
+        .arg(OffsetText(info.tiles.tileSetByte), OffsetText(info.tiles.groupA),
+             OffsetText(info.tiles.groupB), OffsetText(info.tiles.groupC),
+             OffsetText(info.tiles.groupD));
 }
 
 QJsonObject checksumJson(int stored, int computed, bool holds) {

@@ -6,6 +6,7 @@
 #include "RepackText.h"
 #include "ToolCommand.h"
 #include "codec/RomFile.h"
+#include "map/HeaderTexts.h"
 #include "map/MapSpace.h"
 #include "map/MapTable.h"
 #include "map/RegionRepack.h"
@@ -13,14 +14,6 @@
 namespace zantor::tool {
 
 namespace {
-QString hex(int64_t value) {
-    return "0x" + QString::number(value, 16).toUpper();
-}
-
-QString bankText(uint8_t bank) {
-    return "0x" + QString::number(bank, 16).toUpper().rightJustified(2, '0');
-}
-
 // "0C:4310": where the game sees a file offset of `bank`.
 QString bankAddress(uint8_t bank, int32_t offset) {
     return QStringLiteral("%1:%2")
@@ -97,31 +90,34 @@ QJsonObject toJson(const BankSpace& bank) {
 }
 
 void printBank(const BankSpace& bank) {
-    std::printf("Bank %s (file %s-%s): table at %s, %d entries\n", qPrintable(bankText(bank.bank)),
-                qPrintable(hex(bank.start())), qPrintable(hex(bank.end() - 1)),
-                qPrintable(hex(bank.tableStart())), int(bank.table.size()));
+    std::printf("Bank %s (file %s-%s): table at %s, %d entries\n", qPrintable(BankText(bank.bank)),
+                qPrintable(OffsetText(bank.start())), qPrintable(OffsetText(bank.end() - 1)),
+                qPrintable(OffsetText(bank.tableStart())), int(bank.table.size()));
     int32_t previousEnd = -1;
     for (const MapRegion& region : bank.regions) {
         if (previousEnd >= 0 && region.start > previousEnd) {
-            std::printf("  gap %s-%s: %d bytes in no map's slot\n", qPrintable(hex(previousEnd)),
-                        qPrintable(hex(region.start - 1)), region.start - previousEnd);
+            std::printf("  gap %s-%s: %d bytes in no map's slot\n",
+                        qPrintable(OffsetText(previousEnd)),
+                        qPrintable(OffsetText(region.start - 1)), region.start - previousEnd);
         }
         previousEnd = region.end;
-        std::printf("  region %s-%s: %d bytes, slack %d\n", qPrintable(hex(region.start)),
-                    qPrintable(hex(region.end - 1)), region.length(), regionSlack(bank, region));
+        std::printf("  region %s-%s: %d bytes, slack %d\n", qPrintable(OffsetText(region.start)),
+                    qPrintable(OffsetText(region.end - 1)), region.length(),
+                    regionSlack(bank, region));
         for (int k : region.maps) {
             const StoredMap& map = bank.maps[size_t(k)];
             std::printf("    %s %s  slot %5d  needs %5d  slack %5d  %s%s\n",
-                        qPrintable(hex(map.start)), qPrintable(bankAddress(bank.bank, map.start)),
-                        map.slot, map.needed, map.slack(), qPrintable(mapList(map.mapIndices)),
+                        qPrintable(OffsetText(map.start)),
+                        qPrintable(bankAddress(bank.bank, map.start)), map.slot, map.needed,
+                        map.slack(), qPrintable(mapList(map.mapIndices)),
                         map.shared() ? " (shared)" : "");
         }
     }
     if (bank.tail.length > 0) {
         std::printf("  tail %s-%s: %d bytes of %s, possibly unused (nothing writes there)\n",
-                    qPrintable(hex(bank.tail.start)),
-                    qPrintable(hex(bank.tail.start + bank.tail.length - 1)), bank.tail.length,
-                    bank.tail.value ? "0xFF" : "0x00");
+                    qPrintable(OffsetText(bank.tail.start)),
+                    qPrintable(OffsetText(bank.tail.start + bank.tail.length - 1)),
+                    bank.tail.length, bank.tail.value ? "0xFF" : "0x00");
     }
     for (const MapProblem& problem : bank.problems) {
         std::printf("  cannot decode map %s: %s\n", qPrintable(mapList({problem.mapIndex})),
@@ -169,7 +165,7 @@ int repack(const QStringList& rawArgs) {
     const BankSpace* bank = space.bank(number);
     if (!bank) {
         std::fprintf(stderr, "zantor-tool repack: %s: no map header names bank %s\n",
-                     qPrintable(rom.path()), qPrintable(bankText(number)));
+                     qPrintable(rom.path()), qPrintable(BankText(number)));
         return kExitFailed;
     }
     // Every region is planned before anything is written: one refusal leaves the file alone.
