@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "SampleRom.h"
 #include "base/Picture.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
@@ -11,25 +12,16 @@
 using namespace zantor;
 
 namespace {
-const RomFile& sample() {
-    static const RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
-    return rom;
-}
-
-int32_t mapData(int index) {
-    return MapDataOffset(sample(), MapHeader::read(sample(), HeaderOffset(sample(), index)));
-}
-
 void BM_DecompressMap(benchmark::State& state) {
-    const int32_t at = mapData(1);
+    const int32_t at = SampleMapData(1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(DecompressMap(sample(), at));
+        benchmark::DoNotOptimize(DecompressMap(SampleRom(), at));
     }
 }
 BENCHMARK(BM_DecompressMap);
 
 void BM_CompressMap(benchmark::State& state) {
-    const MapCells cells = DecompressMap(sample(), mapData(1)).MapBuffer;
+    const MapCells cells = DecompressMap(SampleRom(), SampleMapData(1)).MapBuffer;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CompressMapBytes(cells));
     }
@@ -39,7 +31,7 @@ BENCHMARK(BM_CompressMap);
 void BM_DecodeTiles256(benchmark::State& state) {
     Picture sheet(128, 128);
     for (auto _ : state) {
-        DrawTilesFromRom(sample(), 0x149E5, 15, 15, sheet, 0, 0, kIdentityPalette);
+        DrawTilesFromRom(SampleRom(), 0x149E5, 15, 15, sheet, 0, 0, kIdentityPalette);
         benchmark::DoNotOptimize(sheet.constScanLine(0));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include "SampleRom.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
 #include "map/MapHeader.h"
@@ -13,14 +14,8 @@
 using namespace zantor;
 
 namespace {
-const RomFile& sample() {
-    static const RomFile rom = RomFile::fromBytes(BuildSampleCartridge(0));
-    return rom;
-}
-
 MapCells sampleCells(int index) {
-    const MapHeader header = MapHeader::read(sample(), HeaderOffset(sample(), index));
-    return DecompressMap(sample(), MapDataOffset(sample(), header)).MapBuffer;
+    return DecompressMap(SampleRom(), SampleMapData(index)).MapBuffer;
 }
 
 // One edit as the editor makes it: `area` painted with a block, then the meter told.
@@ -64,7 +59,7 @@ BENCHMARK(BM_CompressMapToSlot);
 
 void BM_ReadMapSpace(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(MapSpace::read(sample()));
+        benchmark::DoNotOptimize(MapSpace::read(SampleRom()));
     }
 }
 BENCHMARK(BM_ReadMapSpace)->Unit(benchmark::kMicrosecond);
