@@ -1,5 +1,6 @@
 #include "BlockQuartersCommand.h"
 
+#include "UndoId.h"
 #include "map/HeaderTexts.h"
 
 namespace zantor {
@@ -16,14 +17,20 @@ void BlockQuartersCommand::undo() {
 
 void BlockQuartersCommand::redo() {
     document_->applyBlock(block_, after_);
+    setObsolete(after_ == before_);
+}
+
+int BlockQuartersCommand::id() const {
+    return int(UndoId::BlockQuarters);
 }
 
 bool BlockQuartersCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const BlockQuartersCommand*>(other);
-    if (next->block_ != block_) {
+    if (next->document_ != document_ || next->block_ != block_) {
         return false;
     }
     after_ = next->after_;
+    setObsolete(after_ == before_);
     return true;
 }
 

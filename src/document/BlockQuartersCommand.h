@@ -6,7 +6,8 @@
 
 namespace zantor {
 
-// A block's four tile numbers changed. Consecutive edits of one block merge into one step.
+// A block's four tile numbers changed. Consecutive edits of the same block of the same document
+// merge into one step; one that puts the block back as it was drops itself.
 class BlockQuartersCommand : public QUndoCommand {
 public:
     BlockQuartersCommand(LevelDocument* document, int block, const BlockQuarters& before,
@@ -14,12 +15,10 @@ public:
 
     void undo() override;
     void redo() override;
-    int id() const override { return kMergeId; }
+    int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
-    static constexpr int kMergeId = 2;
-
     LevelDocument* document_;
     int block_;
     BlockQuarters before_;

@@ -1,8 +1,8 @@
 #include "LevelDocument.h"
 
 #include "BlockQuartersCommand.h"
-#include "CellsCommand.h"
-#include "HeaderCommand.h"
+#include "GridEditCommand.h"
+#include "HeaderFieldCommand.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
@@ -14,6 +14,7 @@
 #include "map/MapTable.h"
 #include "map/RegionRepack.h"
 #include "map/RepackError.h"
+#include "session/RomSession.h"
 
 namespace zantor {
 
@@ -28,27 +29,30 @@ const LoadedMap& emptyLevel() {
     return empty;
 }
 
-// Runs a step on the ROM; a byte access that cannot be carried out becomes a file error that
-// names the file, so every caller reports both kinds alike.
 template <class Body>
 auto onRom(const QString& path, Body&& body) {
-    try {
-        return body();
-    } catch (const RomAccessError& error) {
-        QString reason = error.text();
-        reason.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        throw RomFileError(RomFileError::Kind::Read, path, reason);
-    }
+    return RomSession::onRom(path, std::forward<Body>(body));
+}
+
+unsigned bitOf(HeaderField field) {
+    return 1u << unsigned(field);
 }
 }  // namespace
 
-LevelDocument::LevelDocument(QObject* parent) : QObject(parent) {
-    connect(&undo_, &QUndoStack::indexChanged, this, [this] { updateModified(); });
+LevelDocument::LevelDocument(QObject* parent) : LevelDocument(new RomSession(nullptr), parent) {
+    session_->setParent(this);
 }
+
+LevelDocument::LevelDocument(RomSession* session, QObject* parent)
+    : Document(parent), session_(session) {}
 
 LevelDocument::~LevelDocument() {
     // The commands call back into the document; they go first.
     undo_.clear();
+}
+
+const QString& LevelDocument::romPath() const {
+    return session_->path();
 }
 
 const LoadedMap& LevelDocument::level() const {
@@ -62,10 +66,19 @@ void LevelDocument::load(const QString& path, int mapIndex) {
 
 void LevelDocument::load(const RomFile& rom, int mapIndex) {
     LoadedMap loaded = onRom(rom.path(), [&] { return LoadMap(rom, mapIndex); });
-    // Nothing below throws: the document changes all at once.
+    // Nothing below throws: the session and the document change all at once.
+    session_->open(rom);
+    putInPlace(std::move(loaded));
+}
+
+void LevelDocument::loadLevel(int mapIndex) {
+    const RomFile rom = session_->read();
+    putInPlace(onRom(rom.path(), [&] { return LoadMap(rom, mapIndex); }));
+}
+
+void LevelDocument::putInPlace(LoadedMap loaded) {
     strokeOpen_ = false;
     undo_.clear();
-    romPath_ = rom.path();
     level_ = std::move(loaded);
     savedCells_ = level_->MapBuffer;
     savedBlocks_ = level_->BlockSet;
@@ -84,7 +97,7 @@ void LevelDocument::load(const RomFile& rom, int mapIndex) {
     editedBlock_ = 0;
     chosenTile_ = 0;
     hoveredCell_.reset();
-    updateModified();
+    startHistory();
     emit levelLoaded();
     emit choiceChanged();
 }
@@ -141,8 +154,7 @@ void LevelDocument::paint(QPoint cell) {
     if (!strokeOpen_) {
         ++strokeId_;  // a stroke of its own
     }
-    undo_.push(
-        new CellsCommand(this, QStringLiteral("Paint"), {{index, before, after}}, strokeId_));
+    undo_.push(new GridEditCommand(this, tr("Paint"), {{index, before, after}}, strokeId_));
 }
 
 void LevelDocument::endStroke() {
@@ -177,31 +189,52 @@ int LevelDocument::replaceBlock(uint8_t from, uint8_t to) {
         return 0;
     }
     const int count = int(edits.size());
-    undo_.push(new CellsCommand(
-        this, QStringLiteral("Replace Block %1 with %2").arg(HexText2(from), HexText2(to)),
-        std::move(edits), 0));
+    undo_.push(new GridEditCommand(
+        this, tr("Replace Block %1 with %2").arg(HexText2(from), HexText2(to)), std::move(edits)));
     return count;
 }
 
-void LevelDocument::setHeaderBytes(int index, const QByteArray& bytes, const QString& text) {
-    if (!level_ || index < 0 || index + bytes.size() > MapHeader::kSize) {
+void LevelDocument::pushHeader(const MapHeader& after, unsigned fields, const QString& text) {
+    if (!level_ || after == level_->MapHeader) {
         return;
     }
+    undo_.push(new HeaderFieldCommand(this, text, fields, level_->MapHeader, after));
+}
+
+void LevelDocument::setHeaderField(HeaderField field, int value) {
+    if (!level_)
+        return;
     MapHeader after = level_->MapHeader;
-    for (int i = 0; i < bytes.size(); ++i) {
-        after.bytes[size_t(index + i)] = uint8_t(bytes[i]);
-    }
-    if (after == level_->MapHeader) {
-        return;
-    }
-    undo_.push(new HeaderCommand(this, text, level_->MapHeader, after));
+    after.setField(field, std::clamp(value, 0, MapHeader::maximumOf(field)));
+    static const char* const names[] = {QT_TR_NOOP("Edit Start Y"),
+                                        QT_TR_NOOP("Edit Start X"),
+                                        QT_TR_NOOP("Edit Camera Y"),
+                                        QT_TR_NOOP("Edit Camera X"),
+                                        QT_TR_NOOP("Edit Music"),
+                                        QT_TR_NOOP("Edit Background Palette"),
+                                        QT_TR_NOOP("Edit Foreground Palette 0"),
+                                        QT_TR_NOOP("Edit Foreground Palette 1"),
+                                        QT_TR_NOOP("Edit Time")};
+    pushHeader(after, bitOf(field), tr(names[size_t(field)]));
 }
 
 void LevelDocument::setStartPosition(QPoint position) {
-    const int top = std::clamp(position.y(), 0, 0xFFFF);
-    const int left = std::clamp(position.x(), 0, 0xFFFF);
-    const char bytes[4] = {char(top & 0xFF), char(top >> 8), char(left & 0xFF), char(left >> 8)};
-    setHeaderBytes(0, QByteArray(bytes, 4), QStringLiteral("Move Start"));
+    if (!level_)
+        return;
+    MapHeader after = level_->MapHeader;
+    after.setPlayerX(std::clamp(position.x(), 0, 0xFFFF));
+    after.setPlayerY(std::clamp(position.y(), 0, 0xFFFF));
+    pushHeader(after, bitOf(HeaderField::PlayerX) | bitOf(HeaderField::PlayerY), tr("Move Start"));
+}
+
+void LevelDocument::setCameraPosition(QPoint position) {
+    if (!level_)
+        return;
+    MapHeader after = level_->MapHeader;
+    after.setCameraX(std::clamp(position.x(), 0, 0xFFFF));
+    after.setCameraY(std::clamp(position.y(), 0, 0xFFFF));
+    pushHeader(after, bitOf(HeaderField::CameraX) | bitOf(HeaderField::CameraY),
+               tr("Move Camera Start"));
 }
 
 void LevelDocument::applyHeader(const MapHeader& header) {
@@ -218,7 +251,7 @@ void LevelDocument::applyHeader(const MapHeader& header) {
     emit headerChanged();
 }
 
-void LevelDocument::applyCells(const std::vector<CellEdit>& edits, bool forward) {
+void LevelDocument::applyCellEdits(const std::vector<CellEdit>& edits, bool forward) {
     QRect changed;
     for (const CellEdit& edit : edits) {
         level_->MapBuffer[size_t(edit.index)] = forward ? edit.after : edit.before;
@@ -256,12 +289,8 @@ int LevelDocument::modifiedBlockCount() const {
     return count;
 }
 
-void LevelDocument::updateModified() {
-    const bool modified = isMapModified() || isHeaderModified() || modifiedBlockCount() > 0;
-    if (modified != modified_) {
-        modified_ = modified;
-        emit modifiedChanged(modified_);
-    }
+bool LevelDocument::differsFromRom() const {
+    return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0;
 }
 
 void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const {
@@ -302,14 +331,7 @@ LevelDocument::Changes LevelDocument::unsavedChanges() const {
 
 LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     SaveResult result;
-    // The file as it was before the first save since it was opened; without that copy there
-    // is no save (BackupError).
-    backups_.backupBeforeFirstSave(romPath_);
-    onRom(romPath_, [&] {
-        RomFile rom = RomFile::open(romPath_);
-        writeChanges(rom, changes, result);
-        rom.commit();
-    });
+    session_->write([&](RomFile& rom) { writeChanges(rom, changes, result); });
     // Committed: the ROM now holds these.
     result.written = true;
     if (changes.map) {
@@ -321,11 +343,7 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     if (changes.header) {
         savedHeader_ = level_->MapHeader;
     }
-    if (!isMapModified() && !isHeaderModified() && modifiedBlockCount() == 0) {
-        undo_.setClean();
-    }
-    updateModified();
-    emit saved();
+    markSaved();
     return result;
 }
 
@@ -363,8 +381,8 @@ LevelDocument::RepackOffer LevelDocument::repackOffer() const {
     if (!level_) {
         return offer;
     }
-    onRom(romPath_, [&] {
-        const RomFile rom = RomFile::open(romPath_);
+    const RomFile rom = session_->read();
+    onRom(rom.path(), [&] {
         const MapSpace space = MapSpace::read(rom);
         try {
             const RepackPlan plan = RegionRepack::planFor(space, mapIndex(), cells());
@@ -388,16 +406,13 @@ LevelDocument::SaveResult LevelDocument::saveRepacked() {
     }
     Changes changes = unsavedChanges();
     changes.map = false;  // the repack writes it
-    backups_.backupBeforeFirstSave(romPath_);
     int newSlot = 0;
-    onRom(romPath_, [&] {
-        RomFile rom = RomFile::open(romPath_);
+    session_->write([&](RomFile& rom) {
         const RepackPlan plan = RegionRepack::planFor(MapSpace::read(rom), mapIndex(), cells());
         RegionRepack::apply(rom, plan);
         newSlot = plan.newSlotOf(mapIndex());
         result.mapOffset = MapDataOffset(rom, savedHeader_);
         writeChanges(rom, changes, result);
-        rom.commit();
     });
     result.written = true;
     result.mapBytes = newSlot;
@@ -408,9 +423,7 @@ LevelDocument::SaveResult LevelDocument::saveRepacked() {
         savedBlocks_[size_t(b)] = level_->BlockSet[size_t(b)];
     }
     savedHeader_ = level_->MapHeader;
-    undo_.setClean();
-    updateModified();
-    emit saved();
+    markSaved();
     return result;
 }
 
@@ -457,8 +470,8 @@ int LevelDocument::differingBlocks() const {
 }
 
 QByteArray LevelDocument::imageWithChanges() const {
-    return onRom(romPath_, [&] {
-        RomFile rom = RomFile::open(romPath_);
+    RomFile rom = session_->read();
+    return onRom(rom.path(), [&] {
         if (!level_) {
             return rom.bytes();
         }

@@ -1,44 +1,40 @@
 #pragma once
 
-#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QUndoStack>
 #include <optional>
 #include <vector>
 
-#include "base/BackupStore.h"
+#include "CellGrid.h"
+#include "Document.h"
 #include "map/LoadedMap.h"
 #include "map/MapSizeMeter.h"
 
 namespace zantor {
 
 class RomFile;
+class RomSession;
 
-// One cell change, as an undo step records it.
-struct CellEdit {
-    int index = 0;
-    uint8_t before = 0;
-    uint8_t after = 0;
-};
-
-// The open level: the ROM it came from, the loaded data, the user's current choices and the
-// undo history. Views observe it through its signals and change it only through its edit
-// calls, every one of which is an undo command. It holds no widgets, so the command line, the
-// tests and the benchmarks drive it headless.
-//
-// What counts as unsaved is what differs from the bytes the ROM holds as far as this document
-// knows (the load, then every save), so undoing back to a saved state is clean again.
-class LevelDocument : public QObject {
+// The open level: the loaded data, the user's current choices and the undo history. It reads
+// and writes through the ROM session it is given (or, headless, one of its own). Views observe
+// it through its signals and change it only through its edit calls, every one of which is an
+// undo command. It holds no widgets, so the command line, the tests and the benchmarks drive it
+// headless.
+class LevelDocument : public Document, private CellGrid {
     Q_OBJECT
 
 public:
+    // A document with a session of its own (the command line, tests, benchmarks).
     explicit LevelDocument(QObject* parent = nullptr);
+    // A document of a session that other windows share.
+    explicit LevelDocument(RomSession* session, QObject* parent = nullptr);
     ~LevelDocument() override;
 
+    RomSession* session() const { return session_; }
+
     // --- The ROM and the level ---
-    const QString& romPath() const { return romPath_; }
+    const QString& romPath() const;
     bool hasLevel() const { return level_.has_value(); }
     int mapIndex() const { return level_ ? level_->mapIndex : 0; }
     // Valid while hasLevel(); an empty level before the first load.
@@ -56,12 +52,16 @@ public:
     // repack gave it since).
     int slotBytes() const { return level_ ? slot_ : 0; }
 
-    // Reads level `mapIndex` of the ROM at `path` whole, then puts it in place and starts a new
-    // history. Throws RomFileError (the file cannot be opened or read); the document is then
-    // exactly as it was.
+    // Opens the ROM at `path` for the session (every window of it then shows that ROM), reads
+    // its level `mapIndex` whole, puts it in place and starts a new history. Throws RomFileError
+    // (the file cannot be opened or read); the document and the session are then exactly as
+    // they were.
     void load(const QString& path, int mapIndex);
-    // The same from an image already open (its path becomes the document's).
+    // The same from an image already open.
     void load(const RomFile& rom, int mapIndex);
+    // Reads level `mapIndex` of the session's open ROM (another level, or the same one anew).
+    // Throws RomFileError; the document is then as it was.
+    void loadLevel(int mapIndex);
 
     // --- Choices ---
     int paintBlock() const { return paintBlock_; }
@@ -85,16 +85,17 @@ public:
     void setBlockQuarter(int block, int quarter, uint8_t tile);
     // Every cell holding `from` gets `to`, as one step. Returns the number of cells changed.
     int replaceBlock(uint8_t from, uint8_t to);
-    // Sets header bytes (first index `index`, 0..19) as one step named `text`. A new
-    // background palette redraws the tile sheet and the blocks.
-    void setHeaderBytes(int index, const QByteArray& bytes, const QString& text);
-    // The player's start position (header words 0-1 top, 2-3 left), in level pixels.
-    QPoint startPosition() const { return QPoint(header().startLeft(), header().startTop()); }
+    // Sets a header field (cut to its size) as one step; consecutive edits of one field merge.
+    // A new background palette redraws the tile sheet and the blocks.
+    void setHeaderField(HeaderField field, int value);
+    // The player's start position, in level pixels (one step for both words).
+    QPoint startPosition() const { return QPoint(header().playerX(), header().playerY()); }
     void setStartPosition(QPoint position);
-    QUndoStack* undoStack() { return &undo_; }
+    // The camera's start: the centre of the first screen shown, in level pixels.
+    QPoint cameraPosition() const { return QPoint(header().cameraX(), header().cameraY()); }
+    void setCameraPosition(QPoint position);
 
-    // --- Unsaved state ---
-    bool isModified() const { return modified_; }
+    // --- Unsaved state (isModified() is the document's) ---
     bool isMapModified() const;
     bool isBlockModified(int block) const;
     bool isHeaderModified() const;
@@ -136,9 +137,6 @@ public:
     // commit. Throws RomFileError, and RepackError when the region cannot be repacked.
     SaveResult saveRepacked();
 
-    // Restore points: the first save after a ROM is opened copies the file first.
-    BackupStore& backups() { return backups_; }
-
     // --- Comparing with an original cartridge ---
     // Reads the same level of `originalPath`; from then on (also after loading another level)
     // cellDiffers/blockDiffers tell what differs. Throws RomFileError.
@@ -168,23 +166,22 @@ signals:
     void blocksChanged(const QList<int>& blocks);
     void choiceChanged();
     void hoveredCellChanged();
-    void modifiedChanged(bool modified);
     void headerChanged();
     void comparisonChanged();
-    // A save wrote to the ROM (also when the document stays modified).
-    void saved();
+
+protected:
+    bool differsFromRom() const override;
 
 private:
-    friend class CellsCommand;
     friend class BlockQuartersCommand;
-    friend class HeaderCommand;
+    friend class HeaderFieldCommand;
 
     // Used by the undo commands.
-    void applyCells(const std::vector<CellEdit>& edits, bool forward);
+    void applyCellEdits(const std::vector<CellEdit>& edits, bool forward) override;
     void applyBlock(int block, const BlockQuarters& quarters);
     void applyHeader(const MapHeader& header);
-
-    void updateModified();
+    void pushHeader(const MapHeader& after, unsigned fields, const QString& text);
+    void putInPlace(LoadedMap loaded);
     struct Changes {
         bool map = false;
         bool header = false;
@@ -194,7 +191,7 @@ private:
     void writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const;
     SaveResult saveChanges(const Changes& changes);
 
-    QString romPath_;
+    RomSession* session_;
     std::optional<LoadedMap> level_;
     MapCells savedCells_{};
     BlockTable savedBlocks_{};
@@ -209,15 +206,12 @@ private:
 
     MapSizeMeter meter_{MapCells{}};
     int slot_ = 0;
-    BackupStore backups_;
     QString originalPath_;
     std::optional<MapCells> originalCells_;
     std::optional<BlockTable> originalBlocks_;
 
-    QUndoStack undo_;
     bool strokeOpen_ = false;
     int strokeId_ = 0;
-    bool modified_ = false;
 };
 
 }  // namespace zantor

@@ -17,16 +17,43 @@ int32_t TitleScreen::MapBase(const RomFile& rom) {
 
 TitleScreen TitleScreen::load(const RomFile& rom, uint8_t romVersion) {
     TitleScreen screen;
-    screen.picTiles = LoadSheet(rom, romVersion);
+    screen.sheet = LoadSheet(rom, romVersion);
+    screen.cells = ReadCells(rom);
+    screen.mapPicture = DrawMap(screen.sheet, screen.cells);
+    return screen;
+}
+
+TitleScreen::Cells TitleScreen::ReadCells(const RomFile& rom) {
+    Cells cells{};
     const int32_t base = MapBase(rom);
     for (int r = 0; r < kRows; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            screen.TitleMap[size_t(cellIndex(c, r))] =
-                rom.ReadRomByte(base + c + kRowStride * r) ^ 0x80;
-        }
+        uint8_t row[kColumns];
+        rom.ReadRomBytes(base + kRowStride * r, kColumns, row);
+        for (int c = 0; c < kColumns; ++c)
+            cells[size_t(cellIndex(c, r))] = row[c] ^ 0x80;
     }
-    screen.picMap = DrawMap(screen.picTiles, screen.TitleMap);
-    return screen;
+    return cells;
+}
+
+QByteArray TitleScreen::ReadTiles(const RomFile& rom, uint8_t romVersion) {
+    QByteArray tiles(kTileBytes, '\0');
+    rom.ReadRomBytes(TilesOffset(romVersion), kTileBytes, reinterpret_cast<uint8_t*>(tiles.data()));
+    return tiles;
+}
+
+Picture TitleScreen::DrawSheet(const QByteArray& tiles) {
+    Picture sheet(kSheetSize, kSheetSize);
+    DrawTilesFromRom(RomFile::fromBytes(tiles), 0, 15, 15, sheet, 0, 0, kPalette);
+    return sheet;
+}
+
+QByteArray TitleScreen::EncodeSheet(const Picture& picture) {
+    // The tile codec writes into an image; a scratch one of exactly the tiles' size, whose
+    // "header" bytes are tile bytes like any other.
+    RomFile scratch = RomFile::fromBytes(QByteArray(kTileBytes, '\0'));
+    scratch.allowHeaderWrites();
+    WriteTilesFromPicture(scratch, 0, 15, 15, picture, 0, 0, kPalette, 1);
+    return scratch.bytes();
 }
 
 Picture TitleScreen::LoadSheet(const RomFile& rom, uint8_t romVersion) {

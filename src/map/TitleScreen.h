@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
 #include <array>
 #include <cstdint>
@@ -36,9 +37,9 @@ struct TitleScreen {
         return QPoint(kTile * (tile % 16), kTile * (tile / 16));
     }
 
-    Picture picTiles;  // the sheet, kSheetSize square
-    Cells TitleMap{};
-    Picture picMap;  // kMapWidth × kMapHeight, each cell a copy of its sheet tile
+    Picture sheet;  // the sheet, kSheetSize square
+    Cells cells{};
+    Picture mapPicture;  // kMapWidth × kMapHeight, each cell a copy of its sheet tile
 
     // Where the 4096 bytes of tiles lie: the cartridges of version 2 have them 7 bytes lower.
     static int32_t TilesOffset(uint8_t romVersion);
@@ -67,6 +68,14 @@ struct TitleScreen {
 
     // Encodes the sheet's top-left 128 × 128 pixels as the 256 tiles of the version's block.
     static void WriteTiles(RomFile& rom, uint8_t romVersion, const Picture& sheet);
+
+    // The same at the level of bytes, for the title screen's document: the 4096 tile bytes as
+    // stored, the sheet they draw, the bytes a picture encodes to (colours that are none of
+    // the four greys, and what the picture does not cover, as colour 0), and the map's cells.
+    static QByteArray ReadTiles(const RomFile& rom, uint8_t romVersion);
+    static Picture DrawSheet(const QByteArray& tiles);
+    static QByteArray EncodeSheet(const Picture& picture);
+    static Cells ReadCells(const RomFile& rom);
 };
 
 }  // namespace zantor

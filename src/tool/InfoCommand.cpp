@@ -66,8 +66,8 @@ QJsonObject toJson(const MapInfo& info) {
                                {"mapNumber2", t.mapNumber2},
                                {"timeIndex", t.timeIndex},
                                {"time", TimeEntries()[t.timeIndex]},
-                               {"startTop", info.header.startTop()},
-                               {"startLeft", info.header.startLeft()}}},
+                               {"startTop", info.header.playerY()},
+                               {"startLeft", info.header.playerX()}}},
         {"blockDataOffset", info.header.BlockDataOffset()},
         {"mapDataOffset", info.mapDataOffset},
         {"storedSize", info.storedSize},
@@ -99,8 +99,8 @@ QString toText(const MapInfo& info) {
         .arg(QString::number(info.index).rightJustified(2), MapNames()[info.index],
              Label7Caption(info.headerOffset), headerBytes(info.header), t.blockData, t.mapBank,
              t.music, t.backgroundPalette, t.foregroundPalette0)
-        .arg(t.foregroundPalette1, t.mapNumber2, time, QString::number(info.header.startLeft()),
-             QString::number(info.header.startTop()), OffsetText(info.header.BlockDataOffset()),
+        .arg(t.foregroundPalette1, t.mapNumber2, time, QString::number(info.header.playerX()),
+             QString::number(info.header.playerY()), OffsetText(info.header.BlockDataOffset()),
              OffsetText(info.mapDataOffset), QString::number(info.storedSize),
              QString::number(info.bytesNeeded))
         .arg(OffsetText(info.tiles.tileSetByte), OffsetText(info.tiles.groupA),

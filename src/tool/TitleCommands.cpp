@@ -5,12 +5,12 @@
 #include <optional>
 
 #include "ToolCommand.h"
-#include "codec/RomFile.h"
+#include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
+#include "base/ImageFiles.h"
+#include "codec/RomFile.h"
 #include "map/MapTable.h"
 #include "map/TitleScreen.h"
-#include "base/AtomicFileWriter.h"
-#include "base/ImageFiles.h"
 
 namespace zantor::tool {
 
@@ -32,14 +32,14 @@ void savePicture(const Picture& picture, const QString& out, const char* format)
 int renderTitle(const QStringList& rawArgs) {
     const ParsedArgs args = ParseArgs(rawArgs, {}, {});
     RequireCount(args, 2);
-    savePicture(loadTitle(args.positional[0]).picMap, args.positional[1], "PNG");
+    savePicture(loadTitle(args.positional[0]).mapPicture, args.positional[1], "PNG");
     return kExitOk;
 }
 
 int exportTiles(const QStringList& rawArgs) {
     const ParsedArgs args = ParseArgs(rawArgs, {}, {});
     RequireCount(args, 2);
-    savePicture(loadTitle(args.positional[0]).picTiles, args.positional[1], "BMP");
+    savePicture(loadTitle(args.positional[0]).sheet, args.positional[1], "BMP");
     return kExitOk;
 }
 
@@ -62,7 +62,7 @@ int importTiles(const QStringList& rawArgs) {
 int exportTitleMap(const QStringList& rawArgs) {
     const ParsedArgs args = ParseArgs(rawArgs, {}, {});
     RequireCount(args, 2);
-    const TitleScreen::Cells cells = loadTitle(args.positional[0]).TitleMap;
+    const TitleScreen::Cells cells = loadTitle(args.positional[0]).cells;
     const QString& out = args.positional[1];
     QString reason;
     if (!AtomicFileWriter::write(

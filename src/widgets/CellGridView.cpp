@@ -116,8 +116,17 @@ void CellGridView::mouseMoveEvent(QMouseEvent* event) {
         update(cellRect(std::max(cell, 0)).adjusted(-1, -1, 1, 1));
         emit hoveredChanged(cell);
     }
-    if (cell >= 0 && event->buttons() != Qt::NoButton && dragged)
+    if (event->buttons() == Qt::NoButton)
+        return;
+    if (cell >= 0 && dragged)
         dragged(cell, event->buttons());
+    else if (cell < 0 && draggedOff)
+        draggedOff();
+}
+
+void CellGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (released)
+        released(event->button());
 }
 
 void CellGridView::leaveEvent(QEvent*) {

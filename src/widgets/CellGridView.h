@@ -31,6 +31,9 @@ public:
     // A press (any button) or a drag with buttons held, on a cell inside the picture.
     std::function<void(int cell, Qt::MouseButton button)> pressed;
     std::function<void(int cell, Qt::MouseButtons buttons)> dragged;
+    // Optional: a drag with buttons held moved off the picture, and a button let go anywhere.
+    std::function<void()> draggedOff;
+    std::function<void(Qt::MouseButton button)> released;
 
     void setZoom(int factor);
     int zoom() const { return zoom_; }
@@ -49,6 +52,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

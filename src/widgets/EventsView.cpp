@@ -28,9 +28,24 @@ QRect EventsView::markerRect() const {
     return QRect(topLeft, end - QPoint(1, 1));
 }
 
+QRect EventsView::cameraRect() const {
+    // The game's screen: 160 × 144 pixels, the camera's position at (80, 72) inside it.
+    const QPointF centre = document()->cameraPosition();
+    const QPoint topLeft = viewportPoint(centre - QPointF(80, 72));
+    const QPoint end = viewportPoint(centre + QPointF(80, 72));
+    return QRect(topLeft, end - QPoint(1, 1));
+}
+
 void EventsView::paintOverlay(QPainter& painter, const QRect&) {
-    if (document()->hasLevel())
-        painter.drawImage(markerRect(), marker_);
+    if (!document()->hasLevel())
+        return;
+    painter.setBrush(Qt::NoBrush);
+    // Two colours, so the frame shows on light and dark palettes alike.
+    painter.setPen(QPen(QColor(255, 255, 255), 3));
+    painter.drawRect(cameraRect());
+    painter.setPen(QPen(QColor(0, 120, 255), 1, Qt::DashLine));
+    painter.drawRect(cameraRect());
+    painter.drawImage(markerRect(), marker_);
 }
 
 bool EventsView::pressOverlay(QMouseEvent* event) {

@@ -6,7 +6,8 @@
 
 namespace zantor {
 
-// The level view of the Events tab: the same level, with the player's start marker on top.
+// The level view of the Events tab: the same level, with the player's start marker on top and
+// the camera's first screen (160 × 144 pixels about the camera's start) framed beside it.
 // Dragging the marker with the left button moves the start position (an undo step); a press
 // elsewhere paints, as on the map.
 class EventsView : public LevelView {
@@ -17,6 +18,8 @@ public:
 
     // Where the marker is drawn, in viewport pixels.
     QRect markerRect() const;
+    // Where the camera's start screen is framed, in viewport pixels.
+    QRect cameraRect() const;
 
 protected:
     void paintOverlay(QPainter& painter, const QRect& exposed) override;

@@ -17,7 +17,7 @@ namespace {
 // The sample's title sheet: all four greys, a different pattern in every tile.
 QImage SampleSheet() {
     static const Picture sheet =
-        TitleScreen::load(RomFile::fromBytes(BuildSampleCartridge(0)), 0).picTiles;
+        TitleScreen::load(RomFile::fromBytes(BuildSampleCartridge(0)), 0).sheet;
     return sheet.image();
 }
 

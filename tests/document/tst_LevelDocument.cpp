@@ -10,6 +10,7 @@
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
 #include "sample/SampleCartridge.h"
+#include "session/RomSession.h"
 #include "support/MiniRom.h"
 #include "support/TempRom.h"
 
@@ -108,6 +109,8 @@ private slots:
         doc_->paint(QPoint(0, 0));
         doc_->setBlockQuarter(1, 2, 0x33);
         doc_->setStartPosition(QPoint(0x100, 0x80));
+        doc_->setCameraPosition(QPoint(0x1A0, 0x90));
+        doc_->setHeaderField(HeaderField::Music, 7);
         QVERIFY(doc_->isModified() && doc_->isMapModified() && doc_->isBlockModified(1) &&
                 doc_->isHeaderModified());
 
@@ -122,16 +125,48 @@ private slots:
         QCOMPARE(again.cells(), doc_->cells());
         QCOMPARE(again.blocks(), doc_->blocks());
         QCOMPARE(again.startPosition(), QPoint(0x100, 0x80));
-        // Of the header, the start position's four bytes and nothing else.
+        QCOMPARE(again.cameraPosition(), QPoint(0x1A0, 0x90));
+        QCOMPARE(again.header().music(), 7);
+        // Of the header, the two positions' eight bytes and the music's, nothing else.
         const QByteArray after = ReadFile(path_);
-        for (int i = 0; i < 20; ++i)
-            QCOMPARE(after[MiniRom::kHeader + i] != before[MiniRom::kHeader + i], i < 4);
+        for (int i = 8; i < 20; ++i) {
+            if (i != 14)
+                QCOMPARE(after[MiniRom::kHeader + i], before[MiniRom::kHeader + i]);
+        }
 
-        doc_->undoStack()->undo();  // the start position
+        doc_->undoStack()->undo();  // the music
         QVERIFY(doc_->isModified());
         doc_->undoStack()->redo();
         QVERIFY(!doc_->isModified());
         QCOMPARE(modified.count(), 4);  // on, off (save), on (undo), off (redo)
+    }
+
+    void stepsMergeByWhatTheyEditAndDropWhenTheyChangeNothing() {
+        // A stroke that paints a cell and paints it back leaves no step and stays clean.
+        const uint8_t was = doc_->blockAt(QPoint(4, 4));
+        doc_->beginStroke();
+        doc_->setPaintBlock(uint8_t(was + 1));
+        doc_->paint(QPoint(4, 4));
+        doc_->setPaintBlock(was);
+        doc_->paint(QPoint(4, 4));
+        doc_->endStroke();
+        QCOMPARE(doc_->undoStack()->count(), 0);
+        QVERIFY(!doc_->isModified() && doc_->undoStack()->isClean());
+
+        // One field typed twice is one step; another field is a step of its own; setting a
+        // field back as it was drops its step.
+        const int time = doc_->header().time();
+        doc_->setHeaderField(HeaderField::Music, 1);
+        doc_->setHeaderField(HeaderField::Music, 2);
+        doc_->setHeaderField(HeaderField::Time, time + 1);
+        QCOMPARE(doc_->undoStack()->count(), 2);
+        doc_->setHeaderField(HeaderField::Time, time);
+        QCOMPARE(doc_->undoStack()->count(), 1);
+        QCOMPARE(doc_->undoStack()->undoText(), QString("Edit Music"));
+        // Two blocks are two steps.
+        doc_->setBlockQuarter(1, 0, 0x44);
+        doc_->setBlockQuarter(2, 0, 0x44);
+        QCOMPARE(doc_->undoStack()->count(), 3);
     }
 
     void partialSavesKeepTheRestUnsaved() {
@@ -200,7 +235,6 @@ private slots:
         const QString path = WriteFile(dir_, "repack.gb", BuildSampleCartridge(0));
         LevelDocument doc;
         doc.load(path, 5);
-        doc.backups().opened(path);
         const int slot = doc.slotBytes();
         strokeRow(doc, 0x33, 1, 0, 200, 2);
         QVERIFY(!doc.mapFits());
@@ -217,7 +251,7 @@ private slots:
         after.load(path, 6);
         QCOMPARE(after.cells(), before.cells());
         // The first save made one backup of the file as it was.
-        QCOMPARE(doc.backups().list(path).size(), 1);
+        QCOMPARE(doc.session()->restorePoints().size(), 1);
     }
 
     void aBackupThatCannotBeWrittenStopsTheSave() {
@@ -225,7 +259,6 @@ private slots:
         const QString path = WriteFile(dir, "guarded.gb", MiniRom().bytes);
         LevelDocument doc;
         doc.load(path, MiniRom::kMap);
-        doc.backups().opened(path);
         // A file where the backup folder should be.
         WriteFile(dir, ".zantor-backups", "not a folder");
         doc.setPaintBlock(9);
@@ -260,7 +293,7 @@ private slots:
     }
 
     void aNewBackgroundPaletteRecolours() {
-        doc_->setHeaderBytes(15, QByteArray(1, char(0x1B)), "Edit Background Palette");
+        doc_->setHeaderField(HeaderField::BackgroundPalette, 0x1B);
         // The same sheet as a load in that palette draws.
         MiniRom other(0, 0x1B);
         const LoadedMap loaded = LoadMap(RomFile::fromBytes(other.bytes), MiniRom::kMap);

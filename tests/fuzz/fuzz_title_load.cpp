@@ -30,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Require(error.kind() == RomAccessError::Kind::Read, "a load only ever reads");
         return 0;
     }
-    fuzz::Require(screen.picTiles.width() == TitleScreen::kSheetSize &&
-                      screen.picMap.width() == TitleScreen::kMapWidth &&
-                      screen.picMap.height() == TitleScreen::kMapHeight,
+    fuzz::Require(screen.sheet.width() == TitleScreen::kSheetSize &&
+                      screen.mapPicture.width() == TitleScreen::kMapWidth &&
+                      screen.mapPicture.height() == TitleScreen::kMapHeight,
                   "the sheet and the map have their sizes");
 
-    TitleScreen::WriteMap(rom, screen.TitleMap);
-    TitleScreen::WriteTiles(rom, version, screen.picTiles);
+    TitleScreen::WriteMap(rom, screen.cells);
+    TitleScreen::WriteTiles(rom, version, screen.sheet);
     // Views, not copies: the image is compared where it lies.
     const QByteArray writtenImage = rom.bytes();
     const QByteArrayView written(writtenImage);

@@ -162,8 +162,8 @@ private slots:
         PutWord(bytes, 0x302F6, 0x5678);  // bank 12's table entry 3
         const RomFile rom = RomFile::fromBytes(bytes);
         const MapHeader h = MapHeader::read(rom, at);
-        QCOMPARE(h.startTop(), 0x0210);
-        QCOMPARE(h.startLeft(), 0x0120);
+        QCOMPARE(h.playerY(), 0x0210);
+        QCOMPARE(h.playerX(), 0x0120);
         QCOMPARE(h.BlockDataOffset(), 0x20000);
         QCOMPARE(h.mapDataPointerOffset(), 0x302F6);
         QCOMPARE(MapDataOffset(rom, h), 0x30000 + 0x5678 - 0x4000);

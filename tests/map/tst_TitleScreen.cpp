@@ -29,10 +29,10 @@ private slots:
         QByteArray bytes = BlankRom(0x6000);
         bytes.replace(0x149DE, 7, QByteArray(7, '\xFF'));
         const RomFile rom = RomFile::fromBytes(bytes);
-        QCOMPARE(TitleScreen::load(rom, 2).picTiles.GetPixel(0, 0), shade::kBlack);
-        QCOMPARE(TitleScreen::load(rom, 2).picTiles.GetPixel(0, 3), shade::kLight);
+        QCOMPARE(TitleScreen::load(rom, 2).sheet.GetPixel(0, 0), shade::kBlack);
+        QCOMPARE(TitleScreen::load(rom, 2).sheet.GetPixel(0, 3), shade::kLight);
         for (uint8_t version : {0, 1, 3})
-            QCOMPARE(TitleScreen::load(rom, version).picTiles.GetPixel(0, 0), shade::kWhite);
+            QCOMPARE(TitleScreen::load(rom, version).sheet.GetPixel(0, 0), shade::kWhite);
     }
 
     void readsTheMapThroughAnUnsignedPointer() {
@@ -44,19 +44,19 @@ private slots:
         bytes[base + 1 + 32] = char(0x05);        // cell (1, 1): tile 0x85
         bytes[base + 19 + 32 * 17] = char(0x7F);  // the last cell: tile 255
         const TitleScreen screen = TitleScreen::load(RomFile::fromBytes(bytes), 0);
-        QCOMPARE(screen.TitleMap[0], uint8_t(0));
-        QCOMPARE(screen.TitleMap[size_t(TitleScreen::cellIndex(1, 1))], uint8_t(0x85));
-        QCOMPARE(screen.TitleMap[359], uint8_t(255));
-        QCOMPARE(screen.picMap.image().size(), QSize(160, 144));
-        QCOMPARE(Cell(screen.picMap, {152, 136}), Cell(screen.picTiles, {120, 120}));
-        QCOMPARE(Cell(screen.picMap, {8, 8}), Cell(screen.picTiles, TitleScreen::sheetCell(0x85)));
+        QCOMPARE(screen.cells[0], uint8_t(0));
+        QCOMPARE(screen.cells[size_t(TitleScreen::cellIndex(1, 1))], uint8_t(0x85));
+        QCOMPARE(screen.cells[359], uint8_t(255));
+        QCOMPARE(screen.mapPicture.image().size(), QSize(160, 144));
+        QCOMPARE(Cell(screen.mapPicture, {152, 136}), Cell(screen.sheet, {120, 120}));
+        QCOMPARE(Cell(screen.mapPicture, {8, 8}), Cell(screen.sheet, TitleScreen::sheetCell(0x85)));
     }
 
     void writingTheMapTouchesOnlyItsCells() {
         const QByteArray before = BuildSampleCartridge(0);
         RomFile rom = RomFile::fromBytes(before);
         const int32_t base = TitleScreen::MapBase(rom);
-        TitleScreen::Cells cells = TitleScreen::load(rom, 0).TitleMap;
+        TitleScreen::Cells cells = TitleScreen::load(rom, 0).cells;
         TitleScreen::WriteMap(rom, cells);
         QCOMPARE(rom.bytes(), before);
         for (auto& cell : cells)

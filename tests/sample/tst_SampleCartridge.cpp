@@ -6,13 +6,13 @@
 #include <set>
 #include <vector>
 
+#include "base/Picture.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
 #include "codec/TileCodec.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
 #include "map/TileSources.h"
-#include "base/Picture.h"
 #include "sample/SampleBlocks.h"
 #include "sample/SampleCartridge.h"
 #include "sample/SampleFont.h"
@@ -266,9 +266,9 @@ private slots:
         const RomFile& rom = Sample(0);
         for (const StoredMap& m : StoredMaps(rom)) {
             const MapHeader h = MapHeader::read(rom, HeaderOffset(rom, m.index));
-            QVERIFY(h.startLeft() % 16 == 0 && h.startTop() % 16 == 0);
-            const int x = h.startLeft() / 16;
-            const int foot = (h.startTop() + 32) / 16;
+            QVERIFY(h.playerX() % 16 == 0 && h.playerY() % 16 == 0);
+            const int x = h.playerX() / 16;
+            const int foot = (h.playerY() + 32) / 16;
             QVERIFY(x < 16 && foot >= 2 && foot < kMapRows);
             auto cell = [&](int y) { return m.decoded.MapBuffer[size_t(kMapColumns * y + x)]; };
             QCOMPARE(cell(foot - 1), block::Sky);

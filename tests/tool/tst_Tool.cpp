@@ -188,16 +188,16 @@ private slots:
         const QString rom = dir_.filePath("v2.gb");
         const QString png = dir_.filePath("t.png"), bmp = dir_.filePath("t.bmp");
         QCOMPARE(RunToolProcess({"title-render", rom, png}).exitCode, 0);
-        QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), title.picMap.image());
+        QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), title.mapPicture.image());
         QCOMPARE(RunToolProcess({"title-export", rom, bmp}).exitCode, 0);
-        QCOMPARE(QImage(bmp, "BMP").convertToFormat(QImage::Format_RGB32), title.picTiles.image());
+        QCOMPARE(QImage(bmp, "BMP").convertToFormat(QImage::Format_RGB32), title.sheet.image());
         QCOMPARE(RunToolProcess({"title-import", rom, bmp}).exitCode, 0);
         QCOMPARE(ReadFile(rom), sample);
 
         const QString bin = dir_.filePath("map.bin");
         QCOMPARE(RunToolProcess({"title-map-export", rom, bin}).exitCode, 0);
         QByteArray cells = ReadFile(bin);
-        QCOMPARE(cells, QByteArray(reinterpret_cast<const char*>(title.TitleMap.data()), 360));
+        QCOMPARE(cells, QByteArray(reinterpret_cast<const char*>(title.cells.data()), 360));
         cells[359] = char(cells[359] ^ 0x01);  // cell (19, 17)
         QCOMPARE(
             RunToolProcess({"title-map-import", rom, WriteFile(dir_, "one.bin", cells)}).exitCode,

@@ -15,12 +15,6 @@
 namespace zantor {
 
 namespace {
-constexpr int kMusic = 14;
-constexpr int kBackgroundPalette = 15;
-constexpr int kForegroundPalette0 = 16;
-constexpr int kForegroundPalette1 = 17;
-constexpr int kTime = 19;
-
 QLineEdit* readOnlyField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -37,33 +31,27 @@ HeaderPage::HeaderPage(LevelDocument* document, QWidget* parent)
     blockData_ = readOnlyField("txtBlockdata", this);
     mapBank_ = readOnlyField("txtMapbank", this);
     mapNumber2_ = readOnlyField("txtMapNr2", this);
-    music_ = hexField("txtMusic", kMusic, QStringLiteral("Edit Music"));
-    backgroundPalette_ =
-        hexField("txtBGPal", kBackgroundPalette, QStringLiteral("Edit Background Palette"));
-    foregroundPalette0_ =
-        hexField("txtFGPal0", kForegroundPalette0, QStringLiteral("Edit Foreground Palette 0"));
-    foregroundPalette1_ =
-        hexField("txtFGPal1", kForegroundPalette1, QStringLiteral("Edit Foreground Palette 1"));
+    music_ = hexField("txtMusic", HeaderField::Music);
+    backgroundPalette_ = hexField("txtBGPal", HeaderField::BackgroundPalette);
+    foregroundPalette0_ = hexField("txtFGPal0", HeaderField::ForegroundPalette0);
+    foregroundPalette1_ = hexField("txtFGPal1", HeaderField::ForegroundPalette1);
 
     time_ = new QComboBox(this);
     time_->setObjectName("cmbTime");
     time_->addItems(TimeEntries());
-    connect(time_, &QComboBox::activated, this, [this](int index) {
-        document_->setHeaderBytes(kTime, QByteArray(1, char(index)), QStringLiteral("Edit Time"));
-    });
+    connect(time_, &QComboBox::activated, this,
+            [this](int index) { document_->setHeaderField(HeaderField::Time, index); });
 
-    auto spin = [this](const char* name, int maximum) {
-        auto* box = new QSpinBox(this);
-        box->setObjectName(name);
-        box->setRange(0, maximum);
-        box->setToolTip(QStringLiteral("The player's start, in level pixels (0–%1)").arg(maximum));
-        connect(box, &QSpinBox::editingFinished, this, [this] {
-            document_->setStartPosition(QPoint(startX_->value(), startY_->value()));
-        });
-        return box;
-    };
-    startX_ = spin("spnStartX", kLevelWidth - 16);
-    startY_ = spin("spnStartY", kLevelHeight - 32);
+    const QString player = tr("The player's start, in level pixels (the level is %1 × %2)")
+                               .arg(kLevelWidth)
+                               .arg(kLevelHeight);
+    const QString camera =
+        tr("The centre of the first screen shown, in level pixels: the screen "
+           "reaches 80 pixels to either side and 72 up and down");
+    startX_ = positionField("spnStartX", HeaderField::PlayerX, player);
+    startY_ = positionField("spnStartY", HeaderField::PlayerY, player);
+    cameraX_ = positionField("spnCameraX", HeaderField::CameraX, camera);
+    cameraY_ = positionField("spnCameraY", HeaderField::CameraY, camera);
 
     auto* form = new QFormLayout(this);
     form->addRow(caption_);
@@ -77,20 +65,33 @@ HeaderPage::HeaderPage(LevelDocument* document, QWidget* parent)
     form->addRow(QStringLiteral("Time in seconds:"), time_);
     form->addRow(QStringLiteral("Start x:"), startX_);
     form->addRow(QStringLiteral("Start y:"), startY_);
+    form->addRow(tr("Camera start x:"), cameraX_);
+    form->addRow(tr("Camera start y:"), cameraY_);
 
     connect(document, &LevelDocument::levelLoaded, this, &HeaderPage::showHeader);
     connect(document, &LevelDocument::headerChanged, this, &HeaderPage::showHeader);
     showHeader();
 }
 
-QLineEdit* HeaderPage::hexField(const char* name, int headerIndex, const QString& stepName) {
+QSpinBox* HeaderPage::positionField(const char* name, HeaderField field, const QString& tip) {
+    auto* box = new QSpinBox(this);
+    box->setObjectName(name);
+    // The whole word, so a value outside the level is shown as stored, not clamped.
+    box->setRange(0, MapHeader::maximumOf(field));
+    box->setToolTip(tip);
+    connect(box, &QSpinBox::editingFinished, this,
+            [this, box, field] { document_->setHeaderField(field, box->value()); });
+    return box;
+}
+
+QLineEdit* HeaderPage::hexField(const char* name, HeaderField headerField) {
     auto* field = new QLineEdit(this);
     field->setObjectName(name);
     field->setMaxLength(2);
     field->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9A-Fa-f]{1,2}")), field));
     field->setToolTip(QStringLiteral("One byte in hex, 00 to FF"));
-    connect(field, &QLineEdit::editingFinished, this, [this, field, headerIndex, stepName] {
+    connect(field, &QLineEdit::editingFinished, this, [this, field, headerField] {
         bool ok = false;
         const int value = field->text().toInt(&ok, 16);
         if (!ok || value < 0 || value > 0xFF) {
@@ -99,7 +100,7 @@ QLineEdit* HeaderPage::hexField(const char* name, int headerIndex, const QString
             return;
         }
         field->setToolTip(QStringLiteral("One byte in hex, 00 to FF"));
-        document_->setHeaderBytes(headerIndex, QByteArray(1, char(value)), stepName);
+        document_->setHeaderField(headerField, value);
         showHeader();
     });
     return field;
@@ -107,9 +108,9 @@ QLineEdit* HeaderPage::hexField(const char* name, int headerIndex, const QString
 
 void HeaderPage::showHeader() {
     const bool loaded = document_->hasLevel();
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{music_, backgroundPalette_, foregroundPalette0_,
-                                         foregroundPalette1_, time_, startX_, startY_})
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             music_, backgroundPalette_, foregroundPalette0_, foregroundPalette1_, time_, startX_,
+             startY_, cameraX_, cameraY_})
         field->setEnabled(loaded);
     if (!loaded)
         return;
@@ -125,10 +126,12 @@ void HeaderPage::showHeader() {
     foregroundPalette1_->setText(t.foregroundPalette1);
     const QSignalBlocker blockTime(time_);
     time_->setCurrentIndex(std::min(t.timeIndex, time_->count() - 1));
-    const QSignalBlocker blockX(startX_);
-    const QSignalBlocker blockY(startY_);
-    startX_->setValue(header.startLeft());
-    startY_->setValue(header.startTop());
+    for (const auto& [box, value] :
+         {std::pair{startX_, header.playerX()}, std::pair{startY_, header.playerY()},
+          std::pair{cameraX_, header.cameraX()}, std::pair{cameraY_, header.cameraY()}}) {
+        const QSignalBlocker block(box);
+        box->setValue(value);
+    }
 }
 
 }  // namespace zantor

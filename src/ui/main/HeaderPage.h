@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "map/MapHeader.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -11,8 +13,9 @@ namespace zantor {
 
 class LevelDocument;
 
-// The Header tab: the level settings users change (music, palettes, time, start position) as
-// undoable edits, and the fields the editor does not understand, read-only.
+// The Header tab: the level settings users change (music, palettes, time, the player's and the
+// camera's start) as undoable edits of named header fields, and the fields the editor does not
+// change, read-only.
 class HeaderPage : public QWidget {
     Q_OBJECT
 
@@ -20,7 +23,8 @@ public:
     HeaderPage(LevelDocument* document, QWidget* parent = nullptr);
 
 private:
-    QLineEdit* hexField(const char* name, int headerIndex, const QString& stepName);
+    QLineEdit* hexField(const char* name, HeaderField field);
+    QSpinBox* positionField(const char* name, HeaderField field, const QString& tip);
     void showHeader();
 
     LevelDocument* document_;
@@ -35,6 +39,8 @@ private:
     QComboBox* time_;
     QSpinBox* startX_;
     QSpinBox* startY_;
+    QSpinBox* cameraX_;
+    QSpinBox* cameraY_;
 };
 
 }  // namespace zantor

@@ -26,11 +26,13 @@
 #include "codec/RomFileError.h"
 #include "document/CartridgeCheck.h"
 #include "document/LevelDocument.h"
+#include "document/TitleDocument.h"
 #include "map/HeaderTexts.h"
 #include "map/MapSaver.h"
 #include "map/MapTable.h"
+#include "session/RomSession.h"
 #include "ui/about/frmInfo.h"
-#include "ui/title/frmTitleScreen.h"
+#include "ui/title/TitleScreenWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EventsView.h"
 #include "widgets/FixedLabel.h"
@@ -48,7 +50,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
     setWindowIcon(QIcon(QPixmap::fromImage(WindowIconImage())));
     setWindowTitle(QStringLiteral("Zantor - %1 - Public Pre Alpha[*]").arg(AppInfo::versionText()));
-    document_ = new LevelDocument(this);
+    session_ = new RomSession(this);
+    document_ = new LevelDocument(session_, this);
 
     auto* client = new QWidget(this);
     client->setObjectName("client");
@@ -88,10 +91,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildStatusBar();
     buildMenus();
     connect(document_, &LevelDocument::modifiedChanged, this, &QWidget::setWindowModified);
-    for (auto signal :
-         {&LevelDocument::levelLoaded, &LevelDocument::saved, &LevelDocument::choiceChanged}) {
-        connect(document_, signal, this, &MainWindow::showStatus);
-    }
+    connect(document_, &LevelDocument::levelLoaded, this, &MainWindow::showStatus);
+    connect(document_, &LevelDocument::saved, this, &MainWindow::showStatus);
+    connect(document_, &LevelDocument::choiceChanged, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::cellsChanged, this, [this] { statusOnEdit_.request(); });
     connect(document_, &LevelDocument::blocksChanged, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::levelLoaded, this, [this] {
@@ -314,8 +316,16 @@ bool MainWindow::maybeSave() {
                               [this] { return save(); });
 }
 
+TitleScreenWindow* MainWindow::titleScreenWindow() const {
+    return titleScreen_.data();
+}
+
+bool MainWindow::maybeSaveAll() {
+    return maybeSave() && (!titleScreen_ || titleScreen_->maybeSave());
+}
+
 bool MainWindow::openRom(const QString& path) {
-    if (path.isEmpty() || !maybeSave())
+    if (path.isEmpty() || !maybeSaveAll())
         return false;
     bool opened = false;
     Guarded(this, [&] {
@@ -331,8 +341,8 @@ bool MainWindow::openRom(const QString& path) {
         // The level last shown for this ROM, when there is one.
         QSettings settings;
         const int index = RecentFiles(settings).lastMap(path).value_or(levelList_->currentIndex());
+        // The session opens it for every window; the title screen editor shows its title.
         document_->load(rom, std::clamp(index, 0, kMapCount - 1));
-        document_->backups().opened(path);
         showStart();
         titleEditorAction_->setEnabled(true);
         opened = true;
@@ -348,7 +358,7 @@ bool MainWindow::showLevel(int mapIndex) {
     if (!maybeSave())
         return false;
     return Guarded(this, [&] {
-        document_->load(document_->romPath(), mapIndex);
+        document_->loadLevel(mapIndex);
         showStart();
     });
 }
@@ -368,7 +378,7 @@ void MainWindow::reload() {
     const int edited = document_->editedBlock();
     const int tile = document_->chosenTile();
     const int paint = document_->paintBlock();
-    if (Guarded(this, [&] { document_->load(document_->romPath(), document_->mapIndex()); })) {
+    if (Guarded(this, [&] { document_->loadLevel(document_->mapIndex()); })) {
         // A refresh shows what the ROM holds; what the user was working on stays chosen.
         document_->setEditedBlock(edited);
         document_->setChosenTile(tile);
@@ -487,12 +497,15 @@ void MainWindow::openTitleEditor() {
         titleScreen_->activateWindow();
         return;
     }
-    auto* window = new frmTitleScreen(document_->romPath(), document_->level().RomVersion);
-    window->setWindowIcon(windowIcon());
-    if (!window->Form_Load()) {
-        delete window;
+    TitleDocument* title = session_->titleDocument();
+    if (!title)
+        return;
+    if (!title->isLoaded()) {
+        Dialogs::message(this, title->loadError(), {}, Dialogs::Icon::Critical);
         return;
     }
+    auto* window = new TitleScreenWindow(session_);
+    window->setWindowIcon(windowIcon());
     titleScreen_ = window;
     window->show();
 }

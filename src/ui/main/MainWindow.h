@@ -14,11 +14,12 @@ class QTabWidget;
 namespace zantor {
 
 class LevelDocument;
+class RomSession;
 class MapPage;
 class EventsPage;
 class BlockEditorPage;
 class HeaderPage;
-class frmTitleScreen;
+class TitleScreenWindow;
 class frmInfo;
 class EmulatorLauncher;
 
@@ -33,13 +34,20 @@ public:
     ~MainWindow() override;
 
     LevelDocument* document() const { return document_; }
+    RomSession* session() const { return session_; }
+    // The title screen editor while it is open, else null.
+    TitleScreenWindow* titleScreenWindow() const;
     // Opens a ROM (after the unsaved-changes question), as "Open ROM..." does once a file is
     // chosen. Returns whether it was opened.
     bool openRom(const QString& path);
     // Loads another level of the open ROM, after the question. Returns whether it was loaded.
     bool showLevel(int mapIndex);
-    // Asks Save / Discard / Cancel when there is unsaved work; true when the caller may go on.
+    // Asks Save / Discard / Cancel when the level has unsaved work; true when the caller may go
+    // on.
     bool maybeSave();
+    // The same for every editor of the session (the level, the title screen), before the ROM
+    // is replaced or closed.
+    bool maybeSaveAll();
     // File › Save. True when everything was written.
     bool save();
 
@@ -86,6 +94,7 @@ private:
     void reportSave(const QString& what, int bytes, int32_t offset);
     QString levelName() const;
 
+    RomSession* session_;
     LevelDocument* document_;
     QComboBox* levelList_;
     QTabWidget* tabs_;
@@ -106,7 +115,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<EmulatorLauncher> launcher_;
 
-    QPointer<frmTitleScreen> titleScreen_;
+    QPointer<TitleScreenWindow> titleScreen_;
     QPointer<frmInfo> info_;
     // The meter and counts follow painting at most once a frame.
     CoalescedCall statusOnEdit_{this, [this] { showStatus(); }};

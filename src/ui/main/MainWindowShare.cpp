@@ -15,6 +15,7 @@
 #include "document/LevelDocument.h"
 #include "patch/Patch.h"
 #include "patch/PatchError.h"
+#include "session/RomSession.h"
 #include "widgets/Dialogs.h"
 #include "widgets/HandlerGuard.h"
 
@@ -56,7 +57,7 @@ void MainWindow::createPatch() {
     if (document_->romPath().isEmpty())
         return;
     // A patch carries what the file holds: unsaved work is saved first, or left out.
-    if (!maybeSave())
+    if (!maybeSaveAll())
         return;
     QSettings settings;
     const std::optional<QString> original =
@@ -116,13 +117,20 @@ void MainWindow::applyPatch() {
                 .arg(rom.fileName()),
             {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
         return;
-    if (overwritesOpenRom && !maybeSave())
+    if (overwritesOpenRom && !maybeSaveAll())
         return;
     bool written = false;
     Guarded(this, [&] {
         try {
             // The patch goes onto the file as saved.
-            writeWhole(out, Patch::apply(readWhole(document_->romPath()), readWhole(*patchPath)));
+            const QByteArray patched =
+                Patch::apply(readWhole(document_->romPath()), readWhole(*patchPath));
+            // Over the open ROM it is one of the session's writes: after its restore point,
+            // and every window re-reads the result.
+            if (overwritesOpenRom)
+                session_->replaceContents(patched);
+            else
+                writeWhole(out, patched);
             written = true;
         } catch (const PatchError& error) {
             throw FileError(FileError::Kind::Read, *patchPath, error.text());
@@ -131,7 +139,7 @@ void MainWindow::applyPatch() {
     if (!written)
         return;
     if (overwritesOpenRom) {
-        Guarded(this, [&] { document_->load(out, document_->mapIndex()); });
+        Guarded(this, [&] { document_->loadLevel(document_->mapIndex()); });
         return;
     }
     if (Dialogs::ask(
@@ -143,7 +151,7 @@ void MainWindow::applyPatch() {
 void MainWindow::restoreBackup() {
     if (document_->romPath().isEmpty())
         return;
-    const QList<BackupStore::Backup> backups = document_->backups().list(document_->romPath());
+    const QList<BackupStore::Backup> backups = session_->restorePoints();
     if (backups.isEmpty()) {
         Dialogs::message(this, QStringLiteral("There are no backups of this ROM yet. Zantor "
                                               "makes one before the first save after opening."));
@@ -156,12 +164,12 @@ void MainWindow::restoreBackup() {
     const QString picked = QInputDialog::getItem(this, QStringLiteral("Restore backup"),
                                                  QStringLiteral("Put the ROM back as it was on:"),
                                                  items, 0, false, &ok);
-    if (!ok || !maybeSave())
+    if (!ok || !maybeSaveAll())
         return;
     const BackupStore::Backup& chosen = backups[items.indexOf(picked)];
     Guarded(this, [&] {
-        document_->backups().restore(document_->romPath(), chosen);
-        document_->load(document_->romPath(), document_->mapIndex());
+        session_->restore(chosen);
+        document_->loadLevel(document_->mapIndex());
         statusBar()->showMessage(QStringLiteral("Restored the ROM as it was on %1").arg(picked),
                                  8000);
     });

@@ -1,5 +1,4 @@
 target_sources(zantor_ui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/frmTitleScreen.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/frmTitleScreenFiles.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TitlePaintCommand.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TitleScreenWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TitleScreenFiles.cpp
 )

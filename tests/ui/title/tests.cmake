@@ -1,1 +1,1 @@
-zantor_add_gui_test(tst_frmtitlescreen ${CMAKE_CURRENT_LIST_DIR}/tst_frmTitleScreen.cpp)
+zantor_add_gui_test(tst_titlescreenwindow ${CMAKE_CURRENT_LIST_DIR}/tst_TitleScreenWindow.cpp)
