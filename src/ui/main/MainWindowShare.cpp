@@ -35,6 +35,16 @@ QByteArray readWhole(const QString& path) {
     return file.readAll();
 }
 
+// Why `patch` cannot be applied to `rom` (both file names). The file opened fine, so "could
+// not open" would mislead; a patch for another cartridge says which one did not fit.
+QString patchRefusal(const PatchError& error, const QString& patch, const QString& rom) {
+    if (error.kind() == PatchError::Kind::SourceMismatch)
+        return QStringLiteral("The patch \"%1\" is made for another cartridge, not for \"%2\": %3.")
+            .arg(patch, rom, error.detail());
+    return QStringLiteral("The patch \"%1\" cannot be applied to \"%2\": %3.")
+        .arg(patch, rom, error.text());
+}
+
 void writeWhole(const QString& path, const QByteArray& bytes) {
     QString reason;
     if (!AtomicFileWriter::write(path, bytes, &reason))
@@ -84,7 +94,7 @@ void MainWindow::createPatch() {
                 Patch::create(readWhole(*original), readWhole(document_->romPath()), *format);
             writeWhole(out, patch);
             statusBar()->showMessage(QStringLiteral("Wrote the patch %1 (%2 bytes)")
-                                         .arg(QDir::toNativeSeparators(out),
+                                         .arg(QFileInfo(out).fileName(),
                                               QLocale(QLocale::English).toString(patch.size())),
                                      8000);
         } catch (const PatchError& error) {
@@ -102,6 +112,27 @@ void MainWindow::applyPatch() {
     if (!patchPath)
         return;
     const QFileInfo rom(document_->romPath());
+    // The patch goes onto the file as saved. It is tried before anything else is asked, so
+    // that nobody picks a place for a file that cannot be made.
+    QByteArray romBytes;
+    QByteArray patched;
+    auto patchRom = [&] {
+        std::optional<QString> refusal;
+        const bool read = Guarded(this, [&] {
+            romBytes = readWhole(rom.filePath());
+            const QByteArray patch = readWhole(*patchPath);
+            try {
+                patched = Patch::apply(romBytes, patch);
+            } catch (const PatchError& error) {
+                refusal = patchRefusal(error, QFileInfo(*patchPath).fileName(), rom.fileName());
+            }
+        });
+        if (refusal)
+            Dialogs::message(this, *refusal, {}, Dialogs::Icon::Critical);
+        return read && !refusal;
+    };
+    if (!patchRom())
+        return;
     const std::optional<QString> chosen = Dialogs::chooseFile(
         this, Dialogs::FileKind::Save, QStringLiteral("Write the patched cartridge as"), kRomFilter,
         rom.dir().filePath(rom.completeBaseName() + QStringLiteral("-patched.gb")));
@@ -116,19 +147,17 @@ void MainWindow::applyPatch() {
                 .arg(rom.fileName()),
             {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
         return;
-    if (overwritesOpenRom && !maybeSave())
-        return;
-    bool written = false;
-    Guarded(this, [&] {
-        try {
-            // The patch goes onto the file as saved.
-            writeWhole(out, Patch::apply(readWhole(document_->romPath()), readWhole(*patchPath)));
-            written = true;
-        } catch (const PatchError& error) {
-            throw FileError(FileError::Kind::Read, *patchPath, error.text());
-        }
-    });
-    if (!written)
+    if (overwritesOpenRom) {
+        if (!maybeSave())
+            return;
+        // Saved just now: the patch goes onto the file as it is now.
+        const QByteArray tried = romBytes;
+        bool changed = true;
+        if (!Guarded(this, [&] { changed = readWhole(rom.filePath()) != tried; }) ||
+            (changed && !patchRom()))
+            return;
+    }
+    if (!Guarded(this, [&] { writeWhole(out, patched); }))
         return;
     if (overwritesOpenRom) {
         Guarded(this, [&] { document_->load(out, document_->mapIndex()); });
@@ -162,8 +191,11 @@ void MainWindow::restoreBackup() {
     Guarded(this, [&] {
         document_->backups().restore(document_->romPath(), chosen);
         document_->load(document_->romPath(), document_->mapIndex());
-        statusBar()->showMessage(QStringLiteral("Restored the ROM as it was on %1").arg(picked),
-                                 8000);
+        // The short form: the long one does not fit the status bar.
+        statusBar()->showMessage(
+            QStringLiteral("Restored the ROM as it was on %1")
+                .arg(QLocale().toString(chosen.time.toLocalTime(), QLocale::ShortFormat)),
+            8000);
     });
 }
 
