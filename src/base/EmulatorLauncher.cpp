@@ -19,13 +19,25 @@ const QString kHowToSet =
 EmulatorLauncher::EmulatorLauncher() = default;
 EmulatorLauncher::~EmulatorLauncher() = default;
 
-QString EmulatorLauncher::defaultCommand() {
-    for (const QString& name : {QStringLiteral("mgba-qt"), QStringLiteral("mgba")}) {
+QString EmulatorLauncher::defaultCommand(const QStringList& folders) {
+    const QStringList names{QStringLiteral("mgba-qt"), QStringLiteral("mgba")};
+    for (const QString& name : names) {
         if (!QStandardPaths::findExecutable(name).isEmpty()) {
             return name;
         }
     }
+    for (const QString& name : names) {
+        const QString found = QStandardPaths::findExecutable(name, folders);
+        if (!found.isEmpty()) {
+            return quoted(found);
+        }
+    }
     return {};
+}
+
+QString EmulatorLauncher::quoted(const QString& program) {
+    return program.contains(QLatin1Char(' ')) ? QLatin1Char('"') + program + QLatin1Char('"')
+                                              : program;
 }
 
 QStringList EmulatorLauncher::commandLine(const QString& command, const QString& romPath) {
@@ -48,9 +60,11 @@ EmulatorLauncher::Result EmulatorLauncher::launch(const QString& command, const 
     Result result;
     const QString chosen = command.trimmed().isEmpty() ? defaultCommand() : command.trimmed();
     if (chosen.isEmpty()) {
-        result.error =
-            QStringLiteral("No emulator is set, and neither mgba-qt nor mgba is on the PATH. ") +
-            kHowToSet;
+        result.error = QStringLiteral(
+                           "No emulator is set, and neither mgba-qt nor mgba is on the PATH or in "
+                           "%1. ")
+                           .arg(gameFolders().join(QStringLiteral(", "))) +
+                       kHowToSet;
         return result;
     }
     const QStringList words = commandLine(chosen, QStringLiteral("%f"));

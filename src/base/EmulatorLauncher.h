@@ -27,9 +27,15 @@ public:
     EmulatorLauncher();
     ~EmulatorLauncher();
 
-    // The emulator used when none is set: mgba-qt, then mgba, when found on the PATH; empty
-    // when neither is.
-    static QString defaultCommand();
+    // Where Debian and Ubuntu install games, which a user's PATH often leaves out.
+    static QStringList gameFolders() { return {QStringLiteral("/usr/games")}; }
+
+    // The emulator used when none is set: mgba-qt, then mgba, from the PATH by name, else from
+    // `folders` by its whole path (quoted when it has a space); empty when none is found.
+    static QString defaultCommand(const QStringList& folders = gameFolders());
+
+    // `program` as the first word of a command: quoted when it has a space.
+    static QString quoted(const QString& program);
 
     // A program and its arguments, split at spaces outside double quotes
     // ("\"/opt/my emu/mgba\" -3 %f"). "%f" in an argument stands for the copy's path; without

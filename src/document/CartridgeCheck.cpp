@@ -1,5 +1,6 @@
 #include "CartridgeCheck.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include "codec/RomFile.h"
@@ -12,8 +13,11 @@ constexpr int kTitleLength = 16;
 constexpr int32_t kCartridgeType = 0x147;
 constexpr int32_t kRomSize = 0x148;
 constexpr qint64 kExpectedSize = 512 * 1024;
+constexpr uint8_t kExpectedSizeByte = 0x04;  // 32 KiB << 4
+const QByteArray kGameTitle = QByteArrayLiteral("MARIOLAND2");
+const QByteArray kSampleTitle = QByteArrayLiteral("ZANTOR SAMPLE");
 
-QString titleOf(const RomFile& rom) {
+QByteArray titleBytes(const RomFile& rom) {
     QByteArray title;
     for (int i = 0; i < kTitleLength; ++i) {
         const uint8_t c = rom.ReadRomByte(kTitle + i);
@@ -21,33 +25,68 @@ QString titleOf(const RomFile& rom) {
             break;
         title.append(char(c));
     }
-    return QString::fromLatin1(title).trimmed();
+    return title.trimmed();
+}
+
+// The title as it can be read: a byte that is no printable character shows as <01>.
+QString readable(const QByteArray& title) {
+    QString text;
+    for (const char c : title) {
+        const uint8_t byte = uint8_t(c);
+        if (byte >= 0x20 && byte < 0x7F)
+            text += QLatin1Char(c);
+        else
+            text += QStringLiteral("<%1>").arg(
+                QString::number(byte, 16).toUpper().rightJustified(2, '0'));
+    }
+    return text;
+}
+
+QString hexByte(uint8_t value) {
+    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(2, '0');
+}
+
+// What a size byte announces, for the ones cartridges use (32 KiB << n).
+QString sizeNamed(uint8_t sizeByte) {
+    if (sizeByte > 8)
+        return QStringLiteral("no cartridge size");
+    const int kib = 32 << sizeByte;
+    return kib >= 1024 ? QStringLiteral("%1 MiB").arg(kib / 1024)
+                       : QStringLiteral("%1 KiB").arg(kib);
 }
 }  // namespace
 
 QString CartridgeCheck::problems(const RomFile& rom) {
+    const QLocale locale(QLocale::English);
     QStringList found;
     if (rom.size() < 0x150) {
         return QStringLiteral("The file is too short to hold a cartridge header (%1 bytes).")
             .arg(rom.size());
     }
-    const QString title = titleOf(rom);
-    if (!title.startsWith(QLatin1String("MARIOLAND2")) &&
-        !title.startsWith(QLatin1String("ZANTOR SAMPLE"))) {
-        found << QStringLiteral("Its title is \"%1\", not \"MARIOLAND2\".").arg(title);
+    const QByteArray title = titleBytes(rom);
+    if (!title.startsWith(kGameTitle) && !title.startsWith(kSampleTitle)) {
+        found << QStringLiteral("Its title is \"%1\", not \"%2\".")
+                     .arg(readable(title), QLatin1String(kGameTitle));
     }
     const uint8_t type = rom.ReadRomByte(kCartridgeType);
     if (type < 0x01 || type > 0x03) {
-        found << QStringLiteral("Its cartridge type is 0x%1, not an MBC1 cartridge.")
-                     .arg(type, 2, 16, QChar('0'));
+        found << QStringLiteral("Its cartridge type is %1, not an MBC1 cartridge.")
+                     .arg(hexByte(type));
     }
-    const uint8_t sizeCode = rom.ReadRomByte(kRomSize);
-    if (sizeCode != 0x04 || rom.size() != kExpectedSize) {
-        found << QStringLiteral("Its size is %1 bytes (size byte 0x%2), not 524288 (0x04).")
-                     .arg(rom.size())
-                     .arg(sizeCode, 2, 16, QChar('0'));
+    if (rom.size() != kExpectedSize) {
+        found << QStringLiteral("The file is %1 bytes long, where the 512 KiB cartridge is %2.")
+                     .arg(locale.toString(rom.size()), locale.toString(kExpectedSize));
+    }
+    const uint8_t sizeByte = rom.ReadRomByte(kRomSize);
+    if (sizeByte != kExpectedSizeByte) {
+        found << QStringLiteral("Its size byte is %1 (%2), where a 512 KiB cartridge has %3.")
+                     .arg(hexByte(sizeByte), sizeNamed(sizeByte), hexByte(kExpectedSizeByte));
     }
     return found.join('\n');
+}
+
+bool CartridgeCheck::isSample(const QByteArray& image) {
+    return image.mid(kTitle, kSampleTitle.size()) == kSampleTitle;
 }
 
 }  // namespace zantor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace zantor {
@@ -13,6 +14,9 @@ class RomFile;
 struct CartridgeCheck {
     // Empty when the file looks right, otherwise what looks wrong, one reason a line.
     static QString problems(const RomFile& rom);
+
+    // Whether `image` is the sample cartridge: levels to edit, but no game an emulator can run.
+    static bool isSample(const QByteArray& image);
 };
 
 }  // namespace zantor

@@ -8,6 +8,7 @@
 
 #include "QuietScrollBar.h"
 #include "ZoomSteps.h"
+#include "codec/TileCodec.h"
 #include "document/LevelDocument.h"
 #include "map/MapLoader.h"
 
@@ -19,10 +20,21 @@ constexpr int kScreenWidth = 160;
 constexpr int kScreenHeight = 144;
 const QColor kHoverColour(255, 128, 0);
 const QColor kDragLineColour(0, 255, 0);
+// Grids for light palettes, and for dark ones, where dark lines would vanish.
 const QColor kBlockGridColour(0, 0, 0, 70);
 const QColor kScreenGridColour(40, 90, 255, 200);
+const QColor kBlockGridOnDark(255, 255, 255, 110);
+const QColor kScreenGridOnDark(120, 180, 255, 220);
 const QColor kHighlightColour(255, 0, 255, 90);
 const QColor kTintColour(255, 0, 0, 110);
+// Most of a level shows colour 0 (the sky, the inside of walls), so it weighs as much as the
+// four shades together.
+bool IsDarkPalette(uint8_t palette) {
+    int sum = 0;
+    for (int n = 0; n < 4; ++n)
+        sum += qGray(ShadeColour(palette, n));
+    return (qGray(ShadeColour(palette, 0)) + sum / 4) / 2 < 128;
+}
 }  // namespace
 
 LevelView::LevelView(LevelDocument* document, QWidget* parent)
@@ -223,10 +235,11 @@ void LevelView::paintGrids(QPainter& painter, const QRect& exposed) {
             painter.drawLine(levelStart.x(), vy, levelEnd.x() - 1, vy);
         }
     };
+    const bool dark = IsDarkPalette(document_->header().backgroundPalette());
     if (overlays_.blockGrid && zoom_ >= 50)
-        lines(kCell, kCell, kBlockGridColour);
+        lines(kCell, kCell, dark ? kBlockGridOnDark : kBlockGridColour);
     if (overlays_.screenGrid)
-        lines(kScreenWidth, kScreenHeight, kScreenGridColour);
+        lines(kScreenWidth, kScreenHeight, dark ? kScreenGridOnDark : kScreenGridColour);
     if (drag_) {
         painter.setPen(QPen(kDragLineColour, 1));
         painter.drawLine(viewportPoint(drag_->anchor), viewportPoint(drag_->pointer));

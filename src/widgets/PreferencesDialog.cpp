@@ -1,11 +1,31 @@
 #include "PreferencesDialog.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "Dialogs.h"
 #include "base/EmulatorLauncher.h"
 
 namespace zantor {
+
+namespace {
+// Where the program, the command's first word (quoted or not), ends.
+qsizetype programEnd(const QString& command) {
+    qsizetype at = 0;
+    while (at < command.size() && command[at].isSpace())
+        ++at;
+    if (at < command.size() && command[at] == QLatin1Char('"')) {
+        const qsizetype closing = command.indexOf(QLatin1Char('"'), at + 1);
+        return closing < 0 ? command.size() : closing + 1;
+    }
+    while (at < command.size() && !command[at].isSpace())
+        ++at;
+    return at;
+}
+}  // namespace
 
 PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
@@ -18,9 +38,13 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     emulatorCommand->setClearButtonEnabled(true);
     // Empty means the default, so the field shows what that is.
     const QString found = EmulatorLauncher::defaultCommand();
-    emulatorCommand->setPlaceholderText(found.isEmpty()
-                                            ? QStringLiteral("none found on the PATH")
-                                            : QStringLiteral("%1 (found on the PATH)").arg(found));
+    emulatorCommand->setPlaceholderText(
+        found.isEmpty() ? QStringLiteral("none found on the PATH or in %1")
+                              .arg(EmulatorLauncher::gameFolders().join(QStringLiteral(", ")))
+                        : QStringLiteral("%1 (found)").arg(found));
+    browseEmulator = new QPushButton(QStringLiteral("&Browse…"), this);
+    browseEmulator->setObjectName(QStringLiteral("cmdBrowseEmulator"));
+    connect(browseEmulator, &QPushButton::clicked, this, &PreferencesDialog::chooseEmulator);
 
     emulatorHint = new QLabel(
         QStringLiteral("The program \"Run in emulator\" starts, with its arguments. %f stands "
@@ -34,12 +58,31 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Emulator command:"), emulatorCommand);
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(emulatorCommand, 1);
+    commandRow->addWidget(browseEmulator);
+    auto* commandLabel = new QLabel(QStringLiteral("&Emulator command:"), this);
+    commandLabel->setBuddy(emulatorCommand);  // Alt+E, which a row of two widgets does not set
+    form->addRow(commandLabel, commandRow);
     form->addRow(QString(), emulatorHint);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     resize(460, sizeHint().height());
+}
+
+void PreferencesDialog::chooseEmulator() {
+    const QString command = emulatorCommand->text();
+    const qsizetype end = programEnd(command);
+    const QString program = QProcess::splitCommand(command.left(end)).value(0);
+    // The dialog opens where the present program lies, when it can be found.
+    const QString current = program.isEmpty() ? QString() : QStandardPaths::findExecutable(program);
+    const std::optional<QString> chosen = Dialogs::chooseFile(
+        this, Dialogs::FileKind::Open, QStringLiteral("Choose the emulator"),
+        QStringLiteral("All Files(*.*)|*.*"), current.isEmpty() ? program : current);
+    if (!chosen)
+        return;
+    emulatorCommand->setText(EmulatorLauncher::quoted(*chosen) + command.mid(end));
 }
 
 void PreferencesDialog::accept() {

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 
 namespace zantor {
@@ -19,10 +20,15 @@ public:
     void accept() override;
 
     QLineEdit* emulatorCommand;
+    QPushButton* browseEmulator;
     QLabel* emulatorHint;
     QDialogButtonBox* buttons;
 
 private:
+    // Picks the emulator program with a file dialog; it replaces the command's first word and
+    // keeps the arguments after it.
+    void chooseEmulator();
+
     QSettings& settings_;
 };
 

@@ -70,12 +70,19 @@ private slots:
         QTRY_COMPARE(recordedArgs(), QStringList{run.copyPath});
     }
 
-    void theDefaultIsMgbaQtThenMgbaFromThePath() {
+    void theDefaultIsMgbaQtThenMgbaFromThePathThenFromTheGamesFolder() {
         qputenv("PATH", emulatorDir_.toLocal8Bit());
         QFile::remove(emulatorDir_ + "/args.txt");
-        QCOMPARE(EmulatorLauncher::defaultCommand(), QString());
+        const QString games = dir_.filePath("my games");  // with a space, like emulatorDir_
+        QVERIFY(QDir().mkpath(games));
+        QCOMPARE(EmulatorLauncher::defaultCommand({games}), QString());
+        // Where Debian puts it, off the PATH: by its whole path, quoted for the command.
+        const QString installed = Executable(games + "/mgba", kRecorder);
+        const QString found = EmulatorLauncher::defaultCommand({games});
+        QCOMPARE(found, '"' + installed + '"');
+        QCOMPARE(EmulatorLauncher::commandLine(found, "x.gb"), (QStringList{installed, "x.gb"}));
         Executable(emulatorDir_ + "/mgba", kRecorder);
-        QCOMPARE(EmulatorLauncher::defaultCommand(), QString("mgba"));
+        QCOMPARE(EmulatorLauncher::defaultCommand({games}), QString("mgba"));
         Executable(emulatorDir_ + "/mgba-qt", kRecorder);
         QCOMPARE(EmulatorLauncher::defaultCommand(), QString("mgba-qt"));
         EmulatorLauncher launcher;

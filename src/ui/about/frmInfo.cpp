@@ -1,5 +1,7 @@
 #include "frmInfo.h"
 
+#include <QShortcut>
+
 #include "base/AppInfo.h"
 
 namespace zantor {
@@ -42,6 +44,8 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFi
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About ") + AppInfo::name());
     setFixedSize(312, 170);
+    // A box with nothing to answer: Esc closes it, as it does a dialog.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     // The small face the labels were laid out for; 17 pixels a line.
     QFont small = font();
     small.setPointSizeF(8.25);

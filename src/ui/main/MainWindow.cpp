@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -35,6 +36,7 @@
 #include "ui/title/TitleScreenWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EventsView.h"
+#include "widgets/ExtraShortcut.h"
 #include "widgets/FixedLabel.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/LevelView.h"
@@ -44,14 +46,33 @@ namespace zantor {
 
 namespace {
 const QString kRomFilter = QStringLiteral("Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|All Files(*.*)|*.*");
+
+// A status bar label as wide as `widest`, the longest text it shows in its present state, and
+// hidden while it has nothing to say, so that the messages get the room. The size changes only
+// with that state, not with every figure, so painting does not lay the status bar out again.
+void showInStatusLabel(QLabel* label, const QString& text, const QString& widest) {
+    if (text.isEmpty()) {
+        if (!label->isHidden())
+            label->hide();
+        label->setText({});  // unlike clear(), nothing happens when it is empty already
+        return;
+    }
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = metrics.horizontalAdvance(widest) + 2 * metrics.averageCharWidth();
+    if (label->minimumWidth() != width || label->maximumWidth() != width)
+        label->setFixedWidth(width);
+    label->setText(text);
+    if (label->isHidden())
+        label->show();
 }
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
     setWindowIcon(QIcon(QPixmap::fromImage(WindowIconImage())));
-    setWindowTitle(QStringLiteral("Zantor - %1 - Public Pre Alpha[*]").arg(AppInfo::versionText()));
     session_ = new RomSession(this);
     document_ = new LevelDocument(session_, this);
+    showWindowTitle();
 
     auto* client = new QWidget(this);
     client->setObjectName("client");
@@ -100,6 +121,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         const QSignalBlocker block(levelList_);
         levelList_->setCurrentIndex(document_->mapIndex());
         rememberOpened();
+        // A disabled menu never gets aboutToShow, so the list is filled again here.
+        fillRecentMenu();
+        showWindowTitle();
     });
     setAcceptDrops(true);
 
@@ -142,7 +166,7 @@ void MainWindow::buildMenus() {
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = document_->undoStack()->createRedoAction(this, QStringLiteral("Redo"));
     redo->setObjectName("mnuRedo");
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(WithExtraKey(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
     edit->addAction(undo);
     edit->addAction(redo);
 
@@ -155,7 +179,9 @@ void MainWindow::buildMenus() {
     QAction* zoomIn = view->addAction(QStringLiteral("Zoom &In"), this,
                                       [focusedView] { focusedView()->zoomBy(1); });
     zoomIn->setObjectName("mnuZoomIn");
-    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    // Ctrl+= as well: "+" takes Shift on most keyboards.
+    zoomIn->setShortcuts(
+        WithExtraKey(QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     QAction* zoomOut = view->addAction(QStringLiteral("Zoom &Out"), this,
                                        [focusedView] { focusedView()->zoomBy(-1); });
     zoomOut->setObjectName("mnuZoomOut");
@@ -243,10 +269,12 @@ void MainWindow::buildStatusBar() {
     meterLabel_->setObjectName("lblMapMeter");
     usesLabel_ = new QLabel(this);
     usesLabel_->setObjectName("lblBlockUses");
-    // Fixed widths: a new figure must not lay the status bar out again on every edit.
-    FixLabelSize(meterLabel_, QStringLiteral("Map: 12,336 / 12,336 bytes (12,336 over) "));
-    FixLabelSize(usesLabel_,
-                 QStringLiteral("Changed from the original: 12,288 cells, 128 blocks "));
+    // Fixed sizes: a new figure must not lay the status bar out again on every edit. The widths
+    // follow what the labels show (showInStatusLabel); they start hidden, as nothing is open.
+    for (QLabel* label : {meterLabel_, usesLabel_}) {
+        FixLabelSize(label, {});
+        label->hide();
+    }
     meterLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addWidget(pathLabel_, 1);
     statusBar()->addPermanentWidget(usesLabel_);
@@ -257,11 +285,22 @@ QString MainWindow::levelName() const {
     return MapNames().value(document_->mapIndex());
 }
 
+void MainWindow::showWindowTitle() {
+    const QString caption =
+        QStringLiteral("Zantor - %1 - Public Pre Alpha").arg(AppInfo::versionText());
+    if (document_->romPath().isEmpty()) {
+        setWindowTitle(caption + QStringLiteral("[*]"));
+        return;
+    }
+    setWindowTitle(QStringLiteral("%1[*] — %2 — %3")
+                       .arg(QFileInfo(document_->romPath()).fileName(), levelName(), caption));
+}
+
 void MainWindow::showStatus() {
     pathLabel_->setText(document_->romPath());
     if (!document_->hasLevel()) {
-        meterLabel_->clear();
-        usesLabel_->clear();
+        showInStatusLabel(meterLabel_, {}, {});
+        showInStatusLabel(usesLabel_, {}, {});
         return;
     }
     const QLocale locale(QLocale::English);
@@ -269,26 +308,35 @@ void MainWindow::showStatus() {
     const int slot = document_->slotBytes();
     QString meter =
         QStringLiteral("Map: %1 / %2 bytes").arg(locale.toString(used), locale.toString(slot));
-    if (used > slot)
+    // Within the slot the meter is never wider than with the slot's figure twice.
+    QString widest = QStringLiteral("Map: %1 / %1 bytes").arg(locale.toString(slot));
+    if (used > slot) {
         meter += QStringLiteral(" (%1 over)").arg(locale.toString(used - slot));
-    meterLabel_->setText(meter);
-    // Only on a change: setting a style sheet restyles the label every time.
+        widest = meter;
+    }
+    // Only on a change: setting a style sheet restyles the label every time. First, as the
+    // bold face is wider.
     const QString style =
         used > slot ? QStringLiteral("color: #c00000; font-weight: bold") : QString();
     if (meterLabel_->styleSheet() != style)
         meterLabel_->setStyleSheet(style);
+    showInStatusLabel(meterLabel_, meter, widest);
     if (document_->isComparing()) {
-        usesLabel_->setText(QStringLiteral("Changed from the original: %1 cells, %2 blocks")
-                                .arg(locale.toString(document_->differingCells()))
-                                .arg(locale.toString(document_->differingBlocks())));
+        const QString changes = QStringLiteral("Changed from the original: %1 cells, %2 blocks");
+        showInStatusLabel(usesLabel_,
+                          changes.arg(locale.toString(document_->differingCells()))
+                              .arg(locale.toString(document_->differingBlocks())),
+                          changes.arg(locale.toString(kMapCells)).arg(128));
     } else if (highlightAction_->isChecked()) {
         const auto& cells = document_->cells();
         const auto uses = std::count(cells.begin(), cells.end(), uint8_t(document_->paintBlock()));
-        usesLabel_->setText(
-            QStringLiteral("Block %1: %2 uses")
-                .arg(HexText2(document_->paintBlock()), locale.toString(qlonglong(uses))));
+        const QString count = QStringLiteral("Block %1: %2 uses");
+        showInStatusLabel(
+            usesLabel_,
+            count.arg(HexText2(document_->paintBlock()), locale.toString(qlonglong(uses))),
+            count.arg(QStringLiteral("7F"), locale.toString(kMapCells)));
     } else {
-        usesLabel_->setText({});  // unlike clear(), nothing happens when it is empty already
+        showInStatusLabel(usesLabel_, {}, {});
     }
 }
 
@@ -420,8 +468,18 @@ bool MainWindow::offerRepack() {
                                  .arg(moved, levelName())
                                  .arg(offer.newSlot);
     if (Dialogs::ask(this, question, QStringLiteral("Repack"),
-                     {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
+                     {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes) {
+        // Said, so that the question's end is not taken for a save.
+        Dialogs::message(
+            this, QStringLiteral("Nothing was saved: the map of %1 is %2 over its slot, and "
+                                 "without the repack it cannot be written. Simplify the map, "
+                                 "or save again and answer Yes to repack.")
+                      .arg(levelName(),
+                           excess == 1 ? QStringLiteral("1 byte")
+                                       : QStringLiteral("%1 bytes")
+                                             .arg(QLocale(QLocale::English).toString(excess))));
         return false;
+    }
     return Guarded(this, [&] {
         const LevelDocument::SaveResult result = document_->saveRepacked();
         reportSave(levelName() + QStringLiteral(" (repacked)"), result.mapBytes, result.mapOffset);

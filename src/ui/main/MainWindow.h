@@ -93,6 +93,8 @@ private:
     void showStatus();
     void reportSave(const QString& what, int bytes, int32_t offset);
     QString levelName() const;
+    // The file and the level in front of the program's name, with [*] for unsaved work.
+    void showWindowTitle();
 
     RomSession* session_;
     LevelDocument* document_;

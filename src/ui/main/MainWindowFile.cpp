@@ -14,6 +14,7 @@
 #include "base/FileError.h"
 #include "base/ImageFiles.h"
 #include "base/RecentFiles.h"
+#include "document/CartridgeCheck.h"
 #include "document/LevelDocument.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
@@ -74,7 +75,12 @@ void MainWindow::fillRecentMenu() {
     QSettings settings;
     RecentFiles recent(settings);
     recent.pruneMissing();
-    recentMenu_->clear();
+    // Not clear(): the list is filled again while one of its entries is being triggered,
+    // and that entry must outlive its own signal.
+    for (QAction* action : recentMenu_->actions()) {
+        recentMenu_->removeAction(action);
+        action->deleteLater();
+    }
     const QStringList files = recent.files();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
@@ -125,10 +131,11 @@ void MainWindow::exportPicture(const QString& title, const QString& suggested, i
         QString reason;
         if (!ImageFiles::SavePicture(picture, path, "PNG", &reason))
             throw FileError(FileError::Kind::Write, path, reason);
+        // The name alone: the folder was just chosen, and a path would not fit the status bar.
         statusBar()->showMessage(QStringLiteral("Exported %1 × %2 pixels to %3")
                                      .arg(picture.width())
                                      .arg(picture.height())
-                                     .arg(QDir::toNativeSeparators(path)),
+                                     .arg(QFileInfo(path).fileName()),
                                  8000);
     });
 }
@@ -142,18 +149,29 @@ void MainWindow::runInEmulator() {
         return;
     }
     Guarded(this, [&] {
+        const QByteArray image = document_->imageWithChanges();
+        // An emulator refuses it, or runs its idle loop on a blank screen: say why instead.
+        if (CartridgeCheck::isSample(image)) {
+            Dialogs::message(this,
+                             QStringLiteral("\"%1\" is Zantor's sample cartridge: it has levels to "
+                                            "edit but no game to play, so an emulator cannot run "
+                                            "it. Open a Super Mario Land 2 ROM to play-test.")
+                                 .arg(QFileInfo(document_->romPath()).fileName()));
+            return;
+        }
         if (!launcher_)
             launcher_ = std::make_unique<EmulatorLauncher>();
         const QString command = QSettings().value(EmulatorLauncher::kSettingsKey).toString();
         const EmulatorLauncher::Result result =
-            launcher_->launch(command, document_->imageWithChanges(), document_->romPath());
+            launcher_->launch(command, image, document_->romPath());
         if (!result.started) {
             Dialogs::message(this, result.error, {}, Dialogs::Icon::Critical);
             return;
         }
+        // The folder, where the battery save stays, without the file name the user knows.
         statusBar()->showMessage(
-            QStringLiteral("Started the emulator on a copy with your edits: %1")
-                .arg(QDir::toNativeSeparators(result.copyPath)),
+            QStringLiteral("Started the emulator on a copy with your edits in %1")
+                .arg(QDir::toNativeSeparators(QFileInfo(result.copyPath).path())),
             8000);
     });
 }

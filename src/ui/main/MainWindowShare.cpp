@@ -36,6 +36,16 @@ QByteArray readWhole(const QString& path) {
     return file.readAll();
 }
 
+// Why `patch` cannot be applied to `rom` (both file names). The file opened fine, so "could
+// not open" would mislead; a patch for another cartridge says which one did not fit.
+QString patchRefusal(const PatchError& error, const QString& patch, const QString& rom) {
+    if (error.kind() == PatchError::Kind::SourceMismatch)
+        return QStringLiteral("The patch \"%1\" is made for another cartridge, not for \"%2\": %3.")
+            .arg(patch, rom, error.detail());
+    return QStringLiteral("The patch \"%1\" cannot be applied to \"%2\": %3.")
+        .arg(patch, rom, error.text());
+}
+
 void writeWhole(const QString& path, const QByteArray& bytes) {
     QString reason;
     if (!AtomicFileWriter::write(path, bytes, &reason))
@@ -85,7 +95,7 @@ void MainWindow::createPatch() {
                 Patch::create(readWhole(*original), readWhole(document_->romPath()), *format);
             writeWhole(out, patch);
             statusBar()->showMessage(QStringLiteral("Wrote the patch %1 (%2 bytes)")
-                                         .arg(QDir::toNativeSeparators(out),
+                                         .arg(QFileInfo(out).fileName(),
                                               QLocale(QLocale::English).toString(patch.size())),
                                      8000);
         } catch (const PatchError& error) {
@@ -103,6 +113,27 @@ void MainWindow::applyPatch() {
     if (!patchPath)
         return;
     const QFileInfo rom(document_->romPath());
+    // The patch goes onto the file as saved. It is tried before anything else is asked, so
+    // that nobody picks a place for a file that cannot be made.
+    QByteArray romBytes;
+    QByteArray patched;
+    auto patchRom = [&] {
+        std::optional<QString> refusal;
+        const bool read = Guarded(this, [&] {
+            romBytes = readWhole(rom.filePath());
+            const QByteArray patch = readWhole(*patchPath);
+            try {
+                patched = Patch::apply(romBytes, patch);
+            } catch (const PatchError& error) {
+                refusal = patchRefusal(error, QFileInfo(*patchPath).fileName(), rom.fileName());
+            }
+        });
+        if (refusal)
+            Dialogs::message(this, *refusal, {}, Dialogs::Icon::Critical);
+        return read && !refusal;
+    };
+    if (!patchRom())
+        return;
     const std::optional<QString> chosen = Dialogs::chooseFile(
         this, Dialogs::FileKind::Save, QStringLiteral("Write the patched cartridge as"), kRomFilter,
         rom.dir().filePath(rom.completeBaseName() + QStringLiteral("-patched.gb")));
@@ -117,27 +148,22 @@ void MainWindow::applyPatch() {
                 .arg(rom.fileName()),
             {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
         return;
-    if (overwritesOpenRom && !maybeSaveAll())
+    if (overwritesOpenRom) {
+        if (!maybeSaveAll())
+            return;
+        // Saved just now: the patch goes onto the file as it is now.
+        const QByteArray tried = romBytes;
+        bool changed = true;
+        if (!Guarded(this, [&] { changed = readWhole(rom.filePath()) != tried; }) ||
+            (changed && !patchRom()))
+            return;
+        // Over the open ROM it is one of the session's writes: after its restore point, and
+        // every window re-reads the result.
+        if (!Guarded(this, [&] { session_->replaceContents(patched); }))
+            return;
+    } else if (!Guarded(this, [&] { writeWhole(out, patched); })) {
         return;
-    bool written = false;
-    Guarded(this, [&] {
-        try {
-            // The patch goes onto the file as saved.
-            const QByteArray patched =
-                Patch::apply(readWhole(document_->romPath()), readWhole(*patchPath));
-            // Over the open ROM it is one of the session's writes: after its restore point,
-            // and every window re-reads the result.
-            if (overwritesOpenRom)
-                session_->replaceContents(patched);
-            else
-                writeWhole(out, patched);
-            written = true;
-        } catch (const PatchError& error) {
-            throw FileError(FileError::Kind::Read, *patchPath, error.text());
-        }
-    });
-    if (!written)
-        return;
+    }
     if (overwritesOpenRom) {
         Guarded(this, [&] { document_->loadLevel(document_->mapIndex()); });
         return;
@@ -170,8 +196,11 @@ void MainWindow::restoreBackup() {
     Guarded(this, [&] {
         session_->restore(chosen);
         document_->loadLevel(document_->mapIndex());
-        statusBar()->showMessage(QStringLiteral("Restored the ROM as it was on %1").arg(picked),
-                                 8000);
+        // The short form: the long one does not fit the status bar.
+        statusBar()->showMessage(
+            QStringLiteral("Restored the ROM as it was on %1")
+                .arg(QLocale().toString(chosen.time.toLocalTime(), QLocale::ShortFormat)),
+            8000);
     });
 }
 

@@ -15,6 +15,7 @@
 #include "document/TitleDocument.h"
 #include "session/RomSession.h"
 #include "widgets/CellGridView.h"
+#include "widgets/ExtraShortcut.h"
 #include "widgets/HandlerGuard.h"
 
 namespace zantor {
@@ -23,14 +24,6 @@ const QString TitleScreenWindow::kBitmapFilter =
     QStringLiteral("Bitmaps (*.dib;*.bmp)|*.dib;*.bmp|All files (*.*)|*.*");
 
 namespace {
-// The platform's keys for an action, and one more that users of other programs expect.
-QList<QKeySequence> keysWith(QKeySequence::StandardKey standard, QKeySequence extra) {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
-    if (!keys.contains(extra))
-        keys << extra;
-    return keys;
-}
-
 constexpr int kTile = TitleScreen::kTile;
 const char* const kZoomKey = "titleScreen/zoom";
 
@@ -135,12 +128,13 @@ void TitleScreenWindow::buildActions() {
     QAction* undo = stack->createUndoAction(this);
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = stack->createRedoAction(this);
-    redo->setShortcuts(keysWith(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    redo->setShortcuts(WithExtraKey(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
     auto* saveAction = new QAction(tr("Save Map"), this);
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, [this] { save(); });
     auto* zoomIn = new QAction(tr("Zoom In"), this);
-    zoomIn->setShortcuts(keysWith(QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)));
+    zoomIn->setShortcuts(
+        WithExtraKey(QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     connect(zoomIn, &QAction::triggered, this, [this] { setZoom(zoom_ + 1); });
     auto* zoomOut = new QAction(tr("Zoom Out"), this);
     zoomOut->setShortcut(QKeySequence::ZoomOut);

@@ -9,7 +9,8 @@
 #include "widgets/Dialogs.h"
 
 // A main window on screen (offscreen), with its dialogs answered by the test: file dialogs
-// return `nextFile` (nullopt = cancel), questions return `nextAnswer`, messages are recorded.
+// return the first of `fileAnswers`, when there is one, else `nextFile` (nullopt = cancel), and
+// their titles are recorded; questions return `nextAnswer`, messages are recorded.
 struct MainWindowFixture {
     struct Message {
         QString text, title;
@@ -17,6 +18,8 @@ struct MainWindowFixture {
 
     QTemporaryDir dir;
     std::optional<QString> nextFile;
+    QList<std::optional<QString>> fileAnswers;
+    QStringList fileDialogs;
     zantor::Dialogs::Answer nextAnswer = zantor::Dialogs::Answer::Cancel;
     QList<Message> messages;
     QStringList questions;
@@ -24,8 +27,9 @@ struct MainWindowFixture {
         [this](const QString& text, const QString& title, zantor::Dialogs::Icon) {
             messages.append({text, title});
         },
-        [this](zantor::Dialogs::FileKind, const QString&, const QString&, const QString&) {
-            return nextFile;
+        [this](zantor::Dialogs::FileKind, const QString& title, const QString&, const QString&) {
+            fileDialogs.append(title);
+            return fileAnswers.isEmpty() ? nextFile : fileAnswers.takeFirst();
         },
         {},
         [this](const QString& text, const QString&, const QList<zantor::Dialogs::Answer>&) {

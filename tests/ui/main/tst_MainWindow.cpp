@@ -1,19 +1,25 @@
 // The main window through real mouse and key events: painting at several zoom steps, picking,
-// Ctrl+wheel, the grid, undo and save shortcuts, and the unsaved-changes question.
+// Ctrl+wheel, the grid, undo and save shortcuts, and the unsaved-changes question; the title,
+// the recent files, the status bar's room, patches and play-testing as the user meets them.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "MainWindowFixture.h"
 #include "base/EmulatorLauncher.h"
+#include "base/RecentFiles.h"
 #include "codec/RomFile.h"
 #include "document/LevelDocument.h"
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
+#include "map/MapTable.h"
+#include "patch/Patch.h"
 #include "sample/SampleCartridge.h"
 #include "ui/main/MapPage.h"
 #include "widgets/LevelView.h"
@@ -48,6 +54,26 @@ void drag(MainWindow& w, const QList<QPoint>& cells) {
     for (QPoint cell : cells.mid(1))
         send(QEvent::MouseMove, cell, Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, cells.last(), Qt::LeftButton, Qt::NoButton);
+}
+QImage grabbed(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+// Whether the status bar's message is shown whole: QStatusBar gives it the room up to the first
+// permanent label it shows.
+bool messageFits(MainWindow& w) {
+    QStatusBar* bar = w.statusBar();
+    int right = bar->width() - 12;
+    for (auto* label : bar->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->objectName() != "StatusPanel1")
+            right = std::min(right, label->x() - 2);
+    }
+    return bar->fontMetrics().horizontalAdvance(bar->currentMessage()) <= right - 6;
+}
+// The sample cartridge under the game's title: a ROM that may be run.
+QByteArray gameLike() {
+    QByteArray bytes = BuildSampleCartridge(0);
+    bytes.replace(0x134, 13, QByteArray("MARIOLAND2\0\0\0", 13));
+    return bytes;
 }
 }  // namespace
 
@@ -97,6 +123,9 @@ private slots:
         QApplication::sendEvent(view->viewport(), &in);
         QCOMPARE(view->zoomPercent(), 200);
         QVERIFY((view->levelPoint(pointer) - before).manhattanLength() < 1.0);
+        // Ctrl+= zooms in as Ctrl++ does, without Shift.
+        QTest::keyClick(&f.w(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(view->zoomPercent(), 300);
         // Keys scroll the view that has the focus: a page is what is visible, an arrow a cell.
         view->setFocus();
         view->verticalScrollBar()->setValue(0);
@@ -115,8 +144,7 @@ private slots:
         LevelView* view = levelView(f.w());
         view->setZoomPercent(100);
         view->scrollToLevel(QPoint(0, 0));
-        const QImage shown =
-            view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = grabbed(view->viewport());
         const QImage level = DrawLevel(f.doc->blockStrip(), f.doc->cells()).image();
         const QRect area(0, 0, std::min(shown.width(), 400), std::min(shown.height(), 300));
         QCOMPARE(shown.copy(area), level.copy(area));
@@ -124,12 +152,29 @@ private slots:
         // The grids fall on block and screen edges.
         QAction* grid = f.w().findChild<QAction*>("mnuScreenGrid");
         grid->setChecked(true);
-        const QImage gridded =
-            view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage gridded = grabbed(view->viewport());
         QVERIFY(gridded.pixel(160, 50) != level.pixel(160, 50));
         QCOMPARE(gridded.pixel(159, 50), level.pixel(159, 50));
         QCOMPARE(gridded.pixel(161, 50), level.pixel(161, 50));
         grid->setChecked(false);
+    }
+
+    void theBlockGridShowsOnDarkAndLightPalettes() {
+        Opened f;
+        LevelView* view = levelView(f.w());
+        view->scrollToLevel(QPoint(0, 0));
+        QAction* grid = f.w().findChild<QAction*>("mnuBlockGrid");
+        // All black and all white: one grid colour cannot show on both.
+        for (const char palette : {'\xFF', '\x00'}) {
+            f.doc->setHeaderBytes(15, QByteArray(1, palette), "Edit Palette");
+            grid->setChecked(false);
+            const QImage plain = grabbed(view->viewport());
+            grid->setChecked(true);
+            const QImage gridded = grabbed(view->viewport());
+            QVERIFY2(std::abs(qGray(gridded.pixel(32, 40)) - qGray(plain.pixel(32, 40))) >= 48,
+                     qPrintable(QString::number(uint8_t(palette), 16)));
+            QCOMPARE(gridded.pixel(33, 40), plain.pixel(33, 40));
+        }
     }
 
     void undoAndSaveShortcuts() {
@@ -152,6 +197,9 @@ private slots:
         QCOMPARE(f.doc->blockAt(QPoint(4, 3)), before);
         QVERIFY(!f.w().isWindowModified() && !saveMap->isEnabled());
         QTest::keySequence(&f.w(), QKeySequence(QKeySequence::Redo));
+        QVERIFY(f.w().isWindowModified());
+        QTest::keyClick(&f.w(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&f.w(), Qt::Key_Y, Qt::ControlModifier);  // the other redo
         QVERIFY(f.w().isWindowModified());
         QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!f.w().isWindowModified());
@@ -201,7 +249,7 @@ private slots:
         QVERIFY(!f.w().isWindowModified());
     }
 
-    void runInEmulatorGetsACopyWithTheUnsavedEdits() {
+    void runInEmulatorGetsACopyWithTheUnsavedEditsButNotTheSample() {
         Opened f;
         const QString script = f.dir.filePath("emulator.sh");
         WriteFile(f.dir, "emulator.sh",
@@ -209,12 +257,22 @@ private slots:
                   "mv \"$(dirname \"$0\")/played.tmp\" \"$(dirname \"$0\")/played.gb\"\n");
         QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QSettings().setValue(EmulatorLauncher::kSettingsKey, script);
+        // The sample has no game in it: said, and no emulator is started on it.
+        QTest::keyClick(&f.w(), Qt::Key_F5);
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY2(f.messages[0].text.contains("sample cartridge"), qPrintable(f.messages[0].text));
+        f.messages.clear();
+
+        f.open(gameLike(), kLevel, "game.gb");
         f.doc->setPaintBlock(0x24);
         f.doc->paint(QPoint(9, 9));
         QTest::keyClick(&f.w(), Qt::Key_F5);
         const QString played = f.dir.filePath("played.gb");
         QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(played), qPrintable(f.messages.value(0).text),
                                   5000);
+        QVERIFY(f.w().statusBar()->currentMessage().startsWith("Started the emulator"));
+        f.w().resize(760, 620);
+        QTRY_VERIFY2(messageFits(f.w()), qPrintable(f.w().statusBar()->currentMessage()));
         LevelDocument copy;
         copy.load(played, kLevel);
         QCOMPARE(copy.cells(), f.doc->cells());
@@ -255,6 +313,29 @@ private slots:
     void aFileThatIsNoCartridgeIsQuestionedAndNeverEndsTheProgram() {
         Opened f;
         const QString good = f.path;
+        // The question says what is wrong: only what is, bytes in upper-case hex, and a title
+        // byte that is no character as its value.
+        f.nextAnswer = Dialogs::Answer::No;
+        QByteArray oddByte = gameLike();
+        oddByte.replace(0x134, 11, QByteArray("MARIO\x01LAND2", 11));
+        oddByte[0x148] = char(0xCF);
+        const QByteArray cut = gameLike().first(256 * 1024);
+        const struct {
+            QByteArray bytes;
+            QStringList said;
+            QString unsaid;
+        } cases[] = {
+            {oddByte, {"\"MARIO<01>LAND2\"", "size byte is 0xCF", "has 0x04"}, "bytes long"},
+            {cut, {"262,144 bytes long", "524,288"}, "size byte"},
+        };
+        for (const auto& c : cases) {
+            QVERIFY(!f.w().openRom(WriteFile(f.dir, "odd.gb", c.bytes)));
+            for (const QString& part : c.said)
+                QVERIFY2(f.questions.last().contains(part), qPrintable(f.questions.last()));
+            QVERIFY2(!f.questions.last().contains(c.unsaid), qPrintable(f.questions.last()));
+        }
+        QCOMPARE(f.doc->romPath(), good);
+
         f.doc->setPaintBlock(0x41);
         f.doc->paint(QPoint(2, 2));
 
@@ -280,6 +361,128 @@ private slots:
         QVERIFY(f.messages.last().text.contains("bad.gb"));
         QCOMPARE(f.doc->romPath(), good);
         QCOMPARE(f.w().findChild<QLabel*>("StatusPanel1")->text(), good);
+    }
+
+    void theTitleAndOpenRecentFollowWhatIsOpen() {
+        MainWindowFixture f;
+        const QString caption = "Zantor - v 0.1.45 - Public Pre Alpha";
+        QCOMPARE(f.w().windowTitle(), caption + "[*]");
+        QMenu* recent = f.w().findChild<QMenu*>("mnuRecent");
+        QVERIFY(!recent->isEnabled());
+
+        const QString first = f.open(BuildSampleCartridge(0), kLevel, "first.gb");
+        QCOMPARE(f.w().windowTitle(), "first.gb[*] — " + MapNames()[kLevel] + " — " + caption);
+        // Enabled and listing it at once, not after a restart.
+        QVERIFY(recent->isEnabled());
+        QCOMPARE(recent->actions().size(), 1);
+        QVERIFY(recent->actions()[0]->text().endsWith(RecentFiles::canonical(first)));
+
+        f.w().findChild<QComboBox*>("cmbMap")->setCurrentIndex(kLevel + 1);
+        QVERIFY(f.w().windowTitle().startsWith("first.gb[*] — " + MapNames()[kLevel + 1] + " — "));
+        f.w().document()->setPaintBlock(0x21);
+        f.w().document()->paint(QPoint(1, 1));
+        QVERIFY(f.w().isWindowModified());
+
+        f.nextAnswer = Dialogs::Answer::Discard;
+        f.open(BuildSampleCartridge(0), kLevel, "second.gb");
+        QVERIFY(f.w().windowTitle().startsWith("second.gb[*] — "));
+        QCOMPARE(recent->actions().size(), 2);
+        QVERIFY(recent->actions()[0]->text().endsWith("second.gb"));
+        // An entry opens its ROM, and the list, filled again meanwhile, puts it first.
+        recent->actions()[1]->trigger();
+        QCOMPARE(f.w().document()->romPath(), first);
+        QVERIFY(f.w().windowTitle().startsWith("first.gb[*] — "));
+        QVERIFY(recent->actions()[0]->text().endsWith("first.gb"));
+    }
+
+    void statusMessagesFitBesideTheMeterAtTheDefaultSize() {
+        Opened f;
+        f.w().resize(760, 620);
+        QStatusBar* bar = f.w().statusBar();
+        f.w().findChild<QTabWidget*>("SSTab1")->setCurrentIndex(2);
+        f.doc->setEditedBlock(0x0C);
+        f.doc->setBlockQuarter(0x0C, 1, 0x05);
+        QTest::mouseClick(f.w().findChild<QPushButton*>("cmdSaveBlock"), Qt::LeftButton);
+        QVERIFY(bar->currentMessage().startsWith("Saved block 0C: 4 bytes at 0x"));
+        QTRY_VERIFY2(messageFits(f.w()), qPrintable(bar->currentMessage()));
+        // Everything at once says the most.
+        f.doc->setBlockQuarter(0x0C, 2, 0x06);
+        f.doc->setPaintBlock(f.doc->blockAt(QPoint(3, 3)) ^ 1);
+        f.doc->paint(QPoint(3, 3));
+        f.doc->setHeaderBytes(14, QByteArray(1, '\x21'), "Edit Music");
+        QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(bar->currentMessage().contains("map ") && bar->currentMessage().contains("header"));
+        QTRY_VERIFY2(messageFits(f.w()), qPrintable(bar->currentMessage()));
+    }
+
+    void aDeclinedRepackSaysNothingWasSaved() {
+        MainWindowFixture f;
+        // Level 5 can grow into what level 6 of its region does not need.
+        const QString path = f.open(BuildSampleCartridge(0), 5);
+        LevelDocument* doc = f.w().document();
+        doc->setPaintBlock(0x33);
+        doc->beginStroke();
+        for (int x = 0; x < 200; x += 2)
+            doc->paint(QPoint(x, 1));
+        doc->endStroke();
+        QVERIFY(!doc->mapFits());
+        const QByteArray before = ReadFile(path);
+        f.nextAnswer = Dialogs::Answer::No;
+        QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f.questions.size(), 1);
+        QVERIFY(f.questions[0].contains("Repack"));
+        QCOMPARE(f.messages.size(), 1);
+        const QString over =
+            QLocale(QLocale::English).toString(doc->mapBytesNeeded() - doc->slotBytes());
+        QVERIFY2(f.messages[0].text.startsWith("Nothing was saved") &&
+                     f.messages[0].text.contains(over + " bytes over its slot"),
+                 qPrintable(f.messages[0].text));
+        QCOMPARE(ReadFile(path), before);
+        QVERIFY(f.w().isWindowModified());
+    }
+
+    void aPatchIsCheckedAgainstTheRomBeforeTheOutputIsAskedFor() {
+        Opened f;
+        const QByteArray rom = ReadFile(f.path);
+        QByteArray changed = rom;
+        changed[0x4000] = char(~changed[0x4000]);
+        QByteArray other = gameLike();
+        const QString forOther =
+            WriteFile(f.dir, "other.bps", Patch::create(other, changed, PatchFormat::Bps));
+        const QString forThis =
+            WriteFile(f.dir, "this.bps", Patch::create(rom, changed, PatchFormat::Bps));
+        QAction* apply = f.w().findChild<QAction*>("mnuApplyPatch");
+
+        f.fileAnswers = {forOther, f.dir.filePath("never.gb")};
+        apply->trigger();
+        QCOMPARE(f.fileDialogs, QStringList{"Apply patch"});
+        QCOMPARE(f.messages.size(), 1);
+        const QString said = f.messages[0].text;
+        QVERIFY2(said.startsWith("The patch \"other.bps\" is made for another cartridge") &&
+                     said.contains("\"rom.gb\"") && said.contains("CRC32"),
+                 qPrintable(said));
+        QVERIFY(!QFile::exists(f.dir.filePath("never.gb")));
+
+        f.fileDialogs.clear();
+        f.fileAnswers = {forThis, f.dir.filePath("patched.gb")};
+        f.nextAnswer = Dialogs::Answer::No;  // not opened
+        apply->trigger();
+        QCOMPARE(f.fileDialogs, (QStringList{"Apply patch", "Write the patched cartridge as"}));
+        QCOMPARE(ReadFile(f.dir.filePath("patched.gb")), changed);
+        QCOMPARE(f.messages.size(), 1);
+    }
+
+    void escClosesTheAboutBox() {
+        MainWindowFixture f;
+        f.w().findChild<QAction*>("mnuAbout")->trigger();
+        QPointer<QWidget> about;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == "frmInfo" && widget->isVisible())
+                about = widget;
+        }
+        QVERIFY(about && QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(!about || !about->isVisible());
     }
 };
 

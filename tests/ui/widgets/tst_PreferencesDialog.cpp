@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "base/EmulatorLauncher.h"
+#include "widgets/Dialogs.h"
 #include "widgets/PreferencesDialog.h"
 
 using namespace zantor;
@@ -39,6 +40,33 @@ private slots:
             dialog.accept();
         }
         QVERIFY(!settings.contains(EmulatorLauncher::kSettingsKey));
+    }
+
+    void browsingReplacesTheProgramAndKeepsItsArguments() {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("s.ini"), QSettings::IniFormat);
+        std::optional<QString> picked;
+        Dialogs::Script answers;
+        answers.onChooseFile = [&](Dialogs::FileKind, const QString&, const QString&,
+                                   const QString&) { return picked; };
+        Dialogs::ScopedScript script(answers);
+        PreferencesDialog dialog(settings);
+        const struct {
+            QString before;
+            std::optional<QString> picked;
+            QString after;
+        } cases[] = {
+            {"mgba-qt -3 %f", "/opt/my emu/emu", "\"/opt/my emu/emu\" -3 %f"},
+            {" \"/opt/my emu/emu\" --rom=%f", "/usr/games/mgba", "/usr/games/mgba --rom=%f"},
+            {"", "/usr/games/mgba-qt", "/usr/games/mgba-qt"},
+            {"sameboy %f", std::nullopt, "sameboy %f"},  // cancelled
+        };
+        for (const auto& c : cases) {
+            dialog.emulatorCommand->setText(c.before);
+            picked = c.picked;
+            QTest::mouseClick(dialog.browseEmulator, Qt::LeftButton);
+            QCOMPARE(dialog.emulatorCommand->text(), c.after);
+        }
     }
 };
 
