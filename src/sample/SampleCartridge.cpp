@@ -1,5 +1,6 @@
 #include "SampleCartridge.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "SampleBlocks.h"
@@ -9,6 +10,7 @@
 #include "codec/CartridgeChecksum.h"
 #include "codec/RomFile.h"
 #include "map/MapHeader.h"
+#include "map/MapLoader.h"
 #include "map/MapTable.h"
 #include "map/TileSources.h"
 
@@ -154,6 +156,10 @@ private:
             word(kMapTableOffset + 2 * i, header);  // bank 1: address == offset
             word(header + 0, level.startTop);
             word(header + 2, level.startLeft);
+            // The camera starts on the player, its screen kept inside the level (80 pixels
+            // either side of its centre in X, 72 in Y).
+            word(header + 4, std::clamp(level.startTop + 16, 72, kLevelHeight - 72));
+            word(header + 6, std::clamp(level.startLeft + 8, 80, kLevelWidth - 80));
             word(header + 11, blockDataAddress(plan.theme));
             byte(header + 13, bank);
             byte(header + 14, plan.music);

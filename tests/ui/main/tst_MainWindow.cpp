@@ -166,7 +166,7 @@ private slots:
         QAction* grid = f.w().findChild<QAction*>("mnuBlockGrid");
         // All black and all white: one grid colour cannot show on both.
         for (const char palette : {'\xFF', '\x00'}) {
-            f.doc->setHeaderBytes(15, QByteArray(1, palette), "Edit Palette");
+            f.doc->setHeaderField(HeaderField::BackgroundPalette, uint8_t(palette));
             grid->setChecked(false);
             const QImage plain = grabbed(view->viewport());
             grid->setChecked(true);
@@ -409,7 +409,7 @@ private slots:
         f.doc->setBlockQuarter(0x0C, 2, 0x06);
         f.doc->setPaintBlock(f.doc->blockAt(QPoint(3, 3)) ^ 1);
         f.doc->paint(QPoint(3, 3));
-        f.doc->setHeaderBytes(14, QByteArray(1, '\x21'), "Edit Music");
+        f.doc->setHeaderField(HeaderField::Music, 0x21);
         QTest::keyClick(&f.w(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(bar->currentMessage().contains("map ") && bar->currentMessage().contains("header"));
         QTRY_VERIFY2(messageFits(f.w()), qPrintable(bar->currentMessage()));
