@@ -92,7 +92,7 @@ void MainWindow::createPatch() {
                             QStringLiteral("a patch file ends in .bps or .ips"));
         try {
             const QByteArray patch =
-                Patch::create(readWhole(*original), readWhole(document_->romPath()), *format);
+                Patch::create(readWhole(*original), session_->read().bytes(), *format);
             writeWhole(out, patch);
             statusBar()->showMessage(QStringLiteral("Wrote the patch %1 (%2 bytes)")
                                          .arg(QFileInfo(out).fileName(),
@@ -120,7 +120,7 @@ void MainWindow::applyPatch() {
     auto patchRom = [&] {
         std::optional<QString> refusal;
         const bool read = Guarded(this, [&] {
-            romBytes = readWhole(rom.filePath());
+            romBytes = session_->read().bytes();
             const QByteArray patch = readWhole(*patchPath);
             try {
                 patched = Patch::apply(romBytes, patch);
@@ -154,7 +154,7 @@ void MainWindow::applyPatch() {
         // Saved just now: the patch goes onto the file as it is now.
         const QByteArray tried = romBytes;
         bool changed = true;
-        if (!Guarded(this, [&] { changed = readWhole(rom.filePath()) != tried; }) ||
+        if (!Guarded(this, [&] { changed = session_->read().bytes() != tried; }) ||
             (changed && !patchRom()))
             return;
         // Over the open ROM it is one of the session's writes: after its restore point, and

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -41,10 +42,9 @@ QScrollArea* scrolled(CellGridView* view, QWidget* parent) {
 }  // namespace
 
 TitleScreenWindow::TitleScreenWindow(RomSession* session, QWidget* parent)
-    : QWidget(parent, Qt::Window), document_(session->titleDocument()) {
+    : QWidget(parent, Qt::Window), session_(session), document_(session->titleDocument()) {
     setObjectName(QStringLiteral("frmTitleScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Title screen editor[*]"));
     buildControls();
     buildActions();
     wireViews();
@@ -198,6 +198,8 @@ void TitleScreenWindow::wireViews() {
 }
 
 void TitleScreenWindow::showDocument() {
+    // Which ROM's title screen this is, as the main window names its file.
+    setWindowTitle(tr("%1[*] — Title screen editor").arg(QFileInfo(session_->path()).fileName()));
     sheetView_->refresh();
     mapView_->refresh();
     setWindowModified(document_->isModified());

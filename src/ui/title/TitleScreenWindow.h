@@ -63,6 +63,7 @@ private:
     void showDocument();
     std::optional<QString> chooseBitmapFile(Dialogs::FileKind kind, const QString& title);
 
+    RomSession* session_;
     TitleDocument* document_;
     int zoom_ = 2;
     // The file dialog's name, kept between the import and the export like one shared dialog.
