@@ -378,8 +378,13 @@ private:
     }
 
     // Press, several moves with the button held (short steps and jumps, pauses for the
-    // timers), release: where the press landed gets them all, as under a mouse grab.
+    // timers), release: where the press landed gets them all, as under a mouse grab. Now and
+    // then a key, a shortcut, the wheel or a menu entry comes in the middle of the stroke.
     void drag(QWidget* window) {
+        static const Action midStroke[] = {Action::Key,        Action::Shortcut, Action::Shortcut,
+                                           Action::Wheel,      Action::Level,    Action::Tab,
+                                           Action::MenuAction, Action::Close};
+        QPointer<QWidget> owner = window;
         QPoint at;
         QPointer<QWidget> target = pickWidget(window, &at);
         const Qt::MouseButton button = randomButton();
@@ -394,6 +399,8 @@ private:
             ++events_;
             if (chance(3))
                 QTest::qWait(below(40));
+            if (chance(4) && owner && owner->isVisible())
+                perform(midStroke[below(int(std::size(midStroke)))], owner);
         }
         if (target) {
             QTest::mouseRelease(target, button, modifiers, at);
