@@ -218,23 +218,22 @@ void LevelDocument::setHeaderField(HeaderField field, int value) {
     pushHeader(after, bitOf(field), tr(names[size_t(field)]));
 }
 
-void LevelDocument::setStartPosition(QPoint position) {
+void LevelDocument::setPosition(HeaderField x, HeaderField y, QPoint position,
+                                const QString& text) {
     if (!level_)
         return;
     MapHeader after = level_->MapHeader;
-    after.setPlayerX(std::clamp(position.x(), 0, 0xFFFF));
-    after.setPlayerY(std::clamp(position.y(), 0, 0xFFFF));
-    pushHeader(after, bitOf(HeaderField::PlayerX) | bitOf(HeaderField::PlayerY), tr("Move Start"));
+    after.setField(x, std::clamp(position.x(), 0, 0xFFFF));
+    after.setField(y, std::clamp(position.y(), 0, 0xFFFF));
+    pushHeader(after, bitOf(x) | bitOf(y), text);
+}
+
+void LevelDocument::setStartPosition(QPoint position) {
+    setPosition(HeaderField::PlayerX, HeaderField::PlayerY, position, tr("Move Start"));
 }
 
 void LevelDocument::setCameraPosition(QPoint position) {
-    if (!level_)
-        return;
-    MapHeader after = level_->MapHeader;
-    after.setCameraX(std::clamp(position.x(), 0, 0xFFFF));
-    after.setCameraY(std::clamp(position.y(), 0, 0xFFFF));
-    pushHeader(after, bitOf(HeaderField::CameraX) | bitOf(HeaderField::CameraY),
-               tr("Move Camera Start"));
+    setPosition(HeaderField::CameraX, HeaderField::CameraY, position, tr("Move Camera Start"));
 }
 
 void LevelDocument::applyHeader(const MapHeader& header) {

@@ -181,6 +181,8 @@ private:
     void applyBlock(int block, const BlockQuarters& quarters);
     void applyHeader(const MapHeader& header);
     void pushHeader(const MapHeader& after, unsigned fields, const QString& text);
+    // Both words of a position as one step.
+    void setPosition(HeaderField x, HeaderField y, QPoint position, const QString& text);
     void putInPlace(LoadedMap loaded);
     struct Changes {
         bool map = false;
