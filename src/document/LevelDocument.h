@@ -8,9 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "base/BackupStore.h"
 #include "map/LoadedMap.h"
 #include "map/MapSizeMeter.h"
+#include "services/BackupStore.h"
 
 namespace zantor {
 

@@ -3,7 +3,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "base/EmulatorLauncher.h"
+#include "services/EmulatorLauncher.h"
 
 namespace zantor {
 

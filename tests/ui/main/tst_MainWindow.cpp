@@ -9,12 +9,12 @@
 #include <QtTest>
 
 #include "MainWindowFixture.h"
-#include "base/EmulatorLauncher.h"
 #include "codec/RomFile.h"
 #include "document/LevelDocument.h"
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
 #include "sample/SampleCartridge.h"
+#include "services/EmulatorLauncher.h"
 #include "ui/main/MapPage.h"
 #include "widgets/LevelView.h"
 

@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "base/RecentFiles.h"
+#include "services/RecentFiles.h"
 #include "support/TempRom.h"
 
 using namespace zantor;
