@@ -44,8 +44,6 @@ public:
     bool save();
 
     MapPage* mapPage() const { return mapPage_; }
-    EventsPage* eventsPage() const { return eventsPage_; }
-    BlockEditorPage* blockEditorPage() const { return blockPage_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -27,7 +27,6 @@ struct MainWindowFixture {
         [this](zantor::Dialogs::FileKind, const QString&, const QString&, const QString&) {
             return nextFile;
         },
-        {},
         [this](const QString& text, const QString&, const QList<zantor::Dialogs::Answer>&) {
             questions.append(text);
             return nextAnswer;

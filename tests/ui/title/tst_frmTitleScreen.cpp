@@ -72,7 +72,6 @@ private slots:
                                 '|' + preset;
                 return answer_;
             },
-            [](int) { QFAIL("the program ended"); },
             [this](const QString& text, const QString&, const QList<Dialogs::Answer>& answers) {
                 questions_ << text;
                 return answers_.isEmpty() ? answers.last() : answers_.takeFirst();
