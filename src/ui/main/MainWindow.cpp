@@ -192,19 +192,24 @@ void MainWindow::buildMenus() {
 
     QMenu* editors = menuBar()->addMenu(QStringLiteral("E&ditors"));
     editors->setObjectName("mnuEditor");
-    auto placeholder = [editors](const char* name, const QString& caption) {
+    // The editors still to come are listed, disabled, and say so when pointed at.
+    editors->setToolTipsVisible(true);
+    auto editor = [editors](const char* name, const QString& caption) {
         QAction* action = editors->addAction(caption);
         action->setObjectName(name);
         action->setEnabled(false);
         return action;
     };
-    placeholder("mnuOverworld", QStringLiteral("Overworld editor"));
-    titleEditorAction_ = placeholder("mnuTitle", QStringLiteral("&Titlescreen editor"));
+    auto notYet = [editor](const char* name, const QString& caption) {
+        editor(name, caption)->setToolTip(QStringLiteral("Not available yet"));
+    };
+    notYet("mnuOverworld", QStringLiteral("Overworld editor"));
+    titleEditorAction_ = editor("mnuTitle", QStringLiteral("&Titlescreen editor"));
     connect(titleEditorAction_, &QAction::triggered, this, &MainWindow::openTitleEditor);
-    placeholder("mnuTileset", QStringLiteral("Tileset editor"));
-    placeholder("mnuSprite", QStringLiteral("Sprite editor"));
-    placeholder("mnuSound", QStringLiteral("Sound editor"));
-    placeholder("mnuCredits", QStringLiteral("Credits editor"));
+    notYet("mnuTileset", QStringLiteral("Tileset editor"));
+    notYet("mnuSprite", QStringLiteral("Sprite editor"));
+    notYet("mnuSound", QStringLiteral("Sound editor"));
+    notYet("mnuCredits", QStringLiteral("Credits editor"));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName("mnuOptions");
