@@ -1,3 +1,3 @@
 target_sources(zantor_ui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/frmInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
 )

@@ -29,7 +29,7 @@
 #include "map/MapTable.h"
 #include "services/EmulatorLauncher.h"
 #include "services/RecentFiles.h"
-#include "ui/about/frmInfo.h"
+#include "ui/about/AboutBox.h"
 #include "ui/title/frmTitleScreen.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EventsView.h"

@@ -1,4 +1,4 @@
-#include "frmInfo.h"
+#include "AboutBox.h"
 
 #include "base/AppInfo.h"
 
