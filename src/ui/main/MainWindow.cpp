@@ -504,7 +504,7 @@ void MainWindow::openTitleEditor() {
 
 void MainWindow::openAbout() {
     if (!info_) {
-        info_ = new frmInfo();
+        info_ = new AboutBox();
         info_->setWindowIcon(windowIcon());
     }
     info_->show();

@@ -19,7 +19,7 @@ class EventsPage;
 class BlockEditorPage;
 class HeaderPage;
 class frmTitleScreen;
-class frmInfo;
+class AboutBox;
 class EmulatorLauncher;
 
 // The main window: the level list, the four tabs, the menus and the status bar, all observing
@@ -105,7 +105,7 @@ private:
     std::unique_ptr<EmulatorLauncher> launcher_;
 
     QPointer<frmTitleScreen> titleScreen_;
-    QPointer<frmInfo> info_;
+    QPointer<AboutBox> info_;
     // The meter and counts follow painting at most once a frame.
     CoalescedCall statusOnEdit_{this, [this] { showStatus(); }};
 };
