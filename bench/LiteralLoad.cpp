@@ -39,6 +39,17 @@ private:
     QFile file_;
 };
 
+// The binary digits of a byte, most significant first, no leading zeros ("0" for 0).
+QString binaryText(int32_t value) {
+    QString text;
+    int32_t v = value;
+    do {
+        text.prepend(QString::number(v % 2));
+        v /= 2;
+    } while (v != 0);
+    return text;
+}
+
 MapCells literalDecompress(LiteralRom& rom, int32_t offset) {
     MapCells cells{};
     int32_t p = offset;
@@ -74,9 +85,9 @@ void literalTiles(LiteralRom& rom, int32_t start, int lastColumn, int lastRow, Q
         for (int col = 0; col <= lastColumn; ++col)
             for (int r = 0; r < 8; ++r) {
                 const QString lo =
-                    (QString("00000000") + ToBinaryText(rom.ReadRomByte(pos))).right(8);
+                    (QString("00000000") + binaryText(rom.ReadRomByte(pos))).right(8);
                 const QString hi =
-                    (QString("00000000") + ToBinaryText(rom.ReadRomByte(pos + 1))).right(8);
+                    (QString("00000000") + binaryText(rom.ReadRomByte(pos + 1))).right(8);
                 pos += 2;
                 for (int i = 0; i < 8; ++i) {
                     const int number = 2 * hi[i].digitValue() + lo[i].digitValue();

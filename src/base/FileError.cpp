@@ -14,13 +14,9 @@ QString compose(FileError::Kind kind, const QString& path, const QString& reason
 }  // namespace
 
 FileError::FileError(Kind kind, QString path, QString reason)
-    : std::runtime_error(compose(kind, path, reason).toStdString()),
+    : Error(compose(kind, path, reason)),
       kind_(kind),
       path_(std::move(path)),
       reason_(std::move(reason)) {}
-
-QString FileError::text() const {
-    return compose(kind_, path_, reason_);
-}
 
 }  // namespace zantor

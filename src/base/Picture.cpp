@@ -57,11 +57,6 @@ uint32_t Picture::GetPixel(int x, int y) const {
     return constScanLine(y)[x] & 0xFFFFFF;
 }
 
-void Picture::fill(uint32_t colour) {
-    image_.fill(kOpaque | (colour & 0xFFFFFF));
-    markDirty(image_.rect());
-}
-
 Picture Picture::fromImage(const QImage& image) {
     Picture picture;
     picture.image_ = image.convertToFormat(QImage::Format_RGB32);

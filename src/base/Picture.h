@@ -10,8 +10,8 @@ namespace zantor {
 // 24-bit colours 0xRRGGBB. Copies share their pixels until one side is drawn into (QImage's
 // implicit sharing), so copying a whole picture costs nothing until it is changed.
 //
-// Every drawing call adds the rectangle it touched to dirtyRect(), so a view can repaint only
-// what changed.
+// Every drawing call adds the rectangle it touched to the dirty rectangle (takeDirty()), so a
+// view can repaint only what changed.
 class Picture {
 public:
     // What GetPixel returns outside the picture, like a device context does.
@@ -32,8 +32,6 @@ public:
     void SetPixel(int x, int y, uint32_t colour);
     uint32_t GetPixel(int x, int y) const;
 
-    void fill(uint32_t colour);
-
     // Direct row access for codecs and copies: width() pixels of 0xFFRRGGBB.
     // The writable row detaches shared pixels; the caller reports what it changed.
     uint32_t* scanLine(int y) { return reinterpret_cast<uint32_t*>(image_.scanLine(y)); }
@@ -42,7 +40,6 @@ public:
     }
     void markDirty(const QRect& rect) { dirty_ |= rect & image_.rect(); }
 
-    QRect dirtyRect() const { return dirty_; }
     QRect takeDirty() {
         const QRect rect = dirty_;
         dirty_ = QRect();
@@ -54,10 +51,6 @@ public:
     QImage& image() { return image_; }
     // Takes any image; it is converted to the picture's own format.
     static Picture fromImage(const QImage& image);
-
-    bool sharesPixelsWith(const Picture& other) const {
-        return image_.constBits() == other.image_.constBits();
-    }
 
 private:
     QImage image_;

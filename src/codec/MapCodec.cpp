@@ -166,8 +166,4 @@ QByteArray CompressMapToLength(const MapCells& cells, int length) {
     return out;
 }
 
-QString CompressMap(const MapCells& cells) {
-    return QString::fromLatin1(CompressMapBytes(cells).toHex().toUpper());
-}
-
 }  // namespace zantor

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -47,8 +46,5 @@ int CompressedRowLength(const MapCells& cells, int row);
 // the shortest form is longer than `length`; for a `length` beyond kLongestMapEncoding the
 // longest form, shorter than asked (the caller checks the size).
 QByteArray CompressMapToLength(const MapCells& cells, int length);
-
-// The same as text: two upper-case hex digits per byte, no separators.
-QString CompressMap(const MapCells& cells);
 
 }  // namespace zantor

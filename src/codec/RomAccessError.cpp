@@ -20,14 +20,6 @@ QString messageFor(RomAccessError::Kind kind, int32_t offset) {
 }  // namespace
 
 RomAccessError::RomAccessError(Kind kind, int32_t offset)
-    : std::runtime_error(messageFor(kind, offset).toStdString()), kind_(kind), offset_(offset) {}
-
-QString RomAccessError::text() const {
-    return messageFor(kind_, offset_);
-}
-
-QString RomAccessError::title() {
-    return QStringLiteral("Fehler");
-}
+    : Error(messageFor(kind, offset), QStringLiteral("Fehler")), kind_(kind), offset_(offset) {}
 
 }  // namespace zantor

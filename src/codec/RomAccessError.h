@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
-#include <stdexcept>
+
+#include "base/Error.h"
 
 namespace zantor {
 
@@ -11,7 +11,7 @@ namespace zantor {
 // state and tells the user; the command line prints it and exits 1. Header: a save that would
 // change the cartridge header (0x134..0x14F), which only an applied patch may do; a map
 // pointer that leads there is damage, and following it would make the cartridge unbootable.
-class RomAccessError : public std::runtime_error {
+class RomAccessError : public Error {
 public:
     enum class Kind { Read, Write, Header };
 
@@ -20,8 +20,6 @@ public:
     Kind kind() const { return kind_; }
     // The offset of the refused write (Header only; -1 otherwise).
     int32_t offset() const { return offset_; }
-    QString text() const;
-    static QString title();
 
 private:
     Kind kind_;

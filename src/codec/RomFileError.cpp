@@ -20,13 +20,9 @@ QString compose(RomFileError::Kind kind, const QString& path, const QString& rea
 }  // namespace
 
 RomFileError::RomFileError(Kind kind, QString path, QString reason)
-    : std::runtime_error(compose(kind, path, reason).toStdString()),
+    : Error(compose(kind, path, reason)),
       kind_(kind),
       path_(std::move(path)),
       reason_(std::move(reason)) {}
-
-QString RomFileError::text() const {
-    return compose(kind_, path_, reason_);
-}
 
 }  // namespace zantor

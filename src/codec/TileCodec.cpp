@@ -10,17 +10,6 @@
 
 namespace zantor {
 
-QString ToBinaryText(int32_t value) {
-    QString text;
-    int32_t v = value;
-    do {
-        const int32_t digit = v % 2;  // keeps the sign of v, as the original arithmetic does
-        text.prepend(QString::number(digit));
-        v /= 2;
-    } while (v != 0);
-    return text;
-}
-
 uint32_t ShadeColour(uint8_t palette, int32_t n) {
     const int32_t shift = 2 * n;
     const int32_t mask = 3 << shift;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -24,9 +23,6 @@ constexpr std::array<uint32_t, 4> kColours{kWhite, kLight, kDark, kBlack};
 
 // The identity palette: colour number n has shade n.
 constexpr uint8_t kIdentityPalette = 0xE4;
-
-// The binary digits of value, most significant first, no leading zeros ("0" for 0).
-QString ToBinaryText(int32_t value);
 
 // The display colour of colour number n (0..3) under palette.
 uint32_t ShadeColour(uint8_t palette, int32_t n);

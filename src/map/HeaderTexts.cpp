@@ -25,7 +25,7 @@ QString BankText(uint8_t bank) {
     return QStringLiteral("0x") + HexText2(bank);
 }
 
-QString Label7Caption(int32_t headerOffset) {
+QString HeaderOffsetCaption(int32_t headerOffset) {
     return QStringLiteral("Offset des Mapheaders: 0x") + HexText(headerOffset);
 }
 

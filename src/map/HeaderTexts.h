@@ -20,7 +20,7 @@ QString OffsetText(int64_t value);
 QString BankText(uint8_t bank);
 
 // "Offset des Mapheaders: 0x" and the header's offset in hex.
-QString Label7Caption(int32_t headerOffset);
+QString HeaderOffsetCaption(int32_t headerOffset);
 
 // The entries of the time list: "0", then "100" .. "900".
 const QStringList& TimeEntries();

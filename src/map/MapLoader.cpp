@@ -154,12 +154,4 @@ LoadedMap LoadMap(const RomFile& rom, int mapIndex) {
     return map;
 }
 
-std::optional<LoadedMap> LoadMap(const QString& romPath, int mapIndex) {
-    if (romPath.isEmpty()) {
-        return std::nullopt;
-    }
-    const RomFile rom = RomFile::open(romPath);
-    return LoadMap(rom, mapIndex);
-}
-
 }  // namespace zantor

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QPoint>
-#include <QString>
-#include <optional>
 
 #include "LoadedMap.h"
 
@@ -21,13 +19,9 @@ constexpr int kStripWidth = 4096;
 constexpr int kStripHeight = 32;
 constexpr int kSheetSize = 128;
 
-// Loads map `mapIndex` (0..31) of the ROM at romPath: reads the header, version, tiles,
-// blocks and block map, and draws the tile sheet and the blocks (not the level). An empty path
-// loads nothing (nullopt). Throws RomFileError when the file cannot be opened and RomAccessError
-// when a read fails; either way nothing the caller holds has changed.
-std::optional<LoadedMap> LoadMap(const QString& romPath, int mapIndex);
-
-// The same on an image already open.
+// Loads map `mapIndex` (0..31) of the ROM: reads the header, version, tiles, blocks and block
+// map, and draws the tile sheet and the blocks (not the level). Throws RomAccessError when a
+// read fails; nothing the caller holds has changed then.
 LoadedMap LoadMap(const RomFile& rom, int mapIndex);
 
 // The drawing steps on their own, for the loader and for callers that redraw.

@@ -43,10 +43,6 @@ QString MapSaver::tooBigMessage(int excess, bool canRepack) {
         .arg(bytes);
 }
 
-bool MapSaver::fits(const MapCells& cells, int32_t compressedLength) {
-    return excess(cells, compressedLength - 1) == 0;
-}
-
 bool MapSaver::writeToSlot(RomFile& rom, const MapHeader& header, const MapCells& cells, int slot) {
     const int32_t offset = MapDataOffset(rom, header);
     const DecodedMap stored = DecompressMap(rom, offset);

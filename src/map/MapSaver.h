@@ -22,14 +22,6 @@ struct MapSaver {
     // The refusal: how many bytes too many, and what the user can do about it. `canRepack`:
     // the other maps of its region leave enough room (RegionRepack::canRepack).
     static QString tooBigMessage(int excess, bool canRepack);
-    // The main window's refusal until it tells the excess.
-    static QString tooBigMessage() {
-        return QStringLiteral("Map is too big and repoint code isn't coded yet...");
-    }
-
-    // Whether the encoding of `cells` fits where a map of `compressedLength` (one more than its
-    // slot, as DecodedMap counts) was read.
-    static bool fits(const MapCells& cells, int32_t compressedLength);
 
     // Stores `cells` into the slot of `slot` bytes at the map's data offset (read now from the
     // ROM through the header's table entry), lengthened to fill it; nothing else of the image
@@ -38,12 +30,6 @@ struct MapSaver {
     // this program would write. Returns false, writing nothing, when it does not fit. The
     // caller commits.
     static bool writeToSlot(RomFile& rom, const MapHeader& header, const MapCells& cells, int slot);
-
-    // The same with the slot given as DecodedMap::CompressedLength.
-    static bool write(RomFile& rom, const MapHeader& header, const MapCells& cells,
-                      int32_t compressedLength) {
-        return writeToSlot(rom, header, cells, compressedLength - 1);
-    }
 };
 
 }  // namespace zantor

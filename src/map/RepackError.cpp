@@ -2,7 +2,6 @@
 
 namespace zantor {
 
-RepackError::RepackError(Kind kind, QString text)
-    : std::runtime_error(text.toStdString()), kind_(kind), text_(std::move(text)) {}
+RepackError::RepackError(Kind kind, QString text) : Error(std::move(text)), kind_(kind) {}
 
 }  // namespace zantor

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "base/Error.h"
 
 namespace zantor {
 
 // A region of maps that cannot be repacked, and why. Nothing has been written when it is
 // thrown.
-class RepackError : public std::runtime_error {
+class RepackError : public Error {
 public:
     enum class Kind {
         NoRegion,           // the map or region asked for is not stored in that bank
@@ -20,12 +19,9 @@ public:
     RepackError(Kind kind, QString text);
 
     Kind kind() const { return kind_; }
-    // One line for a message box or stderr.
-    const QString& text() const { return text_; }
 
 private:
     Kind kind_;
-    QString text_;
 };
 
 }  // namespace zantor

@@ -36,12 +36,6 @@ QString compose(PatchError::Kind kind, const QString& detail) {
 }  // namespace
 
 PatchError::PatchError(Kind kind, QString detail)
-    : std::runtime_error(compose(kind, detail).toStdString()),
-      kind_(kind),
-      detail_(std::move(detail)) {}
-
-QString PatchError::text() const {
-    return compose(kind_, detail_);
-}
+    : Error(compose(kind, detail)), kind_(kind), detail_(std::move(detail)) {}
 
 }  // namespace zantor

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "base/Error.h"
 
 namespace zantor {
 
 // A patch that cannot be applied (or an image a format cannot express). Nothing has been
 // written when it is thrown: patches are applied in memory and written whole afterwards.
-class PatchError : public std::runtime_error {
+// text() is one sentence: what is wrong, then the detail.
+class PatchError : public Error {
 public:
     enum class Kind {
         NotAPatch,       // neither "BPS1" nor "PATCH" at the start
@@ -24,8 +24,6 @@ public:
 
     Kind kind() const { return kind_; }
     const QString& detail() const { return detail_; }
-    // One sentence: what is wrong, then the detail.
-    QString text() const;
 
 private:
     Kind kind_;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "base/BackupStore.h"
+#include "services/BackupStore.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"

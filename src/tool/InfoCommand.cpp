@@ -56,7 +56,7 @@ QJsonObject toJson(const MapInfo& info) {
         {"name", MapNames()[info.index]},
         {"headerOffset", info.headerOffset},
         {"header", headerBytes(info.header)},
-        {"fields", QJsonObject{{"headerOffsetCaption", Label7Caption(info.headerOffset)},
+        {"fields", QJsonObject{{"headerOffsetCaption", HeaderOffsetCaption(info.headerOffset)},
                                {"blockData", t.blockData},
                                {"mapBank", t.mapBank},
                                {"music", t.music},
@@ -97,8 +97,8 @@ QString toText(const MapInfo& info) {
                "  BlockDataOffset %15  MapDataOffset %16  slot %17 bytes, needs %18\n"
                "  tile set byte %19  tiles A %20  B %21  C %22  D %23")
         .arg(QString::number(info.index).rightJustified(2), MapNames()[info.index],
-             Label7Caption(info.headerOffset), headerBytes(info.header), t.blockData, t.mapBank,
-             t.music, t.backgroundPalette, t.foregroundPalette0)
+             HeaderOffsetCaption(info.headerOffset), headerBytes(info.header), t.blockData,
+             t.mapBank, t.music, t.backgroundPalette, t.foregroundPalette0)
         .arg(t.foregroundPalette1, t.mapNumber2, time, QString::number(info.header.playerX()),
              QString::number(info.header.playerY()), OffsetText(info.header.BlockDataOffset()),
              OffsetText(info.mapDataOffset), QString::number(info.storedSize),

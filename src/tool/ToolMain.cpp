@@ -3,9 +3,7 @@
 #include <cstdio>
 
 #include "ToolCommand.h"
-#include "base/FileError.h"
-#include "codec/RomAccessError.h"
-#include "codec/RomFileError.h"
+#include "base/Error.h"
 
 namespace zantor::tool {
 
@@ -58,15 +56,8 @@ int RunTool(const QStringList& args) {
             printErr(QStringLiteral("zantor-tool %1: %2").arg(name, error.message));
             printErr(commandHelp(command));
             return kExitUsage;
-        } catch (const RomFileError& error) {
+        } catch (const Error& error) {
             printErr(QStringLiteral("zantor-tool %1: %2").arg(name, error.text()));
-            return kExitFailed;
-        } catch (const FileError& error) {
-            printErr(QStringLiteral("zantor-tool %1: %2").arg(name, error.text()));
-            return kExitFailed;
-        } catch (const RomAccessError& error) {
-            QString text = error.text();
-            printErr(QStringLiteral("zantor-tool %1: %2").arg(name, text.replace("\r\n", " ")));
             return kExitFailed;
         }
     }

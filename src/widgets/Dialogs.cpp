@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
-#include <cstdlib>
 
 #include "base/AppInfo.h"
 
@@ -129,14 +128,6 @@ std::optional<QString> Dialogs::chooseFile(QWidget* parent, FileKind kind, const
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
-}
-
-void Dialogs::endProgram(int code) {
-    if (script() && script()->onEndProgram) {
-        script()->onEndProgram(code);
-        return;
-    }
-    std::_Exit(code);
 }
 
 }  // namespace zantor

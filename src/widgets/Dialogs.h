@@ -38,20 +38,16 @@ public:
     static std::optional<QString> chooseFile(QWidget* parent, FileKind kind, const QString& title,
                                              const QString& filter, const QString& fileName);
 
-    // Ends the program at once, without further events or questions.
-    static void endProgram(int code = 1);
-
     // "Gameboy roms(*.gb;*.gbc)|*.gb;*.gbc|All Files(*.*)|*.*" as Qt's name filter list,
     // "Gameboy roms (*.gb *.gbc);;All Files (*)".
     static QString qtFilter(const QString& filter);
 
-    // What tests put in place of a person (and of ending the process).
+    // What tests put in place of a person.
     struct Script {
         std::function<void(const QString& text, const QString& title, Icon icon)> onMessage;
         std::function<std::optional<QString>(FileKind kind, const QString& title,
                                              const QString& filter, const QString& fileName)>
             onChooseFile;
-        std::function<void(int code)> onEndProgram;
         // Without it, a scripted question gets its last answer.
         std::function<Answer(const QString& text, const QString& title,
                              const QList<Answer>& answers)>

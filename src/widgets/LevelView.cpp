@@ -84,7 +84,6 @@ void LevelView::setZoomPercent(int percent, std::optional<QPoint> anchor) {
     horizontalScrollBar()->setValue(int(std::lround(level.x() * scale() - at.x())));
     verticalScrollBar()->setValue(int(std::lround(level.y() * scale() - at.y())));
     viewport()->update();
-    emit zoomChanged(zoom_);
 }
 
 void LevelView::zoomBy(int direction, std::optional<QPoint> anchor) {

@@ -44,10 +44,8 @@ public:
 
     // The middle-drag scroll timer's interval (the "Scrollspeed"): 25, 50 or 100 ms.
     void setDragInterval(int milliseconds) { dragTimer_.setInterval(milliseconds); }
-    bool isDragging() const { return drag_.has_value(); }
 
 signals:
-    void zoomChanged(int percent);
     // The level point under the pointer, on every move over the view.
     void pointerMoved(QPointF levelPoint);
 

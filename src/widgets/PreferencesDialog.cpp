@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "Dialogs.h"
-#include "base/EmulatorLauncher.h"
+#include "services/EmulatorLauncher.h"
 
 namespace zantor {
 

@@ -128,7 +128,8 @@ private slots:
         RomFile target = RomFile::open(craftedPath);
         QCOMPARE(MapDataOffset(target, header), 0x140);
         MapCells cells{};
-        QVERIFY_THROWS_EXCEPTION(RomAccessError, MapSaver::write(target, header, cells, kMapCells));
+        QVERIFY_THROWS_EXCEPTION(RomAccessError,
+                                 MapSaver::writeToSlot(target, header, cells, kMapCells - 1));
         QCOMPARE(ReadFile(craftedPath), crafted);
     }
 

@@ -65,27 +65,27 @@ private slots:
         QCOMPARE(DecompressMap(RomFile::fromBytes({}), 0).CompressedLength, kMapCells + 1);
     }
 
-    void encoderTexts() {
+    void encoderCodes() {
         MapCells cells{};
-        QCOMPARE(CompressMap(cells), QString("80FF").repeated(48));
+        QCOMPARE(CompressMapBytes(cells), QByteArray::fromHex("80FF").repeated(48));
 
         cells.fill(0);
         cells[0] = 3, cells[1] = 3, cells[2] = 7;
-        QVERIFY(CompressMap(cells).startsWith("830107"));
+        QVERIFY(CompressMapBytes(cells).startsWith(QByteArray::fromHex("830107")));
 
         // Equal cells on both sides of a row boundary: two codes.
         cells.fill(1);
-        QCOMPARE(CompressMap(cells), QString("81FF").repeated(48));
+        QCOMPARE(CompressMapBytes(cells), QByteArray::fromHex("81FF").repeated(48));
 
         // The last cell differing from the one before: a literal.
         cells.fill(0);
         cells[kMapCells - 1] = 0x22;
-        QVERIFY(CompressMap(cells).endsWith("80FE22"));
+        QVERIFY(CompressMapBytes(cells).endsWith(QByteArray::fromHex("80FE22")));
 
         // Cells of 128 and more are stored as their low seven bits.
         cells.fill(0);
         cells[0] = 0x85, cells[1] = 0x05;
-        QVERIFY(CompressMap(cells).startsWith("8501"));
+        QVERIFY(CompressMapBytes(cells).startsWith(QByteArray::fromHex("8501")));
     }
 
     // Any length from the shortest form to the longest decodes to the same cells over exactly
@@ -98,7 +98,6 @@ private slots:
         for (const MapCells& cells : {SpaceRom::level(1, 1), SpaceRom::level(2, 40),
                                       SpaceRom::level(3, 300), alternating}) {
             const QByteArray shortest = CompressMapBytes(cells);
-            QCOMPARE(QString::fromLatin1(shortest.toHex().toUpper()), CompressMap(cells));
             for (int length :
                  {int(shortest.size()), int(shortest.size()) + 1, kMapCells + 1,
                   (int(shortest.size()) + kLongestMapEncoding) / 2, kLongestMapEncoding}) {

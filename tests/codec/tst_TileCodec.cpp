@@ -48,7 +48,7 @@ private slots:
         for (int y = 0; y < 128; ++y)
             for (int x = 0; x < 128; ++x)
                 QCOMPARE(picture.GetPixel(x, y), x >= 64 && y / 8 == 6 ? shade::kWhite : kMarker);
-        QCOMPARE(picture.dirtyRect(), QRect(64, 48, 64, 8));
+        QCOMPARE(picture.takeDirty(), QRect(64, 48, 64, 8));
     }
 
     void tilesAreLaidOutRowByRow() {

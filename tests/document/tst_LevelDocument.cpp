@@ -1,5 +1,6 @@
 // The document driven headless: strokes and their undo, block and header edits, the unsaved
-// state across saves, replace-all, and failures that leave everything as it was.
+// state across saves, replace-all, the comparison with an original, and failures that leave
+// everything as it was.
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -272,24 +273,47 @@ private slots:
         QVERIFY(doc.save().written);
     }
 
+    // Against the same level of an original: what the edited file stores differently shows
+    // cell by cell and block by block (bytes the level does not use change nothing), and so do
+    // the unsaved edits on top, until they are undone.
     void comparisonCountsWhatDiffersFromTheOriginal() {
         const QString original = writeMini("original.gb");
+        doc_->compareWith(original);
+        QCOMPARE(doc_->differingCells() + doc_->differingBlocks(), 0);
+
+        MiniRom edited;
+        // Row 0 starts with literals 0, 1, 2, ...: cells (1, 0) and (127, 0) get other blocks.
+        edited.bytes[MiniRom::kMapData + 1] = char(0x40);
+        edited.bytes[MiniRom::kMapData + 127] = char(0x00);
+        // Row 1's run of block 5 (cells 128..255) becomes block 6.
+        edited.bytes[MiniRom::kMapData + 130 + 128] = char(0x86);
+        // All four quarters of block 3, one of block 127, and a byte no level reads.
+        edited.setBlock(3, 0, 0, 0, 0);
+        edited.bytes[MiniRom::kBlockData + 4 * 127 + 3] = char(0x12);
+        edited.bytes[0x7FFFF] = char(0x55);
         LevelDocument doc;
-        doc.load(writeMini("edited.gb"), MiniRom::kMap);
+        doc.load(WriteFile(dir_, "edited.gb", edited.bytes), MiniRom::kMap);
         doc.compareWith(original);
-        QCOMPARE(doc.differingCells(), 0);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 256; ++x)
+                QCOMPARE(doc.cellDiffers(y * 256 + x), y == 1 ? x >= 128 : x == 1 || x == 127);
+        QCOMPARE(doc.differingCells(), 2 + 128);
+        QVERIFY(doc.blockDiffers(3) && doc.blockDiffers(127));
+        QCOMPARE(doc.differingBlocks(), 2);
+
         doc.setPaintBlock(0x70);
         doc.paint(QPoint(0, 0));
         doc.paint(QPoint(9, 9));
         doc.setBlockQuarter(4, 0, 0x12);
-        QCOMPARE(doc.differingCells(), 2);
+        QCOMPARE(doc.differingCells(), 2 + 128 + 2);
         QVERIFY(doc.cellDiffers(9 * 256 + 9));
-        QCOMPARE(doc.differingBlocks(), 1);
+        QCOMPARE(doc.differingBlocks(), 3);
         QVERIFY(doc.blockDiffers(4));
         doc.undoStack()->undo();
-        QCOMPARE(doc.differingBlocks(), 0);
+        QCOMPARE(doc.differingBlocks(), 2);
         doc.stopComparing();
-        QVERIFY(!doc.cellDiffers(0));
+        QVERIFY(!doc.cellDiffers(1));
+        QCOMPARE(doc.differingCells(), 0);
     }
 
     void aNewBackgroundPaletteRecolours() {

@@ -22,9 +22,7 @@ public:
     BlockEditorPage(LevelDocument* document, QWidget* parent = nullptr);
 
     CellGridView* tileSheet() const { return sheet_; }
-    CellGridView* blockView() const { return block_; }
     CellGridView* blockStrip() const { return strip_; }
-    QPushButton* saveBlockButton() const { return saveBlock_; }
 
 signals:
     void saveBlockRequested();

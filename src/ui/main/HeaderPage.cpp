@@ -116,7 +116,7 @@ void HeaderPage::showHeader() {
         return;
     const MapHeader& header = document_->header();
     const HeaderFieldTexts t = MakeHeaderFieldTexts(header);
-    caption_->setText(Label7Caption(document_->level().headerOffset));
+    caption_->setText(HeaderOffsetCaption(document_->level().headerOffset));
     blockData_->setText(t.blockData);
     mapBank_->setText(t.mapBank);
     mapNumber2_->setText(t.mapNumber2);

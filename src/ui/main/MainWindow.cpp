@@ -21,8 +21,6 @@
 #include "HeaderPage.h"
 #include "MapPage.h"
 #include "base/AppInfo.h"
-#include "base/EmulatorLauncher.h"
-#include "base/RecentFiles.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
 #include "document/CartridgeCheck.h"
@@ -31,8 +29,10 @@
 #include "map/HeaderTexts.h"
 #include "map/MapSaver.h"
 #include "map/MapTable.h"
+#include "services/EmulatorLauncher.h"
+#include "services/RecentFiles.h"
 #include "session/RomSession.h"
-#include "ui/about/frmInfo.h"
+#include "ui/about/AboutBox.h"
 #include "ui/title/TitleScreenWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EventsView.h"
@@ -220,19 +220,24 @@ void MainWindow::buildMenus() {
 
     QMenu* editors = menuBar()->addMenu(QStringLiteral("E&ditors"));
     editors->setObjectName("mnuEditor");
-    auto placeholder = [editors](const char* name, const QString& caption) {
+    // The editors still to come are listed, disabled, and say so when pointed at.
+    editors->setToolTipsVisible(true);
+    auto editor = [editors](const char* name, const QString& caption) {
         QAction* action = editors->addAction(caption);
         action->setObjectName(name);
         action->setEnabled(false);
         return action;
     };
-    placeholder("mnuOverworld", QStringLiteral("Overworld editor"));
-    titleEditorAction_ = placeholder("mnuTitle", QStringLiteral("&Titlescreen editor"));
+    auto notYet = [editor](const char* name, const QString& caption) {
+        editor(name, caption)->setToolTip(QStringLiteral("Not available yet"));
+    };
+    notYet("mnuOverworld", QStringLiteral("Overworld editor"));
+    titleEditorAction_ = editor("mnuTitle", QStringLiteral("&Titlescreen editor"));
     connect(titleEditorAction_, &QAction::triggered, this, &MainWindow::openTitleEditor);
-    placeholder("mnuTileset", QStringLiteral("Tileset editor"));
-    placeholder("mnuSprite", QStringLiteral("Sprite editor"));
-    placeholder("mnuSound", QStringLiteral("Sound editor"));
-    placeholder("mnuCredits", QStringLiteral("Credits editor"));
+    notYet("mnuTileset", QStringLiteral("Tileset editor"));
+    notYet("mnuSprite", QStringLiteral("Sprite editor"));
+    notYet("mnuSound", QStringLiteral("Sound editor"));
+    notYet("mnuCredits", QStringLiteral("Credits editor"));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName("mnuOptions");
@@ -570,7 +575,7 @@ void MainWindow::openTitleEditor() {
 
 void MainWindow::openAbout() {
     if (!info_) {
-        info_ = new frmInfo();
+        info_ = new AboutBox();
         info_->setWindowIcon(windowIcon());
     }
     info_->show();

@@ -20,7 +20,7 @@ class EventsPage;
 class BlockEditorPage;
 class HeaderPage;
 class TitleScreenWindow;
-class frmInfo;
+class AboutBox;
 class EmulatorLauncher;
 
 // The main window: the level list, the four tabs, the menus and the status bar, all observing
@@ -52,8 +52,6 @@ public:
     bool save();
 
     MapPage* mapPage() const { return mapPage_; }
-    EventsPage* eventsPage() const { return eventsPage_; }
-    BlockEditorPage* blockEditorPage() const { return blockPage_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,7 +116,7 @@ private:
     std::unique_ptr<EmulatorLauncher> launcher_;
 
     QPointer<TitleScreenWindow> titleScreen_;
-    QPointer<frmInfo> info_;
+    QPointer<AboutBox> info_;
     // The meter and counts follow painting at most once a frame.
     CoalescedCall statusOnEdit_{this, [this] { showStatus(); }};
 };

@@ -10,14 +10,15 @@
 #include <QStatusBar>
 
 #include "MainWindow.h"
-#include "base/EmulatorLauncher.h"
 #include "base/FileError.h"
 #include "base/ImageFiles.h"
-#include "base/RecentFiles.h"
+#include "services/RecentFiles.h"
 #include "document/CartridgeCheck.h"
 #include "document/LevelDocument.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
+#include "services/EmulatorLauncher.h"
+#include "services/RecentFiles.h"
 #include "widgets/Dialogs.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/PreferencesDialog.h"

@@ -24,7 +24,6 @@ public:
 
     LevelView* levelView() const { return levelView_; }
     CellGridView* palette() const { return palette_; }
-    QPushButton* saveMapButton() const { return saveMap_; }
 
 signals:
     void saveMapRequested();

@@ -31,7 +31,6 @@ struct MainWindowFixture {
             fileDialogs.append(title);
             return fileAnswers.isEmpty() ? nextFile : fileAnswers.takeFirst();
         },
-        {},
         [this](const QString& text, const QString&, const QList<zantor::Dialogs::Answer>&) {
             questions.append(text);
             return nextAnswer;

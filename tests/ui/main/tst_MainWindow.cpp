@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include "MainWindowFixture.h"
-#include "base/EmulatorLauncher.h"
-#include "base/RecentFiles.h"
+#include "services/EmulatorLauncher.h"
+#include "services/RecentFiles.h"
 #include "codec/RomFile.h"
 #include "document/LevelDocument.h"
 #include "map/HeaderTexts.h"
@@ -21,6 +21,7 @@
 #include "map/MapTable.h"
 #include "patch/Patch.h"
 #include "sample/SampleCartridge.h"
+#include "services/EmulatorLauncher.h"
 #include "ui/main/MapPage.h"
 #include "widgets/LevelView.h"
 

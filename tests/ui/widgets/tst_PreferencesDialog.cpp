@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "base/EmulatorLauncher.h"
+#include "services/EmulatorLauncher.h"
 #include "widgets/Dialogs.h"
 #include "widgets/PreferencesDialog.h"
 

@@ -43,12 +43,6 @@ void RecentFiles::add(const QString& path) {
     store(list.mid(0, kMaxFiles));
 }
 
-void RecentFiles::remove(const QString& path) {
-    QStringList list = files();
-    list.removeAll(canonical(path));
-    store(list);
-}
-
 QStringList RecentFiles::pruneMissing() {
     QStringList kept;
     QStringList missing;
@@ -59,10 +53,6 @@ QStringList RecentFiles::pruneMissing() {
         store(kept);
     }
     return missing;
-}
-
-void RecentFiles::clear() {
-    store({});
 }
 
 std::optional<int> RecentFiles::lastMap(const QString& path) const {

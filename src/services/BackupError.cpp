@@ -12,13 +12,9 @@ QString compose(const QString& romPath, const QString& folder, const QString& re
 }  // namespace
 
 BackupError::BackupError(QString romPath, QString folder, QString reason)
-    : std::runtime_error(compose(romPath, folder, reason).toStdString()),
+    : Error(compose(romPath, folder, reason)),
       romPath_(std::move(romPath)),
       folder_(std::move(folder)),
       reason_(std::move(reason)) {}
-
-QString BackupError::text() const {
-    return compose(romPath_, folder_, reason_);
-}
 
 }  // namespace zantor

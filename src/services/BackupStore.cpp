@@ -6,9 +6,9 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
-#include "AtomicFileWriter.h"
 #include "BackupError.h"
-#include "FileError.h"
+#include "base/AtomicFileWriter.h"
+#include "base/FileError.h"
 
 namespace zantor {
 

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "base/EmulatorLauncher.h"
+#include "services/EmulatorLauncher.h"
 #include "support/TempRom.h"
 
 using namespace zantor;

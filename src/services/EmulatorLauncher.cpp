@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "AtomicFileWriter.h"
+#include "base/AtomicFileWriter.h"
 
 namespace zantor {
 

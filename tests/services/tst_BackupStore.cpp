@@ -6,9 +6,9 @@
 #include <QtTest>
 
 #include "base/AtomicFileWriter.h"
-#include "base/BackupError.h"
-#include "base/BackupStore.h"
 #include "base/FileError.h"
+#include "services/BackupError.h"
+#include "services/BackupStore.h"
 #include "support/TempRom.h"
 
 using namespace zantor;

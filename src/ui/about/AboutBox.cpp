@@ -1,4 +1,4 @@
-#include "frmInfo.h"
+#include "AboutBox.h"
 
 #include <QShortcut>
 
@@ -39,7 +39,8 @@ constexpr ThanksLine kThanks[] = {
 };
 }  // namespace
 
-frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+AboutBox::AboutBox(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmInfo"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About ") + AppInfo::name());
@@ -51,35 +52,30 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFi
     small.setPointSizeF(8.25);
     setFont(small);
 
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), AppInfo::name(), QRect(0, 0, 305, 49),
-                       Qt::AlignCenter);
-    Label1->setFont(NameFont());
-    QPalette orange = Label1->palette();
+    nameLabel = MakeLabel(this, QStringLiteral("Label1"), AppInfo::name(), QRect(0, 0, 305, 49),
+                          Qt::AlignCenter);
+    nameLabel->setFont(NameFont());
+    QPalette orange = nameLabel->palette();
     orange.setColor(QPalette::WindowText, QColor(255, 128, 0));
-    Label1->setPalette(orange);
+    nameLabel->setPalette(orange);
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Zantor team"),
-                       QRect(8, 48, 129, 17));
-    Label10 = MakeLabel(this, QStringLiteral("Label10"), QStringLiteral("Game Boy map editor"),
-                        QRect(72, 48, 193, 17), Qt::AlignCenter);
-    Label3 = MakeLabel(this, QStringLiteral("Label3"), QString(), QRect(232, 48, 73, 17),
-                       Qt::AlignRight | Qt::AlignVCenter);
-    Label4 =
+    creditLabel = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Zantor team"),
+                            QRect(8, 48, 129, 17));
+    purposeLabel = MakeLabel(this, QStringLiteral("Label10"), QStringLiteral("Game Boy map editor"),
+                             QRect(72, 48, 193, 17), Qt::AlignCenter);
+    versionLabel = MakeLabel(this, QStringLiteral("Label3"), AppInfo::versionText(),
+                             QRect(232, 48, 73, 17), Qt::AlignRight | Qt::AlignVCenter);
+    thanksHeading =
         MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("THX to:"), QRect(16, 72, 97, 17));
     QFont bold = small;
     bold.setBold(true);
-    Label4->setFont(bold);
+    thanksHeading->setFont(bold);
 
     for (size_t i = 0; i < thanks.size(); ++i) {
         thanks[i] = MakeLabel(this, QStringLiteral("Label%1").arg(5 + i),
                               QString::fromUtf8(kThanks[i].text),
                               QRect(32, 88 + 16 * int(i), kThanks[i].width, 17));
     }
-    Form_Load();
-}
-
-void frmInfo::Form_Load() {
-    Label3->setText(AppInfo::versionText());
 }
 
 }  // namespace zantor

@@ -21,10 +21,8 @@ public:
     // Puts path at the front; a path already listed moves there, the oldest beyond the limit
     // drops out.
     void add(const QString& path);
-    void remove(const QString& path);
     // Drops the files that no longer exist; returns them.
     QStringList pruneMissing();
-    void clear();
 
     // The map index last shown for the ROM; nullopt when none is remembered. Only the listed
     // ROMs keep theirs, so the settings stay small: add() the ROM when it opens, then
