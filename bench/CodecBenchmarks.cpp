@@ -21,7 +21,7 @@ void BM_DecompressMap(benchmark::State& state) {
 BENCHMARK(BM_DecompressMap);
 
 void BM_CompressMap(benchmark::State& state) {
-    const MapCells cells = DecompressMap(SampleRom(), SampleMapData(1)).MapBuffer;
+    const MapCells cells = DecompressMap(SampleRom(), SampleMapData(1)).cells;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CompressMapBytes(cells));
     }

@@ -69,7 +69,7 @@ BENCHMARK(BM_FullLoad512KiB)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_DrawLevel(benchmark::State& state) {
     const LoadedMap map = LoadMap(RomFile::fromBytes(BuildSampleCartridge(0)), 1);
     for (auto _ : state) {
-        Picture level = DrawLevel(map.blockStrip, map.MapBuffer);
+        Picture level = DrawLevel(map.blockStrip, map.cells);
         benchmark::DoNotOptimize(level.constScanLine(0));
     }
 }

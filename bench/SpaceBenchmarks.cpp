@@ -15,7 +15,7 @@ using namespace zantor;
 
 namespace {
 MapCells sampleCells(int index) {
-    return DecompressMap(SampleRom(), SampleMapData(index)).MapBuffer;
+    return DecompressMap(SampleRom(), SampleMapData(index)).cells;
 }
 
 // One edit as the editor makes it: `area` painted with a block, then the meter told.

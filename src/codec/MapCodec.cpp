@@ -10,7 +10,7 @@ namespace zantor {
 
 DecodedMap DecompressMap(const RomFile& rom, int32_t offset) {
     DecodedMap decoded;
-    MapCells& cells = decoded.MapBuffer;
+    MapCells& cells = decoded.cells;
     // The stored bytes are fetched from the image a block at a time rather than byte by byte:
     // a map is decoded on every load and again before every save.
     constexpr int kBlock = 256;

@@ -15,7 +15,7 @@ constexpr int kMapCells = kMapColumns * kMapRows;
 using MapCells = std::array<uint8_t, kMapCells>;
 
 struct DecodedMap {
-    MapCells MapBuffer{};
+    MapCells cells{};
     // One more than the number of stored bytes the decoder consumed.
     int32_t CompressedLength = 0;
 };

@@ -80,11 +80,11 @@ void LevelDocument::putInPlace(LoadedMap loaded) {
     strokeOpen_ = false;
     undo_.clear();
     level_ = std::move(loaded);
-    savedCells_ = level_->MapBuffer;
-    savedBlocks_ = level_->BlockSet;
-    savedHeader_ = level_->MapHeader;
+    savedCells_ = level_->cells;
+    savedBlocks_ = level_->blocks;
+    savedHeader_ = level_->header;
     slot_ = level_->CompressedLength - 1;
-    meter_.reset(level_->MapBuffer);
+    meter_.reset(level_->cells);
     if (!originalPath_.isEmpty()) {
         try {
             loadOriginal();
@@ -146,7 +146,7 @@ void LevelDocument::paint(QPoint cell) {
         return;
     }
     const int index = cell.y() * kMapColumns + cell.x();
-    const uint8_t before = level_->MapBuffer[size_t(index)];
+    const uint8_t before = level_->cells[size_t(index)];
     const uint8_t after = uint8_t(paintBlock_);
     if (before == after) {
         return;
@@ -166,7 +166,7 @@ void LevelDocument::setBlockQuarter(int block, int quarter, uint8_t tile) {
     if (!level_ || block < 0 || block >= kBlockCount || quarter < 0 || quarter > 3) {
         return;
     }
-    const BlockQuarters before = level_->BlockSet[size_t(block)];
+    const BlockQuarters before = level_->blocks[size_t(block)];
     BlockQuarters after = before;
     after[size_t(quarter)] = tile;
     if (after == before) {
@@ -181,7 +181,7 @@ int LevelDocument::replaceBlock(uint8_t from, uint8_t to) {
     }
     std::vector<CellEdit> edits;
     for (int i = 0; i < kMapCells; ++i) {
-        if (level_->MapBuffer[size_t(i)] == from) {
+        if (level_->cells[size_t(i)] == from) {
             edits.push_back({i, from, to});
         }
     }
@@ -195,16 +195,16 @@ int LevelDocument::replaceBlock(uint8_t from, uint8_t to) {
 }
 
 void LevelDocument::pushHeader(const MapHeader& after, unsigned fields, const QString& text) {
-    if (!level_ || after == level_->MapHeader) {
+    if (!level_ || after == level_->header) {
         return;
     }
-    undo_.push(new HeaderFieldCommand(this, text, fields, level_->MapHeader, after));
+    undo_.push(new HeaderFieldCommand(this, text, fields, level_->header, after));
 }
 
 void LevelDocument::setHeaderField(HeaderField field, int value) {
     if (!level_)
         return;
-    MapHeader after = level_->MapHeader;
+    MapHeader after = level_->header;
     after.setField(field, std::clamp(value, 0, MapHeader::maximumOf(field)));
     static const char* const names[] = {QT_TR_NOOP("Edit Start Y"),
                                         QT_TR_NOOP("Edit Start X"),
@@ -222,7 +222,7 @@ void LevelDocument::setPosition(HeaderField x, HeaderField y, QPoint position,
                                 const QString& text) {
     if (!level_)
         return;
-    MapHeader after = level_->MapHeader;
+    MapHeader after = level_->header;
     after.setField(x, std::clamp(position.x(), 0, 0xFFFF));
     after.setField(y, std::clamp(position.y(), 0, 0xFFFF));
     pushHeader(after, bitOf(x) | bitOf(y), text);
@@ -237,11 +237,11 @@ void LevelDocument::setCameraPosition(QPoint position) {
 }
 
 void LevelDocument::applyHeader(const MapHeader& header) {
-    const bool newPalette = header.backgroundPalette() != level_->MapHeader.backgroundPalette();
-    level_->MapHeader = header;
+    const bool newPalette = header.backgroundPalette() != level_->header.backgroundPalette();
+    level_->header = header;
     if (newPalette) {
         level_->tileSheet = RecolourTileSheet(level_->rawTileSheet, header.backgroundPalette());
-        level_->blockStrip = DrawBlockStrip(level_->tileSheet, level_->BlockSet);
+        level_->blockStrip = DrawBlockStrip(level_->tileSheet, level_->blocks);
         QList<int> all;
         for (int b = 0; b < kBlockCount; ++b)
             all.append(b);
@@ -253,31 +253,31 @@ void LevelDocument::applyHeader(const MapHeader& header) {
 void LevelDocument::applyCellEdits(const std::vector<CellEdit>& edits, bool forward) {
     QRect changed;
     for (const CellEdit& edit : edits) {
-        level_->MapBuffer[size_t(edit.index)] = forward ? edit.after : edit.before;
+        level_->cells[size_t(edit.index)] = forward ? edit.after : edit.before;
         changed |= QRect(edit.index % kMapColumns, edit.index / kMapColumns, 1, 1);
     }
-    meter_.cellsChanged(level_->MapBuffer, changed);
+    meter_.cellsChanged(level_->cells, changed);
     emit cellsChanged(changed);
 }
 
 void LevelDocument::applyBlock(int block, const BlockQuarters& quarters) {
-    level_->BlockSet[size_t(block)] = quarters;
+    level_->blocks[size_t(block)] = quarters;
     DrawBlock(level_->blockStrip, level_->tileSheet, block, quarters);
     level_->blockStrip.takeDirty();
     emit blocksChanged({block});
 }
 
 bool LevelDocument::isMapModified() const {
-    return level_ && level_->MapBuffer != savedCells_;
+    return level_ && level_->cells != savedCells_;
 }
 
 bool LevelDocument::isHeaderModified() const {
-    return level_ && !(level_->MapHeader == savedHeader_);
+    return level_ && !(level_->header == savedHeader_);
 }
 
 bool LevelDocument::isBlockModified(int block) const {
     return level_ && block >= 0 && block < kBlockCount &&
-           level_->BlockSet[size_t(block)] != savedBlocks_[size_t(block)];
+           level_->blocks[size_t(block)] != savedBlocks_[size_t(block)];
 }
 
 int LevelDocument::modifiedBlockCount() const {
@@ -296,22 +296,22 @@ void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResul
     if (changes.map) {
         result.mapOffset = MapDataOffset(rom, savedHeader_);
         result.mapBytes = mapBytesNeeded();
-        if (!MapSaver::writeToSlot(rom, savedHeader_, level_->MapBuffer, slot_)) {
+        if (!MapSaver::writeToSlot(rom, savedHeader_, level_->cells, slot_)) {
             throw std::logic_error("the map's fit is checked before writing");
         }
     }
     const int32_t blockData = savedHeader_.BlockDataOffset();
     for (int b : changes.blocks) {
         for (int q = 0; q < 4; ++q) {
-            rom.WriteRomByte(blockData + 4 * b + q, level_->BlockSet[size_t(b)][size_t(q)]);
+            rom.WriteRomByte(blockData + 4 * b + q, level_->blocks[size_t(b)][size_t(q)]);
         }
     }
     result.blocksWritten = int(changes.blocks.size());
     if (changes.header) {
         // Only the bytes that changed; the fields the editor does not edit stay as read.
         for (int i = 0; i < MapHeader::kSize; ++i) {
-            if (level_->MapHeader.bytes[size_t(i)] != savedHeader_.bytes[size_t(i)])
-                rom.WriteRomByte(level_->headerOffset + i, level_->MapHeader.bytes[size_t(i)]);
+            if (level_->header.bytes[size_t(i)] != savedHeader_.bytes[size_t(i)])
+                rom.WriteRomByte(level_->headerOffset + i, level_->header.bytes[size_t(i)]);
         }
         result.headerWritten = true;
     }
@@ -334,13 +334,13 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     // Committed: the ROM now holds these.
     result.written = true;
     if (changes.map) {
-        savedCells_ = level_->MapBuffer;
+        savedCells_ = level_->cells;
     }
     for (int b : changes.blocks) {
-        savedBlocks_[size_t(b)] = level_->BlockSet[size_t(b)];
+        savedBlocks_[size_t(b)] = level_->blocks[size_t(b)];
     }
     if (changes.header) {
-        savedHeader_ = level_->MapHeader;
+        savedHeader_ = level_->header;
     }
     markSaved();
     return result;
@@ -417,11 +417,11 @@ LevelDocument::SaveResult LevelDocument::saveRepacked() {
     result.mapBytes = newSlot;
     slot_ = newSlot;
     changes.map = true;
-    savedCells_ = level_->MapBuffer;
+    savedCells_ = level_->cells;
     for (int b : changes.blocks) {
-        savedBlocks_[size_t(b)] = level_->BlockSet[size_t(b)];
+        savedBlocks_[size_t(b)] = level_->blocks[size_t(b)];
     }
-    savedHeader_ = level_->MapHeader;
+    savedHeader_ = level_->header;
     markSaved();
     return result;
 }
@@ -449,7 +449,7 @@ void LevelDocument::loadOriginal() {
     onRom(originalPath_, [&] {
         const MapHeader header = MapHeader::read(original, HeaderOffset(original, mapIndex()));
         originalBlocks_ = ReadBlockSet(original, header.BlockDataOffset());
-        originalCells_ = DecompressMap(original, MapDataOffset(original, header)).MapBuffer;
+        originalCells_ = DecompressMap(original, MapDataOffset(original, header)).cells;
     });
     emit comparisonChanged();
 }

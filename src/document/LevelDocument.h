@@ -39,9 +39,9 @@ public:
     int mapIndex() const { return level_ ? level_->mapIndex : 0; }
     // Valid while hasLevel(); an empty level before the first load.
     const LoadedMap& level() const;
-    const MapCells& cells() const { return level().MapBuffer; }
-    const BlockTable& blocks() const { return level().BlockSet; }
-    const MapHeader& header() const { return level().MapHeader; }
+    const MapCells& cells() const { return level().cells; }
+    const BlockTable& blocks() const { return level().blocks; }
+    const MapHeader& header() const { return level().header; }
     const Picture& tileSheet() const { return level().tileSheet; }
     // The 128 blocks at 16 × 16, block b at (16b, 0): what every view draws the level from.
     const Picture& blockStrip() const { return level().blockStrip; }

@@ -17,10 +17,10 @@ struct LoadedMap {
     int mapIndex = 0;
     int32_t headerOffset = 0;
 
-    uint8_t RomVersion = 0;
-    zantor::MapHeader MapHeader;
-    BlockTable BlockSet{};
-    MapCells MapBuffer{};
+    uint8_t romVersion = 0;
+    MapHeader header;
+    BlockTable blocks{};
+    MapCells cells{};
     // One more than the stored bytes the decoder consumed: the map's slot plus one.
     int32_t CompressedLength = 0;
 

@@ -136,20 +136,20 @@ LoadedMap LoadMap(const RomFile& rom, int mapIndex) {
     LoadedMap map;
     map.mapIndex = mapIndex;
     map.headerOffset = HeaderOffset(rom, mapIndex);
-    map.MapHeader = MapHeader::read(rom, map.headerOffset);
-    map.RomVersion = ReadRomVersion(rom);
+    map.header = MapHeader::read(rom, map.headerOffset);
+    map.romVersion = ReadRomVersion(rom);
 
-    map.rawTileSheet = DrawTileSheet(rom, mapIndex, map.RomVersion, kIdentityPalette);
+    map.rawTileSheet = DrawTileSheet(rom, mapIndex, map.romVersion, kIdentityPalette);
     // Decoding the sheet again in the level's palette costs less than recolouring a copy.
-    const uint8_t palette = map.MapHeader.backgroundPalette();
+    const uint8_t palette = map.header.backgroundPalette();
     map.tileSheet = MakeShadePalette(palette) == MakeShadePalette(kIdentityPalette)
                         ? map.rawTileSheet
-                        : DrawTileSheet(rom, mapIndex, map.RomVersion, palette);
-    map.BlockSet = ReadBlockSet(rom, map.MapHeader.BlockDataOffset());
-    map.blockStrip = DrawBlockStrip(map.tileSheet, map.BlockSet);
+                        : DrawTileSheet(rom, mapIndex, map.romVersion, palette);
+    map.blocks = ReadBlockSet(rom, map.header.BlockDataOffset());
+    map.blockStrip = DrawBlockStrip(map.tileSheet, map.blocks);
 
-    const DecodedMap decoded = DecompressMap(rom, MapDataOffset(rom, map.MapHeader));
-    map.MapBuffer = decoded.MapBuffer;
+    const DecodedMap decoded = DecompressMap(rom, MapDataOffset(rom, map.header));
+    map.cells = decoded.cells;
     map.CompressedLength = decoded.CompressedLength;
     return map;
 }

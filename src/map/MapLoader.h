@@ -35,7 +35,7 @@ Picture DrawBlockStrip(const Picture& tileSheet, const BlockTable& blocks);
 void DrawBlock(Picture& strip, const Picture& tileSheet, int block, const BlockQuarters& quarters);
 // The 2× strip (block b at (32b, 0), 4096 × 32) enlarged from the 1× strip.
 Picture EnlargeBlockStrip(const Picture& strip);
-// The level: cell (x, y) shows the block of MapBuffer[256y + x] taken from the 1× strip.
+// The level: cell (x, y) shows the block of cells[256y + x] taken from the 1× strip.
 // Views draw only the area they show; the whole picture is made for exports.
 Picture DrawLevel(const Picture& strip, const MapCells& cells);
 // The part of the level at `origin` (level pixels) that `target` (32-bit, any size) covers;

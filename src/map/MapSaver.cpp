@@ -46,7 +46,7 @@ QString MapSaver::tooBigMessage(int excess, bool canRepack) {
 bool MapSaver::writeToSlot(RomFile& rom, const MapHeader& header, const MapCells& cells, int slot) {
     const int32_t offset = MapDataOffset(rom, header);
     const DecodedMap stored = DecompressMap(rom, offset);
-    if (stored.CompressedLength - 1 == slot && sameCells(stored.MapBuffer, cells)) {
+    if (stored.CompressedLength - 1 == slot && sameCells(stored.cells, cells)) {
         return true;
     }
     // One encoding, checked before a byte is written: it must fit the slot.

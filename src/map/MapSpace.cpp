@@ -45,7 +45,7 @@ StoredMap decodeAt(const RomFile& rom, int32_t start) {
     map.start = start;
     const DecodedMap decoded = DecompressMap(rom, start);
     map.slot = decoded.CompressedLength - 1;
-    map.cells = decoded.MapBuffer;
+    map.cells = decoded.cells;
     map.needed = int(CompressMapBytes(map.cells).size());
     return map;
 }

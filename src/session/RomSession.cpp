@@ -3,12 +3,9 @@
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
 #include "document/TitleDocument.h"
+#include "map/MapTable.h"
 
 namespace zantor {
-
-namespace {
-constexpr int32_t kVersionByte = 0x14C;
-}
 
 RomSession::RomSession(QObject* parent) : QObject(parent) {}
 
@@ -16,7 +13,7 @@ RomSession::~RomSession() = default;
 
 void RomSession::open(const RomFile& rom) {
     path_ = rom.path();
-    version_ = rom.ReadRomByte(kVersionByte);
+    version_ = ReadRomVersion(rom);
     backups_.opened(path_);
     reread();
 }

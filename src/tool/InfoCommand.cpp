@@ -37,7 +37,7 @@ MapInfo readMapInfo(const RomFile& rom, int index, uint8_t version) {
     info.mapDataOffset = MapDataOffset(rom, info.header);
     const DecodedMap map = DecompressMap(rom, info.mapDataOffset);
     info.storedSize = map.CompressedLength - 1;
-    info.bytesNeeded = int(CompressMapBytes(map.MapBuffer).size());
+    info.bytesNeeded = int(CompressMapBytes(map.cells).size());
     return info;
 }
 

@@ -23,7 +23,7 @@ int exportMap(const QStringList& rawArgs) {
     const RomFile rom = RomFile::open(args.positional[0]);
     const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, index));
     const DecodedMap map = DecompressMap(rom, MapDataOffset(rom, header));
-    const QByteArray cells(reinterpret_cast<const char*>(map.MapBuffer.data()), kMapCells);
+    const QByteArray cells(reinterpret_cast<const char*>(map.cells.data()), kMapCells);
     const QString& out = args.positional[2];
     QString reason;
     if (!AtomicFileWriter::write(out, cells, &reason)) {

@@ -29,7 +29,7 @@ std::vector<ToolCommand> RenderCommands() {
         {"render", "ROM MAP OUT.png", "Draws the whole level of MAP (4096 × 768) as a PNG.",
          [](const QStringList& a) {
              return renderPicture(
-                 a, [](const LoadedMap& m) { return DrawLevel(m.blockStrip, m.MapBuffer); });
+                 a, [](const LoadedMap& m) { return DrawLevel(m.blockStrip, m.cells); });
          }},
         {"tiles", "ROM MAP OUT.png", "Draws the tile sheet of MAP (128 × 128) as a PNG.",
          [](const QStringList& a) {

@@ -33,7 +33,7 @@ private slots:
                                              {511, 6}, {711, 2},          {712, 7}, {767, 7},
                                              {768, 8}, {kMapCells - 1, 8}};
         for (const auto& [cell, block] : cells)
-            QCOMPARE(map.MapBuffer[size_t(cell)], block);
+            QCOMPARE(map.cells[size_t(cell)], block);
         QCOMPARE(map.CompressedLength, stored.size() + 1);
     }
 
@@ -43,14 +43,14 @@ private slots:
             QByteArray::fromHex("8300").repeated(48) + QByteArray::fromHex("0102030405");
         DecodedMap map = DecompressMap(imageWith(stored), 0x100);
         QCOMPARE(map.CompressedLength, 97);
-        QVERIFY(std::all_of(map.MapBuffer.begin(), map.MapBuffer.end(),
+        QVERIFY(std::all_of(map.cells.begin(), map.cells.end(),
                             [](uint8_t v) { return v == 3; }));
 
         // A run that fills the last cell ends the decoding, counting both of its bytes.
         stored = QByteArray::fromHex("8300").repeated(47) + QByteArray(250, '\x04') +
                  QByteArray::fromHex("8910") + "\x01";
         map = DecompressMap(imageWith(stored), 0x100);
-        QCOMPARE(map.MapBuffer[kMapCells - 1], 9);
+        QCOMPARE(map.cells[kMapCells - 1], 9);
         QCOMPARE(map.CompressedLength, 47 * 2 + 250 + 2 + 1);
     }
 
@@ -58,8 +58,8 @@ private slots:
         const RomFile rom = RomFile::fromBytes(QByteArray::fromHex("85"));
         const DecodedMap map = DecompressMap(rom, 0);
         // 0x85 0x00 (past the end) fills row 0; then 12032 literal zeros.
-        QCOMPARE(map.MapBuffer[0], 5);
-        QCOMPARE(map.MapBuffer[256], 0);
+        QCOMPARE(map.cells[0], 5);
+        QCOMPARE(map.cells[256], 0);
         QCOMPARE(map.CompressedLength, 2 + (kMapCells - 256) + 1);
         // The worst case reads one byte per cell.
         QCOMPARE(DecompressMap(RomFile::fromBytes({}), 0).CompressedLength, kMapCells + 1);
@@ -104,7 +104,7 @@ private slots:
                 const QByteArray stored = CompressMapToLength(cells, length);
                 QCOMPARE(stored.size(), length);
                 const DecodedMap map = DecompressMap(imageWith(stored + "\x01\x01"), 0x100);
-                QCOMPARE(map.MapBuffer, cells);
+                QCOMPARE(map.cells, cells);
                 QCOMPARE(map.CompressedLength - 1, length);
             }
         }

@@ -19,24 +19,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DecodedMap decoded = DecompressMap(rom, 0);
     fuzz::Require(decoded.CompressedLength >= 2 && decoded.CompressedLength <= 2 * kMapCells + 1,
                   "the decoder consumes between 1 and 2 x 12288 bytes");
-    for (uint8_t cell : decoded.MapBuffer)
+    for (uint8_t cell : decoded.cells)
         fuzz::Require(cell < 0x80, "every decoded cell is a block number below 0x80");
 
-    const QByteArray stored = CompressMapBytes(decoded.MapBuffer);
+    const QByteArray stored = CompressMapBytes(decoded.cells);
     fuzz::Require(stored.size() <= decoded.CompressedLength - 1,
                   "the encoding of a decoded map fits where it was read");
     const DecodedMap again = DecompressMap(RomFile::fromBytes(stored), 0);
-    fuzz::Require(again.MapBuffer == decoded.MapBuffer, "encoding then decoding keeps the cells");
+    fuzz::Require(again.cells == decoded.cells, "encoding then decoding keeps the cells");
     fuzz::Require(again.CompressedLength == stored.size() + 1,
                   "the decoder consumes exactly the encoding");
 
     // Whatever slot the decoder found, the cells can be stored to fill it exactly.
     const int slot = decoded.CompressedLength - 1;
     fuzz::Require(slot <= kLongestMapEncoding, "no decoding consumes more than the longest form");
-    const QByteArray refilled = CompressMapToLength(decoded.MapBuffer, slot);
+    const QByteArray refilled = CompressMapToLength(decoded.cells, slot);
     fuzz::Require(refilled.size() == slot, "the lengthened form fills the slot");
     const DecodedMap refilledAgain = DecompressMap(RomFile::fromBytes(refilled), 0);
-    fuzz::Require(refilledAgain.MapBuffer == decoded.MapBuffer &&
+    fuzz::Require(refilledAgain.cells == decoded.cells &&
                       refilledAgain.CompressedLength == decoded.CompressedLength,
                   "the lengthened form decodes to the same cells over the whole slot");
     return 0;

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The stored data decode to the loaded cells over the loaded slot, so the save finds
     // nothing to write: even data stored in a form this program would not write stays as it is.
     fuzz::Require(
-        MapSaver::writeToSlot(rom, map.MapHeader, map.MapBuffer, map.CompressedLength - 1),
+        MapSaver::writeToSlot(rom, map.header, map.cells, map.CompressedLength - 1),
         "a map saved unchanged after its load fits");
     fuzz::Require(!rom.isModified() && rom.bytes() == original,
                   "a map saved unchanged after its load writes nothing");

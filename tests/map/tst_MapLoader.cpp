@@ -79,15 +79,15 @@ private slots:
         QVERIFY(sameArea(map.blockStrip, 160, 0, sheet, 0, 64, 8, 8));     // tile 0x00: cell 128
         QVERIFY(sameArea(map.blockStrip, 160, 8, sheet, 120, 120, 8, 8));  // tile 0x7F: cell 255
         QVERIFY(sameArea(map.blockStrip, 168, 8, sheet, 120, 56, 8, 8));   // tile 0xFF: cell 127
-        QCOMPARE(map.BlockSet[9], (BlockQuarters{0x80, 0x81, 0x90, 0x91}));
+        QCOMPARE(map.blocks[9], (BlockQuarters{0x80, 0x81, 0x90, 0x91}));
     }
 
     void levelIsDrawnFromTheOneTimesStripInAnyArea() {
         const LoadedMap map = LoadMap(RomFile::fromBytes(MiniRom().bytes), MiniRom::kMap);
-        const Picture level = DrawLevel(map.blockStrip, map.MapBuffer);
+        const Picture level = DrawLevel(map.blockStrip, map.cells);
         QCOMPARE(level.image().size(), QSize(4096, 768));
         // Cell (200, 3) holds block 5 (the fill code): the pixels at (80, 0) of the 1× strip.
-        QCOMPARE(map.MapBuffer[3 * 256 + 200], 5);
+        QCOMPARE(map.cells[3 * 256 + 200], 5);
         QVERIFY(sameArea(level, 16 * 200, 16 * 3, map.blockStrip, 80, 0, 16, 16));
         // Cell (10, 7) holds block 17.
         QVERIFY(sameArea(level, 160, 112, map.blockStrip, 16 * 17, 0, 16, 16));
@@ -97,7 +97,7 @@ private slots:
         // and what lies outside the level untouched.
         QImage area(61, 45, QImage::Format_RGB32);
         area.fill(Qt::magenta);
-        DrawLevelArea(area, QPoint(4053, 730), map.blockStrip, map.MapBuffer);
+        DrawLevelArea(area, QPoint(4053, 730), map.blockStrip, map.cells);
         QCOMPARE(area.copy(0, 0, 43, 38), level.image().copy(4053, 730, 43, 38));
         QCOMPARE(area.pixelColor(43, 0), QColor(Qt::magenta));
         QCOMPARE(area.pixelColor(0, 38), QColor(Qt::magenta));
@@ -110,7 +110,7 @@ private slots:
         const LoadedMap fromFile = LoadMap(RomFile::open(path), 7);
         const LoadedMap inMemory = LoadMap(RomFile::fromBytes(sample), 7);
         QVERIFY(fromFile.blockStrip.image() == inMemory.blockStrip.image());
-        QCOMPARE(fromFile.MapBuffer, inMemory.MapBuffer);
+        QCOMPARE(fromFile.cells, inMemory.cells);
         QCOMPARE(ReadFile(path), sample);  // reading never writes
 
         // Map bank 0 with a table address below 0x4000: a negative offset, a read error.
@@ -122,9 +122,9 @@ private slots:
         // come out white and the map's missing part as block 0 literals.
         const QByteArray cut = MiniRom().bytes.left(MiniRom::kMapData + 100);
         const LoadedMap shortMap = LoadMap(RomFile::fromBytes(cut), MiniRom::kMap);
-        QCOMPARE(shortMap.MapBuffer[99], 99);
-        QCOMPARE(shortMap.MapBuffer[100], 0);
-        QCOMPARE(shortMap.MapBuffer[kMapCells - 1], 0);
+        QCOMPARE(shortMap.cells[99], 99);
+        QCOMPARE(shortMap.cells[100], 0);
+        QCOMPARE(shortMap.cells[kMapCells - 1], 0);
         QCOMPARE(shortMap.tileSheet.GetPixel(127, 127), shade::kWhite);
     }
 
@@ -134,7 +134,7 @@ private slots:
             for (int i = 0; i < kMapCount; ++i) {
                 const LoadedMap map = LoadMap(rom, i);
                 QVERIFY(onlyGreys(map.tileSheet) && onlyGreys(map.blockStrip));
-                QCOMPARE(map.RomVersion, version);  // the tables that moves: tileSourcesFollow...
+                QCOMPARE(map.romVersion, version);  // the tables that moves: tileSourcesFollow...
             }
         }
     }

@@ -28,17 +28,17 @@ private slots:
         QByteArray image = rom.bytes();
         QCOMPARE(image.mid(MiniRom::kMapData + slot), mini.bytes.mid(MiniRom::kMapData + slot));
         const DecodedMap reloaded = DecompressMap(rom, MiniRom::kMapData);
-        QCOMPARE(reloaded.MapBuffer, plain);
+        QCOMPARE(reloaded.cells, plain);
         QCOMPARE(reloaded.CompressedLength - 1, slot);
 
         // The bytes given up are still the map's: the old level goes back in.
         const int reloadedSlot = reloaded.CompressedLength - 1;
-        QVERIFY(MapSaver::writeToSlot(rom, header, loaded.MapBuffer, reloadedSlot));
-        QCOMPARE(DecompressMap(rom, MiniRom::kMapData).MapBuffer, loaded.MapBuffer);
+        QVERIFY(MapSaver::writeToSlot(rom, header, loaded.cells, reloadedSlot));
+        QCOMPARE(DecompressMap(rom, MiniRom::kMapData).cells, loaded.cells);
         QCOMPARE(DecompressMap(rom, MiniRom::kMapData).CompressedLength - 1, slot);
 
         // One code more than the slot holds: refused, nothing written, the excess told.
-        MapCells bigger = loaded.MapBuffer;
+        MapCells bigger = loaded.cells;
         for (int row = 0; row < kMapRows && int(CompressMapBytes(bigger).size()) <= slot; ++row)
             bigger[size_t(row * kMapColumns + 200)] = 6;
         const int excess = int(CompressMapBytes(bigger).size()) - slot;
@@ -61,7 +61,7 @@ private slots:
             RomFile rom = RomFile::fromBytes(sample);
             const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, i));
             const DecodedMap map = DecompressMap(rom, MapDataOffset(rom, header));
-            QVERIFY(MapSaver::writeToSlot(rom, header, map.MapBuffer, map.CompressedLength - 1));
+            QVERIFY(MapSaver::writeToSlot(rom, header, map.cells, map.CompressedLength - 1));
             QVERIFY2(!rom.isModified(), qPrintable(MapNames()[i]));
         }
         // The same cells in a slot of another length are stored afresh to fill it.
@@ -69,9 +69,9 @@ private slots:
         const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, 2));
         const int32_t data = MapDataOffset(rom, header);
         const DecodedMap map = DecompressMap(rom, data);
-        QVERIFY(MapSaver::writeToSlot(rom, header, map.MapBuffer, map.CompressedLength - 2));
+        QVERIFY(MapSaver::writeToSlot(rom, header, map.cells, map.CompressedLength - 2));
         QCOMPARE(DecompressMap(rom, data).CompressedLength, map.CompressedLength - 1);
-        QCOMPARE(DecompressMap(rom, data).MapBuffer, map.MapBuffer);
+        QCOMPARE(DecompressMap(rom, data).cells, map.cells);
     }
 
     void theMeterAgreesWithAFreshCompression() {

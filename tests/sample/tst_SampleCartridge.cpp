@@ -116,7 +116,7 @@ private slots:
             QVERIFY(m.offset >= bankStart && m.offset + m.length <= bankStart + 0x4000);
             QVERIFY(m.offset + m.length <= rom.size());
             tableEnd[m.bank] = std::max(tableEnd[m.bank], h.mapDataPointerOffset() + 2);
-            for (uint8_t cell : m.decoded.MapBuffer) {
+            for (uint8_t cell : m.decoded.cells) {
                 QVERIFY(cell < 128);
             }
         }
@@ -132,7 +132,7 @@ private slots:
         int tight = 0;
         int roomy = 0;
         for (const StoredMap& m : maps) {
-            const QByteArray compact = CompressMapBytes(m.decoded.MapBuffer);
+            const QByteArray compact = CompressMapBytes(m.decoded.cells);
             const QByteArray stored = Sample(0).bytes().mid(m.offset, m.length);
             switch (SampleMapPlanFor(m.index).storage) {
                 case MapStorage::Tight:
@@ -156,7 +156,7 @@ private slots:
         const auto roomyMap = std::find_if(maps.begin(), maps.end(), [](const StoredMap& m) {
             return SampleMapPlanFor(m.index).storage == MapStorage::Roomy;
         });
-        MapCells edited = roomyMap->decoded.MapBuffer;
+        MapCells edited = roomyMap->decoded.cells;
         for (int i = 0; i < 12; ++i) {
             edited[size_t(kMapColumns * (3 + i) + 20 * i + 7)] = block::Coin;
         }
@@ -255,7 +255,7 @@ private slots:
         const std::vector<StoredMap> maps = StoredMaps(Sample(0));
         for (size_t i = 0; i < maps.size(); ++i) {
             for (size_t j = i + 1; j < maps.size(); ++j) {
-                QVERIFY2(maps[i].decoded.MapBuffer != maps[j].decoded.MapBuffer,
+                QVERIFY2(maps[i].decoded.cells != maps[j].decoded.cells,
                          qPrintable(QString("%1 %2").arg(i).arg(j)));
             }
         }
@@ -270,7 +270,7 @@ private slots:
             const int x = h.playerX() / 16;
             const int foot = (h.playerY() + 32) / 16;
             QVERIFY(x < 16 && foot >= 2 && foot < kMapRows);
-            auto cell = [&](int y) { return m.decoded.MapBuffer[size_t(kMapColumns * y + x)]; };
+            auto cell = [&](int y) { return m.decoded.cells[size_t(kMapColumns * y + x)]; };
             QCOMPARE(cell(foot - 1), block::Sky);
             QCOMPARE(cell(foot - 2), block::Sky);
             QCOMPARE(cell(foot), block::GroundTop);
@@ -295,7 +295,7 @@ private slots:
             const RomFile rom = RomFile::fromBytes(QByteArray(8, '\x7F') + stored + "\xFF\xFF");
             const DecodedMap decoded = DecompressMap(rom, 8);
             for (size_t i = 0; i < cells.size(); ++i) {
-                QCOMPARE(decoded.MapBuffer[i], uint8_t(cells[i] & 0x7F));
+                QCOMPARE(decoded.cells[i], uint8_t(cells[i] & 0x7F));
             }
             QCOMPARE(decoded.CompressedLength - 1, int(stored.size()));
             if (storage == MapStorage::Roomy) {
@@ -354,7 +354,7 @@ private slots:
     void levelsLookLikePlatformLevels() {
         int withPipes = 0;
         for (const StoredMap& m : StoredMaps(Sample(0))) {
-            const MapCells& cells = m.decoded.MapBuffer;
+            const MapCells& cells = m.decoded.cells;
             const auto count = [&](uint8_t b) { return std::count(cells.begin(), cells.end(), b); };
             const QByteArray whereText = "map " + QByteArray::number(m.index);
             const char* where = whereText.constData();

@@ -35,7 +35,7 @@ QByteArray CellsOf(const QByteArray& image, int mapIndex) {
     const RomFile rom = RomFile::fromBytes(image);
     const DecodedMap map =
         DecompressMap(rom, MapDataOffset(rom, MapHeader::read(rom, HeaderOffset(rom, mapIndex))));
-    return QByteArray(reinterpret_cast<const char*>(map.MapBuffer.data()), kMapCells);
+    return QByteArray(reinterpret_cast<const char*>(map.cells.data()), kMapCells);
 }
 
 // Map 1 with every third of its first `cells` cells changed: more than its slot holds.
