@@ -46,10 +46,8 @@ private slots:
         QTemporaryDir dir;
         QSettings settings(dir.filePath("s.ini"), QSettings::IniFormat);
         std::optional<QString> picked;
-        Dialogs::Script answers;
-        answers.onChooseFile = [&](Dialogs::FileKind, const QString&, const QString&,
-                                   const QString&) { return picked; };
-        Dialogs::ScopedScript script(answers);
+        Dialogs::ScopedScript script(
+            {.onChooseFile = [&](auto, auto&, auto&, auto&) { return picked; }});
         PreferencesDialog dialog(settings);
         const struct {
             QString before;
