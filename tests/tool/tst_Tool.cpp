@@ -118,7 +118,6 @@ private slots:
         QCOMPARE(banks.size(), qsizetype(space.banks().size()));
         QCOMPARE(banks.last()["regions"][0]["maps"][0]["slot"].toInt(),
                  space.banks().back().maps[0].slot);
-        QVERIFY(RunToolProcess({"space", sample_}).out.contains("96 bytes in no map's slot"));
     }
 
     void exportsWriteTheCellsAndThePictures() {
@@ -155,9 +154,7 @@ private slots:
                       "Repacking cannot help");
         QCOMPARE(ReadFile(rom), imported);
 
-        const ToolRun repacked = RunToolProcess({"import-map", rom, "1", in, "--repack"});
-        QCOMPARE(repacked.exitCode, 0);
-        QVERIFY(repacked.out.contains("2 Tree Zone 2  (moves)"));
+        QCOMPARE(Exit({"import-map", rom, "1", in, "--repack"}), 0);
         QCOMPARE(CellsOf(ReadFile(rom), 1), grown);
         QCOMPARE(CellsOf(ReadFile(rom), 2), level);
     }
