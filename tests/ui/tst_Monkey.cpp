@@ -82,16 +82,13 @@ private slots:
 
         {
             const Dialogs::ScopedScript script(Dialogs::Script{
-                [](const QString&, const QString&, Dialogs::Icon) {},
-                [this](Dialogs::FileKind kind, const QString&, const QString& filter,
-                       const QString&) { return chooseFile(kind, filter); },
+                [](auto&&...) {},
+                [this](auto kind, auto&, auto& filter, auto&) { return chooseFile(kind, filter); },
                 [this](int code) {
                     endedWith_ = code;
                     deadline_ = QDeadlineTimer(0);
                 },
-                [this](const QString&, const QString&, const QList<Dialogs::Answer>& answers) {
-                    return pick(answers);
-                }});
+                [this](auto&, auto&, auto& answers) { return pick(answers); }});
             testLog = qInstallMessageHandler(quietOffscreen);
             deadline_ = QDeadlineTimer(seconds * 1000);
             QTimer::singleShot(kTendMs, this, &TestMonkey::tendModal);
