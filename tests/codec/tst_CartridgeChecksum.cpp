@@ -24,8 +24,9 @@ uint16_t SumOfAllButChecksum(const QByteArray& image) {
     return sum;
 }
 
-uint16_t StoredChecksum(const QByteArray& image) {
-    return uint16_t(uint8_t(image[0x14E]) << 8 | uint8_t(image[0x14F]));
+bool Holds(const QByteArray& image) {
+    return uint16_t(uint8_t(image[0x14E]) << 8 | uint8_t(image[0x14F])) ==
+           SumOfAllButChecksum(image);
 }
 
 }  // namespace
@@ -58,7 +59,7 @@ private slots:
         QByteArray edited = rom.bytes();
         rom.commit();
         const QByteArray after = ReadFile(path);
-        QCOMPARE(StoredChecksum(after), SumOfAllButChecksum(after));
+        QVERIFY(Holds(after));
         // Beyond the user's edits, the checksum's two bytes are all that may change.
         edited.replace(0x14E, 2, after.mid(0x14E, 2));
         QCOMPARE(after, edited);
@@ -89,12 +90,11 @@ private slots:
         RomFile again = RomFile::open(path);
         again.WriteRomByte(0x7FFFF, 0x42);  // a page never read before the write
         again.commit();
-        const QByteArray after = ReadFile(path);
-        QCOMPARE(StoredChecksum(after), SumOfAllButChecksum(after));
+        QVERIFY(Holds(ReadFile(path)));
         // A second commit of the same object starts from what the first wrote.
         again.WriteRomByte(0x7FFFE, 0x43);
         again.commit();
-        QCOMPARE(StoredChecksum(ReadFile(path)), SumOfAllButChecksum(ReadFile(path)));
+        QVERIFY(Holds(ReadFile(path)));
     }
 
     void noSaveWritesTheHeader() {
@@ -113,9 +113,8 @@ private slots:
             }
             QVERIFY(!rom.isModified());
         }
-        RomFile rom = RomFile::open(path);
-        rom.WriteRomByte(0x133, 1);
-        rom.WriteRomByte(0x150, 1);
+        RomFile::open(path).WriteRomByte(0x133, 1);
+        RomFile::open(path).WriteRomByte(0x150, 1);
 
         // A map whose data pointer leads into the header (a damaged or crafted table entry)
         // is refused before anything reaches the file.
@@ -142,9 +141,7 @@ private slots:
         rom.WriteRomByte(0x14E, 0xAB);
         rom.WriteRomByte(0x14F, 0xCD);
         rom.commit();
-        const QByteArray after = ReadFile(path);
-        QCOMPARE(after[0x134], 'Y');
-        QCOMPARE(StoredChecksum(after), 0xABCD);
+        QCOMPARE(ReadFile(path).mid(0x134, 1) + ReadFile(path).mid(0x14E, 2), "Y\xAB\xCD");
     }
 };
 

@@ -1,9 +1,9 @@
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include "base/Picture.h"
 #include "codec/RomFile.h"
 #include "codec/TileCodec.h"
+#include "support/Bytes.h"
 
 using namespace zantor;
 
@@ -65,10 +65,7 @@ private slots:
     }
 
     void encodingIsTheExactInverseUnderEveryFourShadePalette() {
-        QRandomGenerator random(77);
-        QByteArray tiles(256 * 16, '\0');
-        for (char& b : tiles)
-            b = char(random.bounded(256));
+        const QByteArray tiles = RandomBytes(256 * 16, 77);
         for (int palette = 0; palette < 256; ++palette) {
             const ShadePalette c = MakeShadePalette(uint8_t(palette));
             const bool distinct = c[0] != c[1] && c[0] != c[2] && c[0] != c[3] && c[1] != c[2] &&

@@ -51,11 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     Fixture& f = fixture();
-    QFile file(f.path);
-    fuzz::Require(
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
-        "the input can be put into a file");
-    file.close();
+    {
+        QFile file(f.path);
+        fuzz::Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+                      "the input can be put into a file");
+    }
 
     QString reason;
     const std::optional<Picture> sheet = ImageFiles::LoadPicture(f.path, &reason);
@@ -69,12 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     RomFile rom = RomFile::fromBytes(f.sample);
     TitleScreen::WriteTiles(rom, 0, *sheet);
-    const QByteArray written = rom.bytes();
+    // The sample's tiles put back over the written ones: only those may change.
+    QByteArray written = rom.bytes();
     const int32_t tiles = TitleScreen::TilesOffset(0);
-    fuzz::Require(written.size() == f.sample.size(), "the import does not grow the cartridge");
-    fuzz::Require(written.left(tiles) == f.sample.left(tiles) &&
-                      written.mid(tiles + TitleScreen::kTileBytes) ==
-                          f.sample.mid(tiles + TitleScreen::kTileBytes),
-                  "only the title tiles change");
+    written.replace(tiles, TitleScreen::kTileBytes, f.sample.mid(tiles, TitleScreen::kTileBytes));
+    fuzz::Require(written == f.sample, "only the title tiles change, the cartridge does not grow");
     return 0;
 }

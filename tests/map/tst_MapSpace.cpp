@@ -211,13 +211,11 @@ private slots:
         // Header 6's map lies beyond the bank's window.
         QCOMPARE(refusalWithEntry3(6, 0x9000), RepackError::Kind::UndecodableMap);
         {
-            // More than all the slack: refused with the numbers.
+            // More than all the slack.
             ThreeMaps maps(50);
             QCOMPARE(refusal(maps.image.bytes, 1, bigger), RepackError::Kind::TooBig);
-            QString why;
             QVERIFY(!RegionRepack::canRepack(MapSpace::read(RomFile::fromBytes(maps.image.bytes)),
-                                             1, bigger, &why));
-            QVERIFY2(why.contains("more than its"), qPrintable(why));
+                                             1, bigger));
         }
         // A header's map starting inside A's slot overlaps whatever region B is in.
         QCOMPARE(refusalWithEntry3(7, 0x4400 + 100), RepackError::Kind::OverlapsRegion);

@@ -4,6 +4,7 @@
 
 #include <QtTest>
 #include <functional>
+#include <utility>
 
 #include "patch/BpsPatch.h"
 #include "patch/IpsPatch.h"
@@ -70,18 +71,15 @@ QList<Edit> Edits() {
     };
 }
 
-void PutCrc(QByteArray& out, const QByteArray& of) {
-    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(of.constData()), uInt(of.size()));
-    for (int k = 0; k < 4; ++k)
-        out += char(crc >> (8 * k));
-}
-
 // A BPS with the given body (sizes, metadata, actions), the CRC32s worked out by zlib here.
 QByteArray HandMadeBps(const QByteArray& body, const QByteArray& source, const QByteArray& target) {
     QByteArray patch = "BPS1" + body;
-    PutCrc(patch, source);
-    PutCrc(patch, target);
-    PutCrc(patch, patch);
+    for (const QByteArray* of : {&source, &target, &std::as_const(patch)}) {
+        const uLong crc =
+            crc32(0, reinterpret_cast<const Bytef*>(of->constData()), uInt(of->size()));
+        for (int k = 0; k < 4; ++k)
+            patch += char(crc >> (8 * k));
+    }
     return patch;
 }
 }  // namespace
@@ -104,9 +102,8 @@ private slots:
     void roundTrips() {
         QFETCH(int, edit);
         QFETCH(int, format);
-        const Edit e = Edits()[edit];
-        const QByteArray source = RandomBytes(e.sourceSize, 5);
-        const QByteArray target = e.make(source);
+        const QByteArray source = RandomBytes(Edits()[edit].sourceSize, 5);
+        const QByteArray target = Edits()[edit].make(source);
         QVERIFY(target != source);
         const QByteArray patch = Patch::create(source, target, PatchFormat(format));
         QCOMPARE(Patch::detect(patch), PatchFormat(format));

@@ -83,9 +83,6 @@ private slots:
         QFETCH(int, version);
         const RomFile& rom = Sample(uint8_t(version));
         QCOMPARE(ReadRomVersion(rom), uint8_t(version));
-        QCOMPARE(rom.ReadRomByte(0x147), uint8_t(0x03));
-        QCOMPARE(rom.ReadRomByte(0x148), uint8_t(0x04));
-        QCOMPARE(rom.ReadRomByte(0x149), uint8_t(0x02));
         uint8_t x = 0;
         for (int32_t i = 0x134; i <= 0x14C; ++i) {
             x = uint8_t(x - rom.ReadRomByte(i) - 1);

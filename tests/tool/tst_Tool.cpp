@@ -45,6 +45,9 @@ QByteArray GrownTreeZone1(int cells) {
         grown[i] = char((grown[i] + 1) % 128);
     return grown;
 }
+int Exit(const QStringList& args) {
+    return RunToolProcess(args).exitCode;
+}
 // Exit code 1, and `why` in an error output free of sanitizer reports.
 void ExpectRefused(const ToolRun& run, const QByteArray& why) {
     QCOMPARE(run.exitCode, 1);
@@ -63,10 +66,9 @@ class TestTool : public QObject {
 private slots:
     void initTestCase() {
         sample_ = dir_.filePath("sample.gb");
-        QCOMPARE(RunToolProcess({"make-sample", sample_}).exitCode, 0);
+        QCOMPARE(Exit({"make-sample", sample_}), 0);
         QCOMPARE(ReadFile(sample_), Sample());
-        QCOMPARE(RunToolProcess({"make-sample", dir_.filePath("v2.gb"), "--version", "2"}).exitCode,
-                 0);
+        QCOMPARE(Exit({"make-sample", dir_.filePath("v2.gb"), "--version", "2"}), 0);
         QCOMPARE(ReadFile(dir_.filePath("v2.gb")), BuildSampleCartridge(2));
     }
 
@@ -82,12 +84,13 @@ private slots:
                                 {"export-map", sample_, "Nowhere", out},
                                 {"import-map", sample_, "2", tooShort},
                                 {"repack", sample_, "twelve"},
-                                {"make-patch", sample_, sample_, dir_.filePath("p.ups")}})
+                                {"make-patch", sample_, sample_, dir_.filePath("p.ups")},
+                                {"title-map-import", sample_, tooShort}})
             QVERIFY2(RunToolProcess(args).exitCode == 2, qPrintable(args.join(' ')));
         QVERIFY(!QFile::exists(out) && !QFile::exists(dir_.filePath("p.ups")));
         QCOMPARE(ReadFile(sample_), Sample());
-        QCOMPARE(RunToolProcess({"info", "--help"}).exitCode, 0);
-        QVERIFY(RunToolProcess({"--help"}).out.contains("export-map"));
+        QCOMPARE(Exit({"info", "--help"}), 0);
+        ExpectRefused(RunToolProcess({"info", dir_.path()}), "Could not open");
     }
 
     void infoAndSpaceCarryTheCoresFigures() {
@@ -105,10 +108,8 @@ private slots:
         QVERIFY(root["globalChecksum"].toObject()["holds"].toBool());
         QByteArray edited = Sample();
         edited[0x20010] = char(~edited[0x20010]);
-        const ToolRun text = RunToolProcess({"info", WriteFile(dir_, "edited.gb", edited)});
-        QCOMPARE(text.exitCode, 0);
-        QVERIFY(text.out.contains("Mario's Castle"));
-        QVERIFY(text.out.contains("does not hold (the bytes give 0x"));
+        QVERIFY(RunToolProcess({"info", WriteFile(dir_, "edited.gb", edited)})
+                    .out.contains("does not hold (the bytes give 0x"));
 
         const ToolRun spaceRun = RunToolProcess({"space", sample_, "--json"});
         QCOMPARE(spaceRun.exitCode, 0);
@@ -117,21 +118,20 @@ private slots:
         QCOMPARE(banks.size(), qsizetype(space.banks().size()));
         QCOMPARE(banks.last()["regions"][0]["maps"][0]["slot"].toInt(),
                  space.banks().back().maps[0].slot);
-        QVERIFY(RunToolProcess({"space", sample_}).out.contains("96 bytes in no map's slot"));
     }
 
     void exportsWriteTheCellsAndThePictures() {
-        const QString byIndex = dir_.filePath("1.bin"), byName = dir_.filePath("tz1.bin");
-        QCOMPARE(RunToolProcess({"export-map", sample_, "1", byIndex}).exitCode, 0);
-        QCOMPARE(RunToolProcess({"export-map", sample_, "Tree Zone 1", byName}).exitCode, 0);
-        QCOMPARE(ReadFile(byIndex), CellsOf(Sample(), 1));
-        QCOMPARE(ReadFile(byName), CellsOf(Sample(), 1));
+        for (const QString map : {"1", "Tree Zone 1"}) {
+            const QString out = dir_.filePath(map + ".bin");
+            QCOMPARE(Exit({"export-map", sample_, map, out}), 0);
+            QCOMPARE(ReadFile(out), CellsOf(Sample(), 1));
+        }
 
         const QList<std::tuple<QString, QSize>> pictures{
             {"render", QSize(4096, 768)}, {"tiles", QSize(128, 128)}, {"blocks", QSize(4096, 32)}};
         for (const auto& [command, size] : pictures) {
             const QString out = dir_.filePath(command + ".png");
-            QCOMPARE(RunToolProcess({command, sample_, "Tree Zone 2", out}).exitCode, 0);
+            QCOMPARE(Exit({command, sample_, "Tree Zone 2", out}), 0);
             QCOMPARE(QImage(out).size(), size);
         }
         ExpectRefused(RunToolProcess({"render", sample_, "0", dir_.filePath("no-such-dir/x.png")}),
@@ -142,25 +142,19 @@ private slots:
         const QString rom = copy("import.gb");
         QByteArray level = CellsOf(Sample(), 2);  // stored with room to spare
         level[47 * 256 + 100] = char((level[47 * 256 + 100] + 1) % 128);
-        QCOMPARE(
-            RunToolProcess({"import-map", rom, "2", WriteFile(dir_, "in.bin", level)}).exitCode, 0);
+        QCOMPARE(Exit({"import-map", rom, "2", WriteFile(dir_, "in.bin", level)}), 0);
         QCOMPARE(CellsOf(ReadFile(rom), 2), level);
         const QByteArray imported = ReadFile(rom);
 
         const QByteArray grown = GrownTreeZone1(600);
         const QString in = WriteFile(dir_, "grown.bin", grown);
-        const ToolRun refused = RunToolProcess({"import-map", rom, "1", in});
-        QCOMPARE(refused.exitCode, 1);
-        QVERIFY(refused.err.contains("too big for its slot") && refused.err.contains("--repack"));
+        ExpectRefused(RunToolProcess({"import-map", rom, "1", in}), "--repack");
         const QString huge = WriteFile(dir_, "huge.bin", GrownTreeZone1(6000));
-        const ToolRun tooBig = RunToolProcess({"import-map", rom, "1", huge, "--repack"});
-        QCOMPARE(tooBig.exitCode, 1);
-        QVERIFY(tooBig.err.contains("Repacking cannot help"));
+        ExpectRefused(RunToolProcess({"import-map", rom, "1", huge, "--repack"}),
+                      "Repacking cannot help");
         QCOMPARE(ReadFile(rom), imported);
 
-        const ToolRun repacked = RunToolProcess({"import-map", rom, "1", in, "--repack"});
-        QCOMPARE(repacked.exitCode, 0);
-        QVERIFY(repacked.out.contains("2 Tree Zone 2  (moves)"));
+        QCOMPARE(Exit({"import-map", rom, "1", in, "--repack"}), 0);
         QCOMPARE(CellsOf(ReadFile(rom), 1), grown);
         QCOMPARE(CellsOf(ReadFile(rom), 2), level);
     }
@@ -172,14 +166,12 @@ private slots:
         QVERIFY(dry.out.contains("bank 0x0C, region 0x30310-0x318C2"));
         QCOMPARE(ReadFile(rom), Sample());
 
-        QCOMPARE(RunToolProcess({"repack", rom, "12"}).exitCode, 0);
+        QCOMPARE(Exit({"repack", rom, "12"}), 0);
         const QByteArray after = ReadFile(rom);
         QVERIFY(after != Sample());
         for (int i = 0; i < kMapCount; ++i)
             QCOMPARE(CellsOf(after, i), CellsOf(Sample(), i));
-        const ToolRun noBank = RunToolProcess({"repack", rom, "0x30"});
-        QCOMPARE(noBank.exitCode, 1);
-        QVERIFY(noBank.err.contains("no map header names bank 0x30"));
+        ExpectRefused(RunToolProcess({"repack", rom, "0x30"}), "no map header names bank 0x30");
     }
 
     void titlePicturesAndMapRoundTrip() {
@@ -187,30 +179,24 @@ private slots:
         const TitleScreen title = TitleScreen::load(RomFile::fromBytes(sample), 2);
         const QString rom = dir_.filePath("v2.gb");
         const QString png = dir_.filePath("t.png"), bmp = dir_.filePath("t.bmp");
-        QCOMPARE(RunToolProcess({"title-render", rom, png}).exitCode, 0);
+        QCOMPARE(Exit({"title-render", rom, png}), 0);
         QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), title.mapPicture.image());
-        QCOMPARE(RunToolProcess({"title-export", rom, bmp}).exitCode, 0);
+        QCOMPARE(Exit({"title-export", rom, bmp}), 0);
         QCOMPARE(QImage(bmp, "BMP").convertToFormat(QImage::Format_RGB32), title.sheet.image());
-        QCOMPARE(RunToolProcess({"title-import", rom, bmp}).exitCode, 0);
+        QCOMPARE(Exit({"title-import", rom, bmp}), 0);
         QCOMPARE(ReadFile(rom), sample);
 
         const QString bin = dir_.filePath("map.bin");
-        QCOMPARE(RunToolProcess({"title-map-export", rom, bin}).exitCode, 0);
+        QCOMPARE(Exit({"title-map-export", rom, bin}), 0);
         QByteArray cells = ReadFile(bin);
         QCOMPARE(cells, QByteArray(reinterpret_cast<const char*>(title.cells.data()), 360));
         cells[359] = char(cells[359] ^ 0x01);  // cell (19, 17)
-        QCOMPARE(
-            RunToolProcess({"title-map-import", rom, WriteFile(dir_, "one.bin", cells)}).exitCode,
-            0);
+        QCOMPARE(Exit({"title-map-import", rom, WriteFile(dir_, "one.bin", cells)}), 0);
         QByteArray expected = sample;
         const int32_t at = TitleScreen::MapBase(RomFile::fromBytes(sample)) + 19 + 32 * 17;
         expected[at] = char(expected[at] ^ 0x01);
         expected = SavedImage(expected, sample);
         QCOMPARE(ReadFile(rom), expected);
-        const ToolRun wrongSize =
-            RunToolProcess({"title-map-import", rom, WriteFile(dir_, "bad.bin", cells + 'x')});
-        QCOMPARE(wrongSize.exitCode, 2);
-        QVERIFY(wrongSize.err.contains("360"));
         ExpectRefused(
             RunToolProcess({"title-import", rom, WriteFile(dir_, "text.bmp", "no picture")}),
             "text.bmp");
@@ -224,9 +210,9 @@ private slots:
         const QString modified = WriteFile(dir_, "modified.gb", edited + QByteArray(5000, 'B'));
         for (const QString suffix : {"bps", "ips"}) {
             const QString patch = dir_.filePath("level." + suffix);
-            QCOMPARE(RunToolProcess({"make-patch", sample_, modified, patch}).exitCode, 0);
+            QCOMPARE(Exit({"make-patch", sample_, modified, patch}), 0);
             const QString out = dir_.filePath("out-" + suffix + ".gb");
-            QCOMPARE(RunToolProcess({"apply-patch", sample_, patch, out}).exitCode, 0);
+            QCOMPARE(Exit({"apply-patch", sample_, patch, out}), 0);
             QCOMPARE(ReadFile(out), ReadFile(modified));
         }
         const QString out = dir_.filePath("refused.gb");
@@ -289,10 +275,6 @@ private slots:
         QCOMPARE(ReadFile(args[1]), Sample());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QCOMPARE(RunToolProcess(args).exitCode, 0);  // and without the limit it goes through
-    }
-
-    void aFileThatCannotBeOpenedIsReported() {
-        ExpectRefused(RunToolProcess({"info", dir_.path()}), "Could not open");
     }
 };
 

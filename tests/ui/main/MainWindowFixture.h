@@ -38,7 +38,9 @@ struct MainWindowFixture {
     std::unique_ptr<zantor::MainWindow> window;
 
     MainWindowFixture() {
-        QCoreApplication::setOrganizationName("zantor-tests");
+        // One settings file per test program: they run in parallel.
+        QCoreApplication::setOrganizationName("zantor-tests-" +
+                                              QCoreApplication::applicationName());
         QSettings().clear();
         window = std::make_unique<zantor::MainWindow>();
         window->resize(900, 640);

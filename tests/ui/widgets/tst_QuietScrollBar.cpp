@@ -18,6 +18,18 @@ struct PaintCounter : QObject {
     }
 };
 
+// Where the style puts the slider for a value, with the bar's own options.
+struct ProbedBar : QuietScrollBar {
+    using QuietScrollBar::QuietScrollBar;
+    QRect sliderAt(int value) const {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        option.sliderPosition = option.sliderValue = value;
+        return style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                       this);
+    }
+};
+
 void setUp(QScrollBar& bar) {
     bar.resize(bar.orientation() == Qt::Horizontal ? QSize(600, 16) : QSize(16, 400));
     bar.setRange(0, 3500);
@@ -66,7 +78,7 @@ private slots:
         // In a window, as in the editor, and away from the pointer: a hovered bar is drawn by the
         // style alone.
         QWidget window;
-        QuietScrollBar bar(Qt::Horizontal, &window);
+        ProbedBar bar(Qt::Horizontal, &window);
         setUp(bar);
         window.resize(640, 40);
         window.move(300, 300);
@@ -76,24 +88,12 @@ private slots:
         PaintCounter counter;
         bar.installEventFilter(&counter);
 
-        auto sliderRect = [&](int value) {
-            QStyleOptionSlider option;
-            option.initFrom(&bar);
-            option.orientation = bar.orientation();
-            option.minimum = bar.minimum();
-            option.maximum = bar.maximum();
-            option.sliderPosition = option.sliderValue = value;
-            option.pageStep = bar.pageStep();
-            option.singleStep = bar.singleStep();
-            return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                               QStyle::SC_ScrollBarSlider, &bar);
-        };
         bar.setValue(1000);
         QApplication::processEvents();
         counter.paints = 0;
-        const QRect before = sliderRect(1000);
+        const QRect before = bar.sliderAt(1000);
         int last = 1000;  // the last value that leaves the slider where it is drawn
-        while (sliderRect(last + 1) == before)
+        while (bar.sliderAt(last + 1) == before)
             ++last;
         QVERIFY(last > 1000);
         bar.setValue(last);
