@@ -94,19 +94,6 @@ private slots:
         }
     }
 
-    void bankAndFarPointers() {
-        // Words 0x4000, 0x5634; far pointers 0C:C500 (high bit ignored) and 0C:4500; 0x2000.
-        const RomFile rom =
-            RomFile::fromBytes(QByteArray::fromHex("0040 3456 0C9900C5 0C000045 0020 0000"));
-        QCOMPARE(rom.ReadBankPointer(0, 5), 0x14000);
-        QCOMPARE(rom.ReadBankPointer(2, 7), 0x1D634);
-        QCOMPARE(rom.ReadBankPointer(2, 1), 0x5634);
-        // No range checks: below the window lands in the bank before, negative for bank 0.
-        QCOMPARE(rom.ReadBankPointer(12, 0), 0x2000 - 0x4000);
-        QCOMPARE(rom.ReadFarPointer(4), 0x30500);
-        QCOMPARE(rom.ReadFarPointer(8), 0x30500);
-    }
-
     void openRefusesWhatIsNoFile() {
         QTemporaryDir dir;
         auto openError = [](const QString& path) -> QString {

@@ -51,19 +51,6 @@ private slots:
         QCOMPARE(picture.takeDirty(), QRect(64, 48, 64, 8));
     }
 
-    void tilesAreLaidOutRowByRow() {
-        // 2 × 2 tiles, tile k filled with colour number k.
-        const QByteArray bytes = QByteArray(16, '\0') + QByteArray::fromHex("FF00").repeated(8) +
-                                 QByteArray::fromHex("00FF").repeated(8) + QByteArray(16, '\xFF');
-        Picture picture(16, 16, kMarker);
-        DrawTilesFromRom(RomFile::fromBytes(bytes), 0, 1, 1, picture, 0, 0, 0xE4);
-        const ShadePalette c = MakeShadePalette(0xE4);
-        for (int k = 0; k < 4; ++k) {
-            const uint32_t colour = picture.GetPixel(3 + 9 * (k % 2), 3 + 9 * (k / 2));
-            QCOMPARE(ColourToShade(colour, c[0], c[1], c[2], c[3]), k);
-        }
-    }
-
     void encodingIsTheExactInverseUnderEveryFourShadePalette() {
         const QByteArray tiles = RandomBytes(256 * 16, 77);
         for (int palette = 0; palette < 256; ++palette) {

@@ -11,7 +11,6 @@
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
 #include "sample/SampleCartridge.h"
-#include "session/RomSession.h"
 #include "support/MiniRom.h"
 #include "support/TempRom.h"
 
@@ -54,7 +53,6 @@ private slots:
         doc_->paint(QPoint(300, 2));  // outside the level: ignored
         doc_->endStroke();
         QCOMPARE(doc_->undoStack()->count(), 1);
-        QCOMPARE(doc_->undoStack()->undoText(), QString("Paint"));
         QCOMPARE(doc_->cells()[2 * 256 + 39], 0x12);
         QVERIFY(doc_->isModified());
         QCOMPARE(changed.count(), 39);  // cell (16, 2) holds 0x12 already
@@ -247,30 +245,19 @@ private slots:
         again.load(path, 5);
         QCOMPARE(again.cells(), doc.cells());
         QCOMPARE(again.slotBytes(), doc.slotBytes());
-        LevelDocument before, after;  // its neighbour, moved
-        before.load(WriteFile(dir_, "fresh.gb", BuildSampleCartridge(0)), 6);
-        after.load(path, 6);
-        QCOMPARE(after.cells(), before.cells());
-        // The first save made one backup of the file as it was.
-        QCOMPARE(doc.session()->restorePoints().size(), 1);
     }
 
     void aBackupThatCannotBeWrittenStopsTheSave() {
-        QTemporaryDir dir;
-        const QString path = WriteFile(dir, "guarded.gb", MiniRom().bytes);
-        LevelDocument doc;
-        doc.load(path, MiniRom::kMap);
-        // A file where the backup folder should be.
-        WriteFile(dir, ".zantor-backups", "not a folder");
-        doc.setPaintBlock(9);
-        doc.paint(QPoint(0, 0));
-        const QByteArray before = ReadFile(path);
-        QVERIFY_THROWS_EXCEPTION(std::exception, doc.save());
-        QCOMPARE(ReadFile(path), before);
-        QVERIFY(doc.isModified());
-        QCOMPARE(doc.cells()[0], 9);
-        QFile::remove(dir.filePath(".zantor-backups"));
-        QVERIFY(doc.save().written);
+        // A file where the backup folder should be (the earlier tests' saves made the folder).
+        QDir(dir_.filePath(".zantor-backups")).removeRecursively();
+        WriteFile(dir_, ".zantor-backups", "not a folder");
+        doc_->setPaintBlock(9);
+        doc_->paint(QPoint(0, 0));
+        QVERIFY_THROWS_EXCEPTION(std::exception, doc_->save());
+        QFile::remove(dir_.filePath(".zantor-backups"));
+        QCOMPARE(ReadFile(path_), MiniRom().bytes);
+        QVERIFY(doc_->isModified() && doc_->cells()[0] == 9);
+        QVERIFY(doc_->save().written);
     }
 
     // Against the same level of an original: what the edited file stores differently shows
@@ -323,17 +310,6 @@ private slots:
         const LoadedMap loaded = LoadMap(RomFile::fromBytes(other.bytes), MiniRom::kMap);
         QCOMPARE(doc_->tileSheet().image(), loaded.tileSheet.image());
         QCOMPARE(doc_->blockStrip().image(), loaded.blockStrip.image());
-    }
-
-    void imageWithChangesLeavesTheFileAlone() {
-        doc_->setPaintBlock(3);
-        doc_->paint(QPoint(0, 47));
-        const QByteArray before = ReadFile(path_);
-        const QByteArray image = doc_->imageWithChanges();
-        QCOMPARE(ReadFile(path_), before);
-        LevelDocument copy;
-        copy.load(WriteFile(dir_, "copy.gb", image), MiniRom::kMap);
-        QCOMPARE(copy.cells(), doc_->cells());
     }
 };
 

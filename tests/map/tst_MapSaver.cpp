@@ -48,9 +48,7 @@ private slots:
         image = rom.bytes();
         QVERIFY(!MapSaver::writeToSlot(rom, header, bigger, slot));
         QCOMPARE(rom.bytes(), image);
-        QVERIFY(MapSaver::tooBigMessage(excess, false).contains(QString::number(excess)));
         QVERIFY(MapSaver::tooBigMessage(1234, true).contains("1,234 bytes"));
-        QVERIFY(MapSaver::tooBigMessage(1, true).contains("repack"));
     }
 
     void anUnchangedMapIsNotRewritten() {

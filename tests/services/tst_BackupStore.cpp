@@ -54,14 +54,7 @@ private slots:
         QCOMPARE(ReadFile(backups[0].path), Version(0));
         QCOMPARE(backups[0].time, time.now);
         QVERIFY(backups[0].path.endsWith("/.zantor-backups/game_2024-05-01T13-45-07Z_000.gb"));
-
-        // Opened again (or another file beside it): a new first save.
-        const QString other = WriteFile(dir, "game.gbc", Version(9));
-        QVERIFY(store.backupBeforeFirstSave(other));
-        store.opened(rom);
-        QVERIFY(store.backupBeforeFirstSave(rom));
-        QCOMPARE(Contents(store.list(rom)), (QStringList{"2", "0"}));
-        QCOMPARE(Contents(store.list(other)), QStringList{"9"});
+        // Opened again, a new first save: tst_RomSession's.
     }
 
     void namesSortByTimeAndTheLastTwentyAreKept() {

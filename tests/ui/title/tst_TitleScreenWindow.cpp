@@ -44,9 +44,6 @@ class TestTitleScreenWindow : public QObject {
         QVERIFY(w_);
         QVERIFY(QTest::qWaitForWindowExposed(w_.data()));
     }
-    TitleScreen::Cells cellsIn(const QString& path) const {
-        return TitleScreen::ReadCells(RomFile::open(path));
-    }
 
 private slots:
     void init() {
@@ -120,7 +117,6 @@ private slots:
         RomFile expected = RomFile::fromBytes(original_);
         TitleScreen::WriteMap(expected, painted);
         QCOMPARE(ReadFile(rom_), SavedImage(expected.bytes(), original_));
-        QCOMPARE(f_->w().session()->restorePoints().size(), 1);
     }
 
     void anImportAsksFirstIsOneStepAndIsWrittenBySaving() {
@@ -144,11 +140,9 @@ private slots:
         doc()->undoStack()->redo();
         QVERIFY(w_->save());
         QCOMPARE(TitleScreen::ReadTiles(RomFile::open(rom_), 0), QByteArray(4096, char(0xFF)));
-
-        // Exported and imported again, the sheet is the same: nothing to do.
-        f_->nextFile = f_->dir.filePath("again.bmp");
+        f_->nextFile = f_->dir.filePath("again.bmp");  // exported, it imports as no change
         w_->exportTiles();
-        QCOMPARE(doc()->importTiles(Picture::fromImage(QImage(f_->dir.filePath("again.bmp")))), 0);
+        QCOMPARE(doc()->importTiles(Picture::fromImage(QImage(*f_->nextFile))), 0);
     }
 
     void closingAsksAndDiscardingPutsTheDocumentBack() {
@@ -167,7 +161,7 @@ private slots:
         QVERIFY(w_->close());
         QTRY_VERIFY(!w_);
         QVERIFY(!title->isModified());
-        QCOMPARE(title->cells(), cellsIn(rom_));
+        QCOMPARE(title->cells(), TitleScreen::ReadCells(RomFile::open(rom_)));
     }
 
     void afterARomSwitchEditsGoToTheNewRom() {
@@ -186,13 +180,8 @@ private slots:
 
         f_->nextAnswer = Dialogs::Answer::Discard;
         QVERIFY(f_->w().openRom(second));
-        QVERIFY(w_);  // still open, now on the second ROM
+        QVERIFY(w_);  // still open, now on the second ROM (saving there is tst_RomSession's)
         QCOMPARE(doc()->cells(), cells);
-        QVERIFY(!doc()->isModified());
-        QTest::mouseClick(view("picMap"), Qt::LeftButton, {}, at({3, 3}));
-        QVERIFY(w_->save());
-        cells[size_t(TitleScreen::cellIndex(3, 3))] = uint8_t(doc()->selectedTile());
-        QCOMPARE(cellsIn(second), cells);
         QCOMPARE(ReadFile(rom_), original_);
     }
 };
