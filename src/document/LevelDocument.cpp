@@ -97,6 +97,7 @@ void LevelDocument::putInPlace(LoadedMap loaded) {
     editedBlock_ = 0;
     chosenTile_ = 0;
     hoveredCell_.reset();
+    resetToolState();
     startHistory();
     emit levelLoaded();
     emit choiceChanged();
