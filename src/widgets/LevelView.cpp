@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <cmath>
+#include <utility>
 
 #include "QuietScrollBar.h"
 #include "ZoomSteps.h"
@@ -74,8 +75,14 @@ LevelView::LevelView(LevelDocument* document, QWidget* parent)
         drawnHover_ = now;
         updatePreview();
     });
-    connect(document_, &LevelDocument::selectionChanged, viewport(),
-            [this] { viewport()->update(); });
+    connect(document_, &LevelDocument::selectionChanged, viewport(), [this] {
+        // Only where the selection was and is: a drag changes it on every move.
+        const QRect now = document_->selection().boundingRect();
+        const QRect both = drawnSelection_.united(now);
+        if (!both.isEmpty())
+            viewport()->update(viewportRectOfCells(both));
+        drawnSelection_ = now;
+    });
     connect(document_, &LevelDocument::stampChanged, this, &LevelView::updatePreview);
     connect(tools_, &ToolBox::toolChanged, this, &LevelView::updatePreview);
     connect(document_, &LevelDocument::comparisonChanged, viewport(),
@@ -102,6 +109,7 @@ void LevelView::zoomBy(int direction, std::optional<QPoint> anchor) {
 }
 
 void LevelView::setToolBox(ToolBox* tools) {
+    pressedTool_ = nullptr;
     if (tools_->parent() == this)
         delete tools_;
     tools_ = tools;
@@ -306,15 +314,18 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
     switch (event->button()) {
         case Qt::LeftButton:
             if (cell) {
-                pressed_ = true;
+                pressedTool_ = tools_->current();
                 lastCell_ = cell;
-                tools_->current()->press(*cell, event->modifiers());
+                pressedTool_->press(*cell, event->modifiers());
                 updatePreview();
             }
             break;
         case Qt::RightButton:
-            if (cell)
+            if (cell) {
+                // The block picked is the brush's again, in place of a stamp.
+                document_->dropStamp();
                 document_->setPaintBlock(document_->blockAt(*cell));
+            }
             break;
         case Qt::MiddleButton: {
             const QPointF at = levelPoint(event->position().toPoint());
@@ -338,9 +349,9 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
         drag_->pointer = levelPoint(at);
         viewport()->update();
     }
-    if (pressed_ && cell && cell != lastCell_) {
+    if (pressedTool_ && cell && cell != lastCell_) {
         lastCell_ = cell;
-        tools_->current()->drag(*cell, event->modifiers());
+        pressedTool_->drag(*cell, event->modifiers());
     }
     document_->setHoveredCell(cell);
     updatePreview();
@@ -349,11 +360,10 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
 void LevelView::mouseReleaseEvent(QMouseEvent* event) {
     if (releaseOverlay(event))
         return;
-    if (event->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
+    if (event->button() == Qt::LeftButton && pressedTool_) {
+        LevelTool* tool = std::exchange(pressedTool_, nullptr);
         // Released off the level: where the drag last was.
-        const QPoint cell = cellAt(event->position().toPoint()).value_or(*lastCell_);
-        tools_->current()->release(cell, event->modifiers());
+        tool->release(cellAt(event->position().toPoint()).value_or(*lastCell_), event->modifiers());
         updatePreview();
     }
     if (event->button() == Qt::MiddleButton && drag_) {
@@ -394,7 +404,7 @@ void LevelView::wheelEvent(QWheelEvent* event) {
 
 void LevelView::leaveEvent(QEvent* event) {
     QAbstractScrollArea::leaveEvent(event);
-    if (!pressed_)
+    if (!pressedTool_)
         document_->setHoveredCell(std::nullopt);
 }
 
@@ -415,7 +425,7 @@ void LevelView::keyPressEvent(QKeyEvent* event) {
             step = QPoint(0, 1);
             break;
         case Qt::Key_Space:
-            if (modifiers == Qt::NoModifier && document_->hasLevel() && !pressed_) {
+            if (modifiers == Qt::NoModifier && document_->hasLevel() && !pressedTool_) {
                 const QPoint cell = document_->hoveredCell().value_or(QPoint(0, 0));
                 tools_->current()->press(cell, Qt::NoModifier);
                 tools_->current()->release(cell, Qt::NoModifier);

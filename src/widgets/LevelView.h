@@ -8,6 +8,7 @@
 namespace zantor {
 
 class LevelDocument;
+class LevelTool;
 class ToolBox;
 
 // A view of the document's level, drawn on demand: only the exposed part, straight from the
@@ -101,10 +102,12 @@ private:
     int zoom_ = 100;
     Overlays overlays_;
     ToolBox* tools_;
-    // Between a left press and its release: the tool gets the moves and the release.
-    bool pressed_ = false;
+    // Between a left press and its release: the tool pressed gets the moves and the release,
+    // even when another tool is chosen meanwhile.
+    LevelTool* pressedTool_ = nullptr;
     std::optional<QPoint> lastCell_;
     QRect drawnPreview_;
+    QRect drawnSelection_;
     // Where Shift+arrows started the selection from.
     std::optional<QPoint> selectionAnchor_;
     // Where the hover outline was drawn, so that a move repaints only the two cells.

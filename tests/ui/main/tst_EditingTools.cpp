@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QtTest>
 #include <set>
 
@@ -183,6 +185,18 @@ private slots:
         f.key(Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(f.doc->selection(), QRegion(0, 0, kMapColumns, kMapRows));
         QCOMPARE(f.w().findChild<QLabel*>("lblZoom")->text(), QString("100 %"));
+
+        // A text field on another tab keeps its letters and its Ctrl+A.
+        f.key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        f.w().findChild<QTabWidget*>("SSTab1")->setCurrentIndex(3);
+        auto* music = f.w().findChild<QLineEdit*>("txtMusic");
+        music->setFocus();
+        music->clear();
+        f.key(Qt::Key_F);
+        f.key(Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(music->text().toUpper(), QString("F"));
+        QCOMPARE(tools->kind(), ToolBox::Kind::Brush);
+        QVERIFY(f.doc->selection().isEmpty());
     }
 
     void textThatIsNoGridIsRefusedAndChangesNothing() {
