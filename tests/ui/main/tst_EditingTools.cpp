@@ -199,6 +199,33 @@ private slots:
         QVERIFY(f.doc->selection().isEmpty());
     }
 
+    void shiftDrawsLinesWithTheBrushAndSquaresWithTheShapeFill() {
+        Opened f;
+        f.doc->setPaintBlock(0x2D);
+        f.send(QEvent::MouseButtonPress, QPoint(3, 30), Qt::LeftButton, Qt::LeftButton);
+        f.send(QEvent::MouseButtonRelease, QPoint(3, 30), Qt::LeftButton, Qt::NoButton);
+        f.send(QEvent::MouseButtonPress, QPoint(9, 33), Qt::LeftButton, Qt::LeftButton,
+               Qt::ShiftModifier);
+        f.send(QEvent::MouseButtonRelease, QPoint(9, 33), Qt::LeftButton, Qt::NoButton,
+               Qt::ShiftModifier);
+        for (QPoint cell : CellShapes::line(QPoint(3, 30), QPoint(9, 33)))
+            QCOMPARE(f.cell(cell), 0x2D);
+        QCOMPARE(f.doc->undoStack()->count(), 2);
+
+        f.key(Qt::Key_P);
+        f.doc->setPaintBlock(0x2E);
+        const MapCells before = f.doc->cells();
+        f.drag(QPoint(20, 30), QPoint(23, 31), Qt::ShiftModifier);
+        for (int y = 29; y <= 34; ++y) {
+            for (int x = 19; x <= 24; ++x) {
+                const bool inside = QRect(20, 30, 4, 4).contains(QPoint(x, y));
+                QCOMPARE(f.cell(QPoint(x, y)),
+                         inside ? 0x2E : int(before[size_t(y * kMapColumns + x)]));
+            }
+        }
+        QCOMPARE(f.doc->undoStack()->undoText(), QString("Fill 16 cells"));
+    }
+
     void textThatIsNoGridIsRefusedAndChangesNothing() {
         Opened f;
         QGuiApplication::clipboard()->setText("Hello\tworld");
