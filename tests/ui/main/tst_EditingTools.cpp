@@ -1,6 +1,7 @@
 // The editing tools as a user meets them, through real keys and mouse events: select, copy,
 // paste, place, drop, fill and save, then undo step by step; the keys with the focus on the
 // palette; the keyboard cursor; and clipboard text that is no grid of blocks.
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -224,6 +225,33 @@ private slots:
             }
         }
         QCOMPARE(f.doc->undoStack()->undoText(), QString("Fill 16 cells"));
+    }
+
+    void aDragInsideTheSelectionMovesItAndLeavesTheKeptBackground() {
+        Opened f;
+        const MapCells loaded = f.doc->cells();
+        f.doc->setPaintBlock(0x2A);
+        f.w().findChild<QAction*>("mnuSetBackground")->trigger();
+        QCOMPARE(f.doc->backgroundBlock(), 0x2A);
+        f.key(Qt::Key_R);
+        f.drag(QPoint(4, 10), QPoint(5, 11));
+        f.drag(QPoint(4, 10), QPoint(7, 10));  // pressed inside: a move by 3 to the right
+        QCOMPARE(f.doc->undoStack()->undoText(), QString("Move 4 cells"));
+        QCOMPARE(f.doc->selection(), QRegion(7, 10, 2, 2));
+        for (int y = 10; y <= 11; ++y) {
+            for (int x = 4; x <= 8; ++x) {
+                const int want = x >= 7   ? loaded[size_t(y * kMapColumns + x - 3)]
+                                 : x <= 5 ? 0x2A
+                                          : loaded[size_t(y * kMapColumns + x)];
+                QCOMPARE(f.cell(QPoint(x, y)), want);
+            }
+        }
+        // The background block is kept for this ROM and level, not for another level.
+        f.nextAnswer = Dialogs::Answer::Discard;
+        QVERIFY(f.w().showLevel(kLevel + 1));
+        QCOMPARE(f.doc->backgroundBlock(), f.doc->mostUsedBlock());
+        QVERIFY(f.w().showLevel(kLevel));
+        QCOMPARE(f.doc->backgroundBlock(), 0x2A);
     }
 
     void textThatIsNoGridIsRefusedAndChangesNothing() {
