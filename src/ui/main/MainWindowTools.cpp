@@ -141,6 +141,9 @@ void MainWindow::showToolStatus() {
     for (const QRect& r : selection)
         cells += r.width() * r.height();
     const QRect bounds = selection.boundingRect();
+    // Hidden while nothing is selected, so that status messages get the room.
+    if (selectionLabel_->isHidden() != selection.isEmpty())
+        selectionLabel_->setHidden(selection.isEmpty());
     selectionLabel_->setText(
         selection.isEmpty() ? QString()
         : selection.rectCount() == 1

@@ -89,6 +89,7 @@ private slots:
         f.drag(source + QPoint(3, 2), source);
         QCOMPARE(f.doc->selection(), QRegion(QRect(source, QSize(4, 3))));
         QCOMPARE(f.w().findChild<QLabel*>("lblSelection")->text(), QString("Selection: 4 × 3"));
+        QVERIFY(f.w().findChild<QLabel*>("lblSelection")->isVisible());
         f.key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), f.doc->selectedStamp().toText());
         f.key(Qt::Key_V, Qt::ControlModifier);
