@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <cmath>
@@ -294,11 +295,16 @@ void LevelView::paintSelectionAndPreview(QPainter& painter, const QRect& exposed
         QRect(0, 0, kMapColumns, kMapRows);
     const QRegion selected = document_->selection() & cells;
     if (!selected.isEmpty()) {
-        painter.save();
-        painter.setPen(QPen(kSelectionEdge, 1));
-        painter.setBrush(kSelectionFill);
+        // One outline around the whole selection, not one per rectangle of the region.
+        QRegion shown;
         for (const QRect& r : selected)
-            painter.drawRect(viewportRectOfCells(r).adjusted(0, 0, -1, -1));
+            shown += viewportRectOfCells(r);
+        QPainterPath outline;
+        outline.addRegion(shown);
+        outline = outline.simplified();
+        painter.save();
+        painter.fillPath(outline, kSelectionFill);
+        painter.strokePath(outline, QPen(kSelectionEdge, 1));
         painter.restore();
     }
     tools_->current()->drawPreview(painter, cells,
