@@ -10,8 +10,6 @@ GridEditCommand::GridEditCommand(CellGrid* grid, const QString& text, std::vecto
                                  int strokeId)
     : grid_(grid), edits_(std::move(edits)), strokeId_(strokeId) {
     setText(text);
-    for (size_t i = 0; i < edits_.size(); ++i)
-        position_.emplace(edits_[i].index, i);
 }
 
 GridEditCommand* GridEditCommand::rectangle(CellGrid* grid, const QString& text, const QRect& rect,
@@ -47,6 +45,13 @@ bool GridEditCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const GridEditCommand*>(other);
     if (next->grid_ != grid_ || next->strokeId_ != strokeId_)
         return false;
+    // Indexed on the first merge only: a step that never merges (a fill of the whole level)
+    // does without 12,288 map nodes.
+    if (position_.empty()) {
+        position_.reserve(edits_.size() + next->edits_.size());
+        for (size_t i = 0; i < edits_.size(); ++i)
+            position_.emplace(edits_[i].index, i);
+    }
     for (const CellEdit& edit : next->edits_) {
         const auto found = position_.find(edit.index);
         if (found != position_.end()) {

@@ -38,7 +38,8 @@ private:
 
     CellGrid* grid_;
     std::vector<CellEdit> edits_;
-    // Where each cell stands in edits_, so a merge updates a cell painted twice in place.
+    // Where each cell stands in edits_, so a merge updates a cell painted twice in place
+    // (built on the first merge).
     std::unordered_map<int, size_t> position_;
     int strokeId_;
 };

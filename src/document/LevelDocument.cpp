@@ -97,6 +97,7 @@ void LevelDocument::putInPlace(LoadedMap loaded) {
     editedBlock_ = 0;
     chosenTile_ = 0;
     hoveredCell_.reset();
+    resetToolState();
     startHistory();
     emit levelLoaded();
     emit choiceChanged();
@@ -251,11 +252,17 @@ void LevelDocument::applyHeader(const MapHeader& header) {
 }
 
 void LevelDocument::applyCellEdits(const std::vector<CellEdit>& edits, bool forward) {
-    QRect changed;
+    // The bounding rectangle, kept as plain numbers: a whole-level fill has 12,288 edits.
+    int left = kMapColumns, top = kMapRows, right = -1, bottom = -1;
     for (const CellEdit& edit : edits) {
         level_->cells[size_t(edit.index)] = forward ? edit.after : edit.before;
-        changed |= QRect(edit.index % kMapColumns, edit.index / kMapColumns, 1, 1);
+        const int x = edit.index % kMapColumns, y = edit.index / kMapColumns;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
     }
+    const QRect changed = right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
     meter_.cellsChanged(level_->cells, changed);
     emit cellsChanged(changed);
 }

@@ -2,12 +2,14 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <optional>
 #include <vector>
 
 #include "CellGrid.h"
 #include "Document.h"
+#include "Stamp.h"
 #include "map/LoadedMap.h"
 #include "map/MapSizeMeter.h"
 
@@ -74,6 +76,25 @@ public:
     std::optional<QPoint> hoveredCell() const { return hoveredCell_; }
     void setHoveredCell(std::optional<QPoint> cell);
 
+    // --- The editing tools' state: what the views draw and the tools act on ---
+    // The selected cells (inside the level); empty when nothing is selected. A new level
+    // starts with none.
+    const QRegion& selection() const { return selection_; }
+    void setSelection(const QRegion& cells);
+    // The stamp the brush places instead of the chosen block, while one is held. It stays
+    // across levels and ROMs: it is block numbers only.
+    bool hasStamp() const { return !stamp_.isEmpty(); }
+    const Stamp& stamp() const { return stamp_; }
+    void setStamp(const Stamp& stamp);
+    void dropStamp() { setStamp({}); }
+    void flipStamp(bool horizontally);
+    // What cutting, deleting and moving leave behind. A new level starts with its most used
+    // block (usually the sky).
+    int backgroundBlock() const { return backgroundBlock_; }
+    void setBackgroundBlock(int block);
+    int mostUsedBlock() const;
+    int usesOf(int block) const;
+
     // --- Edits (each an undo step) ---
     // A stroke: everything painted between begin and end is one undo step. paint() outside a
     // stroke is a stroke of its own. Cells outside the level are ignored.
@@ -85,6 +106,24 @@ public:
     void setBlockQuarter(int block, int quarter, uint8_t tile);
     // Every cell holding `from` gets `to`, as one step. Returns the number of cells changed.
     int replaceBlock(uint8_t from, uint8_t to);
+    // The tools' edits. Each is one step named for what it did and returns the number of
+    // cells it changed; where a stamp is held it is used instead of the chosen block, tiled
+    // from the rectangle's top-left or the clicked cell.
+    // The rectangle (clipped to the level) filled: the shape fill.
+    int fillRectangle(const QRect& cells);
+    // The bucket: the cells 4-connected to `cell` that hold its block, or with `everyUse`
+    // every cell of that block; inside the selection when there is one.
+    int fillFrom(QPoint cell, bool everyUse);
+    // The stamp placed with its top-left on `topLeft` (holes and cells off the level left as
+    // they are). Inside a stroke, every placement of the stroke is one step.
+    int placeStamp(QPoint topLeft);
+    // The selected cells as a stamp of their bounding rectangle, unselected cells as holes.
+    Stamp selectedStamp() const;
+    // The selected cells filled with the background block, as "Delete" or "Cut".
+    int clearSelection(bool cut = false);
+    // The selected cells moved by `offset` (those moved off the level are dropped), the
+    // cells left behind given the background block; the selection moves with them.
+    int moveSelection(QPoint offset);
     // Sets a header field (cut to its size) as one step; consecutive edits of one field merge.
     // A new background palette redraws the tile sheet and the blocks.
     void setHeaderField(HeaderField field, int value);
@@ -168,6 +207,8 @@ signals:
     void hoveredCellChanged();
     void headerChanged();
     void comparisonChanged();
+    void selectionChanged();
+    void stampChanged();
 
 protected:
     bool differsFromRom() const override;
@@ -184,6 +225,10 @@ private:
     // Both words of a position as one step.
     void setPosition(HeaderField x, HeaderField y, QPoint position, const QString& text);
     void putInPlace(LoadedMap loaded);
+    // A new level: no selection, its most used block as the background.
+    void resetToolState();
+    // Pushes the edits that change a cell as one step; returns how many there were.
+    int pushCellEdits(std::vector<CellEdit> edits, const QString& text, int strokeId = 0);
     struct Changes {
         bool map = false;
         bool header = false;
@@ -203,6 +248,9 @@ private:
     int editedBlock_ = 0;
     int chosenTile_ = 0;
     std::optional<QPoint> hoveredCell_;
+    QRegion selection_;
+    Stamp stamp_;
+    int backgroundBlock_ = 0;
 
     void loadOriginal();
 

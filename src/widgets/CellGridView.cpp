@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolTip>
 #include <cmath>
 
 namespace zantor {
@@ -98,7 +99,29 @@ void CellGridView::paintEvent(QPaintEvent* event) {
         }
     }
     outline(hovered_, kHoverColour);
-    outline(chosen ? chosen() : -1, kChosenColour);
+    const QRect area = chosenArea ? chosenArea() : QRect();
+    if (area.width() * area.height() > 1) {
+        const int c = columns();
+        painter.setPen(QPen(kChosenColour, 2));
+        painter.drawRect(cellRect(area.top() * c + area.left())
+                             .united(cellRect(area.bottom() * c + area.right()))
+                             .adjusted(1, 1, -1, -1));
+    } else {
+        outline(chosen ? chosen() : -1, kChosenColour);
+    }
+}
+
+bool CellGridView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTipFor) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int cell = cellAt(help->pos());
+        if (cell >= 0)
+            QToolTip::showText(help->globalPos(), toolTipFor(cell), this, cellRect(cell));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void CellGridView::mousePressEvent(QMouseEvent* event) {

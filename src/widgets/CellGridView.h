@@ -26,6 +26,10 @@ public:
     std::function<QImage()> source;
     // The chosen cell's index (row-major), or -1.
     std::function<int()> chosen;
+    // Optional: a rectangle of cells (columns and rows) chosen together, framed as one.
+    std::function<QRect()> chosenArea;
+    // Optional: the hover tooltip of a cell.
+    std::function<QString(int cell)> toolTipFor;
     // Cells that get a mark in their corner (blocks that differ from an original), optional.
     std::function<bool(int cell)> marked;
     // A press (any button) or a drag with buttons held, on a cell inside the picture.
@@ -49,6 +53,7 @@ signals:
     void hoveredChanged(int cell);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,16 +1,21 @@
 #include "LevelView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <cmath>
+#include <utility>
 
 #include "QuietScrollBar.h"
 #include "ZoomSteps.h"
 #include "codec/TileCodec.h"
+#include "document/CellShapes.h"
 #include "document/LevelDocument.h"
 #include "map/MapLoader.h"
+#include "tools/ToolBox.h"
 
 namespace zantor {
 
@@ -27,6 +32,8 @@ const QColor kBlockGridOnDark(255, 255, 255, 110);
 const QColor kScreenGridOnDark(120, 180, 255, 220);
 const QColor kHighlightColour(255, 0, 255, 90);
 const QColor kTintColour(255, 0, 0, 110);
+const QColor kSelectionFill(60, 140, 255, 80);
+const QColor kSelectionEdge(20, 90, 220);
 // Most of a level shows colour 0 (the sky, the inside of walls), so it weighs as much as the
 // four shades together.
 bool IsDarkPalette(uint8_t palette) {
@@ -38,7 +45,7 @@ bool IsDarkPalette(uint8_t palette) {
 }  // namespace
 
 LevelView::LevelView(LevelDocument* document, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document) {
+    : QAbstractScrollArea(parent), document_(document), tools_(new ToolBox(document, this)) {
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -67,7 +74,18 @@ LevelView::LevelView(LevelDocument* document, QWidget* parent)
                 viewport()->update(viewportRectOfCells(QRect(*cell, QSize(1, 1))));
         }
         drawnHover_ = now;
+        updatePreview();
     });
+    connect(document_, &LevelDocument::selectionChanged, viewport(), [this] {
+        // Only where the selection was and is: a drag changes it on every move.
+        const QRect now = document_->selection().boundingRect();
+        const QRect both = drawnSelection_.united(now);
+        if (!both.isEmpty())
+            viewport()->update(viewportRectOfCells(both));
+        drawnSelection_ = now;
+    });
+    connect(document_, &LevelDocument::stampChanged, this, &LevelView::updatePreview);
+    connect(tools_, &ToolBox::toolChanged, this, &LevelView::updatePreview);
     connect(document_, &LevelDocument::comparisonChanged, viewport(),
             [this] { viewport()->update(); });
     updateScrollBars();
@@ -84,10 +102,31 @@ void LevelView::setZoomPercent(int percent, std::optional<QPoint> anchor) {
     horizontalScrollBar()->setValue(int(std::lround(level.x() * scale() - at.x())));
     verticalScrollBar()->setValue(int(std::lround(level.y() * scale() - at.y())));
     viewport()->update();
+    emit zoomChanged(zoom_);
 }
 
 void LevelView::zoomBy(int direction, std::optional<QPoint> anchor) {
     setZoomPercent(ZoomSteps::step(zoom_, direction), anchor);
+}
+
+void LevelView::setToolBox(ToolBox* tools) {
+    pressedTool_ = nullptr;
+    if (tools_->parent() == this)
+        delete tools_;
+    tools_ = tools;
+    connect(tools_, &ToolBox::toolChanged, this, &LevelView::updatePreview);
+    updatePreview();
+}
+
+void LevelView::updatePreview() {
+    const QRect now = tools_->current()->previewCells();
+    if (now == drawnPreview_)
+        return;
+    for (const QRect& cells : {drawnPreview_, now}) {
+        if (!cells.isEmpty())
+            viewport()->update(viewportRectOfCells(cells));
+    }
+    drawnPreview_ = now;
 }
 
 void LevelView::setOverlays(const Overlays& overlays) {
@@ -159,6 +198,7 @@ void LevelView::paintEvent(QPaintEvent* event) {
         painter.setClipRect(exposed);
         paintLevel(painter, exposed);
         paintGrids(painter, exposed);
+        paintSelectionAndPreview(painter, exposed);
         paintOverlay(painter, exposed);
         painter.restore();
     }
@@ -245,6 +285,32 @@ void LevelView::paintGrids(QPainter& painter, const QRect& exposed) {
     }
 }
 
+void LevelView::paintSelectionAndPreview(QPainter& painter, const QRect& exposed) {
+    // The cells the exposed rectangle touches.
+    const QPointF from = levelPoint(exposed.topLeft());
+    const QPointF to = levelPoint(exposed.bottomRight());
+    const QRect cells =
+        QRect(QPoint(int(std::floor(from.x() / kCell)), int(std::floor(from.y() / kCell))),
+              QPoint(int(std::floor(to.x() / kCell)), int(std::floor(to.y() / kCell)))) &
+        QRect(0, 0, kMapColumns, kMapRows);
+    const QRegion selected = document_->selection() & cells;
+    if (!selected.isEmpty()) {
+        // One outline around the whole selection, not one per rectangle of the region.
+        QRegion shown;
+        for (const QRect& r : selected)
+            shown += viewportRectOfCells(r);
+        QPainterPath outline;
+        outline.addRegion(shown);
+        outline = outline.simplified();
+        painter.save();
+        painter.fillPath(outline, kSelectionFill);
+        painter.strokePath(outline, QPen(kSelectionEdge, 1));
+        painter.restore();
+    }
+    tools_->current()->drawPreview(painter, cells,
+                                   [this](const QRect& r) { return viewportRectOfCells(r); });
+}
+
 void LevelView::paintOverlay(QPainter&, const QRect&) {}
 
 void LevelView::mousePressEvent(QMouseEvent* event) {
@@ -254,15 +320,18 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
     switch (event->button()) {
         case Qt::LeftButton:
             if (cell) {
-                painting_ = true;
-                lastPainted_.reset();  // a new stroke starts where it is pressed
-                document_->beginStroke();
-                paintTo(*cell);
+                pressedTool_ = tools_->current();
+                lastCell_ = cell;
+                pressedTool_->press(*cell, event->modifiers());
+                updatePreview();
             }
             break;
         case Qt::RightButton:
-            if (cell)
+            if (cell) {
+                // The block picked is the brush's again, in place of a stamp.
+                document_->dropStamp();
                 document_->setPaintBlock(document_->blockAt(*cell));
+            }
             break;
         case Qt::MiddleButton: {
             const QPointF at = levelPoint(event->position().toPoint());
@@ -286,17 +355,22 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
         drag_->pointer = levelPoint(at);
         viewport()->update();
     }
-    if (painting_ && cell)
-        paintTo(*cell);
+    if (pressedTool_ && cell && cell != lastCell_) {
+        lastCell_ = cell;
+        pressedTool_->drag(*cell, event->modifiers());
+    }
     document_->setHoveredCell(cell);
+    updatePreview();
 }
 
 void LevelView::mouseReleaseEvent(QMouseEvent* event) {
     if (releaseOverlay(event))
         return;
-    if (event->button() == Qt::LeftButton && painting_) {
-        painting_ = false;
-        document_->endStroke();
+    if (event->button() == Qt::LeftButton && pressedTool_) {
+        LevelTool* tool = std::exchange(pressedTool_, nullptr);
+        // Released off the level: where the drag last was.
+        tool->release(cellAt(event->position().toPoint()).value_or(*lastCell_), event->modifiers());
+        updatePreview();
     }
     if (event->button() == Qt::MiddleButton && drag_) {
         drag_.reset();
@@ -304,20 +378,6 @@ void LevelView::mouseReleaseEvent(QMouseEvent* event) {
         viewport()->unsetCursor();
         viewport()->update();
     }
-}
-
-void LevelView::paintTo(QPoint cell) {
-    // Every cell on the line from the last painted one, so that a quick stroke has no gaps.
-    const QPoint from = lastPainted_.value_or(cell);
-    const int steps = std::max(std::abs(cell.x() - from.x()), std::abs(cell.y() - from.y()));
-    for (int i = 1; i <= steps; ++i) {
-        document_->paint(
-            QPoint(from.x() + int(std::lround(double(cell.x() - from.x()) * i / steps)),
-                   from.y() + int(std::lround(double(cell.y() - from.y()) * i / steps))));
-    }
-    if (steps == 0)
-        document_->paint(cell);
-    lastPainted_ = cell;
 }
 
 void LevelView::dragTick() {
@@ -350,8 +410,77 @@ void LevelView::wheelEvent(QWheelEvent* event) {
 
 void LevelView::leaveEvent(QEvent* event) {
     QAbstractScrollArea::leaveEvent(event);
-    if (!painting_)
+    if (!pressedTool_)
         document_->setHoveredCell(std::nullopt);
+}
+
+void LevelView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    QPoint step;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            step = QPoint(-1, 0);
+            break;
+        case Qt::Key_Right:
+            step = QPoint(1, 0);
+            break;
+        case Qt::Key_Up:
+            step = QPoint(0, -1);
+            break;
+        case Qt::Key_Down:
+            step = QPoint(0, 1);
+            break;
+        case Qt::Key_Space:
+            if (modifiers == Qt::NoModifier && document_->hasLevel() && !pressedTool_) {
+                const QPoint cell = document_->hoveredCell().value_or(QPoint(0, 0));
+                tools_->current()->press(cell, Qt::NoModifier);
+                tools_->current()->release(cell, Qt::NoModifier);
+                updatePreview();
+                event->accept();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    if (step.isNull() || (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier))) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (modifiers & Qt::ControlModifier) {
+        // Ctrl+arrows scroll by a cell, as the arrows alone did before the cursor.
+        QScrollBar* bar = step.x() != 0 ? horizontalScrollBar() : verticalScrollBar();
+        bar->triggerAction(step.x() + step.y() > 0 ? QAbstractSlider::SliderSingleStepAdd
+                                                   : QAbstractSlider::SliderSingleStepSub);
+        return;
+    }
+    moveCursor(step, modifiers & Qt::ShiftModifier);
+}
+
+void LevelView::moveCursor(QPoint step, bool extendSelection) {
+    // The cursor is the hovered cell; without one it starts at the view's centre.
+    const std::optional<QPoint> hovered = document_->hoveredCell();
+    const QPointF centre = levelPoint(viewport()->rect().center());
+    const QPoint from = hovered.value_or(QPoint(int(centre.x()) / kCell, int(centre.y()) / kCell));
+    const QPoint to(std::clamp(from.x() + (hovered ? step.x() : 0), 0, kMapColumns - 1),
+                    std::clamp(from.y() + (hovered ? step.y() : 0), 0, kMapRows - 1));
+    if (extendSelection) {
+        if (!selectionAnchor_)
+            selectionAnchor_ = from;
+        document_->setSelection(QRegion(CellShapes::between(*selectionAnchor_, to)));
+    } else {
+        selectionAnchor_.reset();
+    }
+    document_->setHoveredCell(to);
+    // The cursor stays in sight.
+    const QRect shown = viewportRectOfCells(QRect(to, QSize(1, 1)));
+    if (shown.left() < 0 || shown.right() >= viewport()->width())
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shown.center().x() -
+                                        viewport()->width() / 2);
+    if (shown.top() < 0 || shown.bottom() >= viewport()->height())
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + shown.center().y() -
+                                      viewport()->height() / 2);
 }
 
 }  // namespace zantor

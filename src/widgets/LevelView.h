@@ -8,12 +8,17 @@
 namespace zantor {
 
 class LevelDocument;
+class LevelTool;
+class ToolBox;
 
 // A view of the document's level, drawn on demand: only the exposed part, straight from the
-// cells and the 16 × 16 block strip, at any zoom step (nearest neighbour). Left button paints
-// with the chosen block (a press-drag-release is one stroke), right button takes the cell's
-// block, middle button drags the view along while the scroll timer runs. The wheel scrolls,
-// Shift+wheel scrolls sideways, Ctrl+wheel zooms about the pointer.
+// cells and the 16 × 16 block strip, at any zoom step (nearest neighbour), with the selection
+// and the current tool's preview on top. The left button's press, drag and release go to the
+// current tool (the brush paints, a press-drag-release being one stroke); the right button
+// takes the cell's block, the middle button drags the view along while the scroll timer runs.
+// The wheel scrolls, Shift+wheel scrolls sideways, Ctrl+wheel zooms about the pointer. The
+// arrows move a cell cursor (Shift extends the selection, Ctrl scrolls instead) and Space
+// uses the tool there.
 class LevelView : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -32,6 +37,10 @@ public:
     void setZoomPercent(int percent, std::optional<QPoint> anchor = {});
     void zoomBy(int direction, std::optional<QPoint> anchor = {});
 
+    // The tools this view hands the left button to; a brush of its own until one is given.
+    ToolBox* toolBox() const { return tools_; }
+    void setToolBox(ToolBox* tools);
+
     void setOverlays(const Overlays& overlays);
     const Overlays& overlays() const { return overlays_; }
 
@@ -46,6 +55,8 @@ public:
     void setDragInterval(int milliseconds) { dragTimer_.setInterval(milliseconds); }
 
 signals:
+    // The zoom changed (the status bar shows it).
+    void zoomChanged(int percent);
     // The level point under the pointer, on every move over the view.
     void pointerMoved(QPointF levelPoint);
 
@@ -58,6 +69,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     // For views that draw more on top (the start marker); called with the painter set to
     // viewport pixels.
@@ -69,6 +81,8 @@ protected:
 
     LevelDocument* document() const { return document_; }
     double scale() const { return zoom_ / 100.0; }
+
+public:
     // The viewport rectangle that shows a rectangle of cells.
     QRect viewportRectOfCells(const QRect& cells) const;
 
@@ -77,16 +91,25 @@ private:
     void updateScrollBars();
     void dragTick();
     void repaintCells(const QRect& cells);
-    void paintTo(QPoint cell);
     void paintLevel(QPainter& painter, const QRect& exposed);
+    void paintSelectionAndPreview(QPainter& painter, const QRect& exposed);
+    // Repaints where the tool's preview was and where it is now.
+    void updatePreview();
+    void moveCursor(QPoint step, bool extendSelection);
     void paintGrids(QPainter& painter, const QRect& exposed);
 
     LevelDocument* document_;
     int zoom_ = 100;
     Overlays overlays_;
-    bool painting_ = false;
-    // The cell the stroke painted last, so that a fast move paints the cells in between.
-    std::optional<QPoint> lastPainted_;
+    ToolBox* tools_;
+    // Between a left press and its release: the tool pressed gets the moves and the release,
+    // even when another tool is chosen meanwhile.
+    LevelTool* pressedTool_ = nullptr;
+    std::optional<QPoint> lastCell_;
+    QRect drawnPreview_;
+    QRect drawnSelection_;
+    // Where Shift+arrows started the selection from.
+    std::optional<QPoint> selectionAnchor_;
     // Where the hover outline was drawn, so that a move repaints only the two cells.
     std::optional<QPoint> drawnHover_;
     // Reused between paints: the level pixels of the exposed area at 1×.

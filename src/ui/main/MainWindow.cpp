@@ -169,6 +169,7 @@ void MainWindow::buildMenus() {
     redo->setShortcuts(WithExtraKey(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
     edit->addAction(undo);
     edit->addAction(redo);
+    addEditingActions(edit);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName("mnuView");

@@ -7,6 +7,7 @@
 #include "widgets/CoalescedCall.h"
 
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QLabel;
 class QTabWidget;
@@ -63,6 +64,15 @@ private:
     // File and Tools menu entries beyond opening and saving (MainWindowFile.cpp).
     void addExportActions(QMenu* file);
     void addToolsMenu();
+    // Edit › Tools, the tool bar, the clipboard, the selection and the stamp
+    // (MainWindowTools.cpp).
+    void addEditingActions(QMenu* edit);
+    void copySelection(bool cut);
+    void pasteStamp();
+    void escape();
+    void setBackgroundFromChosen();
+    void restoreBackground();
+    void showToolStatus();
     void fillRecentMenu();
     void rememberOpened();
     void exportPicture(const QString& title, const QString& suggested, int which);
@@ -105,6 +115,10 @@ private:
     QLabel* pathLabel_ = nullptr;
     QLabel* meterLabel_ = nullptr;
     QLabel* usesLabel_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
+    QLabel* toolLabel_ = nullptr;
+    QLabel* selectionLabel_ = nullptr;
+    QActionGroup* toolActions_ = nullptr;
 
     QAction* titleEditorAction_ = nullptr;
     QAction* blockGridAction_ = nullptr;

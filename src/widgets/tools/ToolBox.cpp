@@ -1,0 +1,23 @@
+#include "ToolBox.h"
+
+#include "EditingTools.h"
+
+namespace zantor {
+
+ToolBox::ToolBox(LevelDocument* document, QObject* parent) : QObject(parent) {
+    tools_[size_t(Kind::Brush)] = std::make_unique<BrushTool>(document);
+    tools_[size_t(Kind::RectangleSelect)] = std::make_unique<RectangleSelectTool>(document);
+    tools_[size_t(Kind::BucketFill)] = std::make_unique<BucketFillTool>(document);
+    tools_[size_t(Kind::ShapeFill)] = std::make_unique<ShapeFillTool>(document);
+}
+
+ToolBox::~ToolBox() = default;
+
+void ToolBox::setKind(Kind kind) {
+    if (kind == kind_)
+        return;
+    kind_ = kind;
+    emit toolChanged();
+}
+
+}  // namespace zantor
