@@ -4,9 +4,13 @@
 #include <QtTest>
 #include <memory>
 
+#include "document/LevelDocument.h"
+#include "sample/SampleCartridge.h"
 #include "support/TempRom.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MapPage.h"
 #include "widgets/Dialogs.h"
+#include "widgets/LevelView.h"
 
 // A main window on screen (offscreen), with its dialogs answered by the test: file dialogs
 // return the first of `fileAnswers`, when there is one, else `nextFile` (nullopt = cancel), and
@@ -58,4 +62,31 @@ struct MainWindowFixture {
     }
 
     zantor::MainWindow& w() { return *window; }
+};
+
+constexpr int kLevel = 6;  // of the sample, stored with room to spare
+
+// The window with the sample's level kLevel open, and the mouse sent to its level view.
+struct OpenedLevel : MainWindowFixture {
+    QString path = open(zantor::BuildSampleCartridge(0), kLevel);
+    zantor::LevelDocument* doc = w().document();
+    zantor::LevelView* view = w().mapPage()->levelView();
+
+    QPoint centreOf(QPoint cell) const {
+        return view->viewportPoint(QPointF(cell * 16) + QPointF(8, 8));
+    }
+    void send(QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons held,
+              Qt::KeyboardModifiers modifiers) {
+        const QPointF at = centreOf(cell);
+        QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(view->viewport(), &event);
+    }
+    // A left-button drag through the centres of `cells`, as the window system reports it.
+    void drag(const QList<QPoint>& cells, Qt::KeyboardModifiers modifiers = {}) {
+        send(QEvent::MouseButtonPress, cells.first(), Qt::LeftButton, Qt::LeftButton, modifiers);
+        for (QPoint cell : cells.mid(1))
+            send(QEvent::MouseMove, cell, Qt::NoButton, Qt::LeftButton, modifiers);
+        send(QEvent::MouseButtonRelease, cells.last(), Qt::LeftButton, Qt::NoButton, modifiers);
+    }
+    void click(QPoint cell, Qt::KeyboardModifiers modifiers = {}) { drag({cell}, modifiers); }
 };

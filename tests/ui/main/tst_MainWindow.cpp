@@ -11,48 +11,16 @@
 #include <QtTest>
 
 #include "MainWindowFixture.h"
-#include "document/LevelDocument.h"
 #include "map/HeaderTexts.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
 #include "patch/Patch.h"
-#include "sample/SampleCartridge.h"
 #include "services/EmulatorLauncher.h"
 #include "services/RecentFiles.h"
-#include "ui/main/MapPage.h"
-#include "widgets/LevelView.h"
 
 using namespace zantor;
 
 namespace {
-constexpr int kLevel = 6;  // stored with room to spare
-
-LevelView* levelView(MainWindow& w) {
-    return w.mapPage()->levelView();
-}
-QWidget* viewport(MainWindow& w) {
-    return levelView(w)->viewport();
-}
-// The window with the sample's level kLevel open.
-struct Opened : MainWindowFixture {
-    QString path = open(BuildSampleCartridge(0), kLevel);
-    LevelDocument* doc = w().document();
-};
-QPoint centreOf(MainWindow& w, QPoint cell) {
-    return levelView(w)->viewportPoint(QPointF(cell * 16) + QPointF(8, 8));
-}
-// A left-button drag through the centres of `cells`, sent as the window system reports it.
-void drag(MainWindow& w, const QList<QPoint>& cells) {
-    auto send = [&](QEvent::Type type, QPoint cell, Qt::MouseButton button, Qt::MouseButtons held) {
-        const QPointF at = centreOf(w, cell);
-        QMouseEvent event(type, at, viewport(w)->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(viewport(w), &event);
-    };
-    send(QEvent::MouseButtonPress, cells.first(), Qt::LeftButton, Qt::LeftButton);
-    for (QPoint cell : cells.mid(1))
-        send(QEvent::MouseMove, cell, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, cells.last(), Qt::LeftButton, Qt::NoButton);
-}
 QImage grabbed(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -80,18 +48,18 @@ class TestMainWindow : public QObject {
 
 private slots:
     void clicksHitTheCellUnderThePointerAtEveryZoom() {
-        Opened f;
+        OpenedLevel f;
         const QByteArray onDisk = ReadFile(f.path);
         for (int zoom : {50, 100, 300}) {
-            levelView(f.w())->setZoomPercent(zoom);
-            levelView(f.w())->scrollToLevel(QPoint(160, 100));
+            f.view->setZoomPercent(zoom);
+            f.view->scrollToLevel(QPoint(160, 100));
             const QPoint cell(14 + zoom / 50, 9);
             f.doc->setPaintBlock(0x12 + zoom / 50);
-            QTest::mouseClick(viewport(f.w()), Qt::LeftButton, {}, centreOf(f.w(), cell));
+            QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.centreOf(cell));
             QCOMPARE(f.doc->blockAt(cell), 0x12 + zoom / 50);
             // Right-click takes a cell's block.
             const QPoint other(cell.x() + 3, 2);
-            QTest::mouseClick(viewport(f.w()), Qt::RightButton, {}, centreOf(f.w(), other));
+            QTest::mouseClick(f.view->viewport(), Qt::RightButton, {}, f.centreOf(other));
             QCOMPARE(f.doc->paintBlock(), int(f.doc->blockAt(other)));
         }
         QCOMPARE(f.doc->undoStack()->count(), 3);
@@ -101,9 +69,9 @@ private slots:
 
     // The read-outs and the meter are laid out at most once a frame, and catch up with a stroke.
     void readoutsAndMeterFollowAStroke() {
-        Opened f;
+        OpenedLevel f;
         f.doc->setPaintBlock(0x2C);
-        drag(f.w(), {{4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}});
+        f.drag({{4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}});
         QTRY_COMPARE(f.w().findChild<QLabel*>("Label14")->text(), QString("x: 09 y: 03"));
         QCOMPARE(f.w().findChild<QLabel*>("Label15")->text(), QString("Block: 2C"));
         const QString used = QLocale(QLocale::English).toString(f.doc->mapBytesNeeded());
@@ -111,8 +79,8 @@ private slots:
     }
 
     void ctrlWheelKeepsThePointUnderThePointer() {
-        Opened f;
-        LevelView* view = levelView(f.w());
+        OpenedLevel f;
+        LevelView* view = f.view;
         view->scrollToLevel(QPoint(800, 200));
         const QPoint pointer(137, 91);
         const QPointF before = view->levelPoint(pointer);
@@ -135,11 +103,11 @@ private slots:
     }
 
     void theViewShowsWhatRenderDrawsAfterPaintsAndBlockEdits() {
-        Opened f;
+        OpenedLevel f;
         f.doc->setPaintBlock(0x21);
         f.doc->paint(QPoint(3, 2));
         f.doc->setBlockQuarter(0x21, 1, 0x05);
-        LevelView* view = levelView(f.w());
+        LevelView* view = f.view;
         view->setZoomPercent(100);
         view->scrollToLevel(QPoint(0, 0));
         const QImage shown = grabbed(view->viewport());
@@ -170,14 +138,13 @@ private slots:
     }
 
     void undoAndSaveShortcuts() {
-        Opened f;
+        OpenedLevel f;
         const uint8_t before = f.doc->blockAt(QPoint(4, 3));
         f.doc->setPaintBlock(before == 0x30 ? 0x31 : 0x30);
-        drag(f.w(), {{4, 3}, {5, 3}});
+        f.drag({{4, 3}, {5, 3}});
         QVERIFY(f.w().isWindowModified());
-        QCOMPARE(f.doc->undoStack()->count(), 1);
         // A quick move across several cells paints every cell on the way, in the same step.
-        drag(f.w(), {{2, 6}, {12, 8}});
+        f.drag({{2, 6}, {12, 8}});
         for (int x = 2; x <= 12; ++x)
             QCOMPARE(f.doc->blockAt(QPoint(x, 6 + int(std::lround(0.2 * (x - 2))))),
                      f.doc->paintBlock());
@@ -209,7 +176,7 @@ private slots:
 
     void typedHeaderFieldsReachTheDocumentAndItsUndo() {
         // Which bytes a header save writes is tst_LevelDocument's.
-        Opened f;
+        OpenedLevel f;
         auto* music = f.w().findChild<QLineEdit*>("txtMusic");
         auto* saveChanges = f.w().findChild<QPushButton*>("Command3");
         const QString before = music->text();
@@ -231,7 +198,7 @@ private slots:
     }
 
     void runInEmulatorGetsACopyWithTheUnsavedEditsButNotTheSample() {
-        Opened f;
+        OpenedLevel f;
         const QString script = f.dir.filePath("emulator.sh");
         WriteFile(f.dir, "emulator.sh",
                   "#!/bin/sh\ncp \"$1\" \"$(dirname \"$0\")/played.tmp\" && "
@@ -261,7 +228,7 @@ private slots:
     }
 
     void switchingLevelsAsksFirst() {
-        Opened f;
+        OpenedLevel f;
         auto* list = f.w().findChild<QComboBox*>("cmbMap");
         f.doc->setPaintBlock(0x40);
         f.doc->paint(QPoint(0, 0));
@@ -292,7 +259,7 @@ private slots:
     }
 
     void aFileThatIsNoCartridgeIsQuestionedAndNeverEndsTheProgram() {
-        Opened f;
+        OpenedLevel f;
         const QString good = f.path;
         // The question says what is wrong: only what is, bytes in upper-case hex, and a title
         // byte that is no character as its value.
@@ -411,7 +378,7 @@ private slots:
     }
 
     void aPatchIsCheckedAgainstTheRomBeforeTheOutputIsAskedFor() {
-        Opened f;
+        OpenedLevel f;
         const QByteArray rom = ReadFile(f.path);
         QByteArray changed = rom;
         changed[0x4000] = char(~changed[0x4000]);
