@@ -12,7 +12,6 @@
 #include "MainWindow.h"
 #include "base/FileError.h"
 #include "base/ImageFiles.h"
-#include "services/RecentFiles.h"
 #include "document/CartridgeCheck.h"
 #include "document/LevelDocument.h"
 #include "map/MapLoader.h"
@@ -169,11 +168,13 @@ void MainWindow::runInEmulator() {
             Dialogs::message(this, result.error, {}, Dialogs::Icon::Critical);
             return;
         }
-        // The folder, where the battery save stays, without the file name the user knows.
-        statusBar()->showMessage(
-            QStringLiteral("Started the emulator on a copy with your edits in %1")
-                .arg(QDir::toNativeSeparators(QFileInfo(result.copyPath).path())),
-            8000);
+        // The copy's folder (where its battery save stays) goes in the tooltip: a temporary
+        // path is long and would push the message out of the status bar.
+        statusBar()->setToolTip(
+            QStringLiteral("Copies for the emulator, and their battery saves, are in %1")
+                .arg(QDir::toNativeSeparators(QFileInfo(result.copyPath).path())));
+        statusBar()->showMessage(QStringLiteral("Started the emulator on a copy with your edits"),
+                                 8000);
     });
 }
 
