@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMouseEvent>
 
+#include "BenchWindow.h"
 #include "document/LevelDocument.h"
 #include "sample/SampleCartridge.h"
 #include "ui/main/MainWindow.h"
@@ -17,19 +18,7 @@ using namespace zantor;
 
 namespace {
 MainWindow& window() {
-    static MainWindow* w = [] {
-        const QString path = QDir::temp().filePath("zantor-bench-tools.gb");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(BuildSampleCartridge(0));
-        file.close();
-        auto* main = new MainWindow();
-        main->resize(1400, 900);
-        main->show();
-        main->openRom(path);
-        QApplication::processEvents();
-        return main;
-    }();
+    static MainWindow* w = OpenBenchWindow("zantor-bench-tools.gb");
     return *w;
 }
 

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "BenchWindow.h"
 #include "document/LevelDocument.h"
 #include "sample/SampleCartridge.h"
 #include "ui/main/MainWindow.h"
@@ -19,19 +20,7 @@ using namespace zantor;
 
 namespace {
 MainWindow& window() {
-    static MainWindow* w = [] {
-        const QString path = QDir::temp().filePath("zantor-bench-window.gb");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(BuildSampleCartridge(0));
-        file.close();
-        auto* main = new MainWindow();
-        main->resize(1400, 900);
-        main->show();
-        main->openRom(path);
-        QApplication::processEvents();
-        return main;
-    }();
+    static MainWindow* w = OpenBenchWindow("zantor-bench-window.gb");
     return *w;
 }
 
