@@ -6,6 +6,16 @@
 
 namespace zantor {
 
+void LevelTool::drawFrame(QPainter& painter, const QRect& viewportRect) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0), 1));
+    painter.drawRect(viewportRect.adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(QColor(255, 255, 255), 1, Qt::DashLine));
+    painter.drawRect(viewportRect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
 void LevelTool::drawStamp(QPainter& painter, const Stamp& stamp, const QRect& area, bool tiled,
                           const QRect& exposed, const CellsToViewport& toViewport) const {
     const QRect visible = area & exposed;

@@ -36,6 +36,8 @@ public:
     virtual void drawPreview(QPainter&, const QRect& /*exposed*/, const CellsToViewport&) const {}
 
 protected:
+    // A frame around cells (a selection, a shape) that shows on light and dark blocks alike.
+    static void drawFrame(QPainter& painter, const QRect& viewportRect);
     // The stamp's cells at half strength, with its top-left on `topLeft`; with `tiled`, the
     // stamp repeated over `area` from its top-left instead.
     void drawStamp(QPainter& painter, const Stamp& stamp, const QRect& area, bool tiled,

@@ -1,6 +1,9 @@
 #include "ToolBox.h"
 
-#include "EditingTools.h"
+#include "BrushTool.h"
+#include "BucketFillTool.h"
+#include "RectangleSelectTool.h"
+#include "ShapeFillTool.h"
 
 namespace zantor {
 

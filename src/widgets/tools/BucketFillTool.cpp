@@ -1,0 +1,16 @@
+#include "BucketFillTool.h"
+
+#include "document/CellShapes.h"
+#include "document/LevelDocument.h"
+
+namespace zantor {
+
+QString BucketFillTool::name() const {
+    return QStringLiteral("Bucket Fill");
+}
+
+void BucketFillTool::press(QPoint cell, Qt::KeyboardModifiers modifiers) {
+    document_->fillFrom(cell, modifiers & Qt::ShiftModifier);
+}
+
+}  // namespace zantor
