@@ -5,13 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-
-#include <cerrno>
-#endif
-
 #include "CartridgeChecksum.h"
+#include "FileReadAt.h"
 #include "RomFileError.h"
 #include "base/AtomicFileWriter.h"
 
@@ -98,25 +93,7 @@ void RomFile::loadPage(int32_t page) const {
     const qint64 at = qint64(page) * kPageSize;
     const qint64 length = std::min<qint64>(kPageSize, size_ - at);
     char* into = data_.data() + at;
-    qint64 got = 0;
-#ifdef Q_OS_UNIX
-    // One system call a page instead of a seek and a read.
-    while (file_ && got < length) {
-        const ssize_t n =
-            ::pread(file_->handle(), into + got, size_t(length - got), off_t(at + got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            got = n < 0 ? n : got;
-            break;
-        }
-        got += n;
-    }
-#else
-    if (file_ && file_->seek(at)) {
-        got = file_->read(into, length);
-    }
-#endif
+    const qint64 got = file_ ? ReadFileAt(*file_, at, into, length) : -1;
     if (got < 0 || !file_) {
         throw RomAccessError(RomAccessError::Kind::Read);
     }

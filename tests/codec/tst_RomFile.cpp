@@ -4,9 +4,11 @@
 #include <optional>
 
 #include "base/AtomicFileWriter.h"
+#include "codec/FileReadAt.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
+#include "support/Bytes.h"
 #include "support/TempRom.h"
 
 using namespace zantor;
@@ -15,6 +17,27 @@ class TestRomFile : public QObject {
     Q_OBJECT
 
 private slots:
+    void thePortableReadsGiveWhatThePosixOnesGive() {
+        QTemporaryDir dir;
+        const QByteArray bytes = RandomBytes(10000, 3);
+        QFile file(WriteFile(dir, "pages.bin", bytes));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+        // Inside, across the end, at the end and past it.
+        const std::pair<int, int> reads[] = {{0, 4096},  {4096, 4096}, {8192, 4096},
+                                             {9999, 10}, {10000, 5},   {20000, 16}};
+        for (const auto& [offset, length] : reads) {
+            QByteArray viaQt(length, '\0');
+            const qint64 got = ReadAtWithQt(file, offset, viaQt.data(), length);
+            QCOMPARE(got, std::clamp<qint64>(bytes.size() - offset, 0, length));
+            QCOMPARE(viaQt.left(got), bytes.mid(offset, got));
+#ifdef Q_OS_UNIX
+            QByteArray viaPosix(length, '\0');
+            QCOMPARE(ReadAtWithPosix(file, offset, viaPosix.data(), length), got);
+            QCOMPARE(viaPosix, viaQt);
+#endif
+        }
+    }
+
     // Reads give zero at and beyond the end and fail below zero; writes are seen by later
     // reads and grow the image.
     void readsAndWritesAtTheEnds() {
