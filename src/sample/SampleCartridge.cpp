@@ -1,6 +1,7 @@
 #include "SampleCartridge.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "SampleBlocks.h"
@@ -12,6 +13,7 @@
 #include "map/MapHeader.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
+#include "map/ObjectList.h"
 #include "map/TileSources.h"
 
 namespace zantor {
@@ -40,6 +42,9 @@ constexpr int32_t kMapDataInBank = kMapDataTableInBank + 2 * kMaxMapsPerBank;
 constexpr int32_t kTitlePointerOffset = 0x1404A;
 constexpr int32_t kTitleMapAddress = 0x6000;
 constexpr uint8_t kTitleBank = 5;
+// Object lists: bank 3 holds nothing else of the sample, so they follow the pointer table.
+constexpr int32_t kObjectListsAddress = 0x6080;
+constexpr int kLevelsWithObjects = 14;
 int32_t TitleTilesOffset(uint8_t version) {
     return version == 2 ? 0x149DE : 0x149E5;
 }
@@ -63,6 +68,7 @@ public:
             writeTheme(Theme(t));
         }
         writeMaps();
+        writeObjects();
         writeTitle();
         writeChecksums();
         return rom_.bytes();
@@ -137,6 +143,9 @@ private:
         for (int i = 0; i < kMapCount; ++i) {
             const SampleMapPlan plan = SampleMapPlanFor(i);
             const SampleLevel level = BuildSampleLevel(i);
+            if (i < kLevelsWithObjects) {
+                objects_.push_back(sampleObjects(i, level));
+            }
             const QByteArray stored = EncodeStoredMap(level.cells, plan.storage);
             const int32_t room =
                 stored.size() + (plan.storage == MapStorage::Roomy ? kRoomySpareBytes : 0);
@@ -176,6 +185,50 @@ private:
         }
     }
 
+    // The first levels get enemies standing on the highest ground along their length (in the air
+    // over a pit), sorted by X, every fifth hidden in Easy mode; the others share one empty list.
+    // Versions whose table is not known get none.
+    void writeObjects() {
+        const std::optional<ObjectTableLocation> table = ObjectTableFor(version_);
+        if (!table) {
+            return;
+        }
+        int32_t next = FileOffset(table->bank, kObjectListsAddress);
+        auto store = [&](const std::vector<LevelObject>& objects) {
+            if (!ObjectListProblem(objects).isEmpty()) {
+                throw std::logic_error("A sample object list cannot be stored");
+            }
+            const QByteArray stored = EncodeObjectList(objects);
+            const int32_t address = next - table->bank * kBankSize + 0x4000;
+            bytes(next, stored);
+            next += stored.size();
+            return address;
+        };
+        const int32_t empty = store({});
+        for (int i = 0; i < kMapCount; ++i) {
+            word(table->tableOffset + 2 * i,
+                 i < kLevelsWithObjects ? store(objects_[size_t(i)]) : empty);
+        }
+    }
+
+    static std::vector<LevelObject> sampleObjects(int index, const SampleLevel& level) {
+        const int count = 8 + (index % 4) * 3;
+        std::vector<LevelObject> objects;
+        for (int k = 0; k < count; ++k) {
+            const int x = (240 + k * (3520 / count)) / 8 * 8;
+            int y = level.startTop + 16;
+            const int column = x / 16;
+            for (int row = 2; row < kMapRows; ++row) {
+                if (level.cells[size_t(kMapColumns * row + column)] == block::GroundTop) {
+                    y = row * 16 - 16;
+                    break;
+                }
+            }
+            objects.push_back({x, y, (index * 11 + k * 5) % 128, k % 5 == 3});
+        }
+        return objects;
+    }
+
     void writeTitle() {
         const SampleTitle title = BuildSampleTitle();
         const std::array<uint8_t, 4> identity{0, 1, 2, 3};
@@ -203,6 +256,7 @@ private:
     RomFile rom_;
     uint8_t version_;
     TileSourceTables tables_;
+    std::vector<std::vector<LevelObject>> objects_;  // of the first levels, by index
 };
 
 }  // namespace

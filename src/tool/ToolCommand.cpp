@@ -8,7 +8,7 @@ const std::vector<ToolCommand>& AllCommands() {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
         for (auto part : {SampleCommands(), InfoCommands(), MapCommands(), SpaceCommands(),
-                          RenderCommands(), TitleCommands(), PatchCommands()}) {
+                          ObjectCommands(), RenderCommands(), TitleCommands(), PatchCommands()}) {
             all.insert(all.end(), part.begin(), part.end());
         }
         return all;

@@ -51,5 +51,6 @@ std::vector<ToolCommand> RenderCommands();
 std::vector<ToolCommand> TitleCommands();
 std::vector<ToolCommand> PatchCommands();
 std::vector<ToolCommand> SpaceCommands();
+std::vector<ToolCommand> ObjectCommands();
 
 }  // namespace zantor::tool

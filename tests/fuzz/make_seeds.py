@@ -96,3 +96,12 @@ put("apply_patch", "small-edit.bps", b"\x00" + body[4:])
 ips = (b"PATCH" + b"\x00\x00\x64\x00\x05level" + b"\x00\x10\x00\x00\x00\x00\x32\x00" + b"EOF")
 put("apply_patch", "edit-and-run.ips", b"\x01" + ips[5:])
 put("apply_patch", "truncate.ips", b"\x01" + b"EOF\x00\x08\x00")
+
+
+# --- object lists: level 0's list holds an entry with 0xFF in its last two bytes, level 1 shares
+# it, level 2's pointer lies outside bank 3 and level 3's list runs to the bank's end ---
+image = bytearray(0xE200)  # past the end reads as zeros, so level 3 still runs to the bank end
+for level, address in ((0, 0x6100), (1, 0x6100), (2, 0x8000), (3, 0x6180)):
+    image[0xE037 + 2 * level:0xE039 + 2 * level] = struct.pack("<H", address)
+image[0xE100:0xE107] = bytes([0x73, 0xB1, 0xC9, 0x01, 0xFF, 0xFF, 0xFF])
+put("object_lists", "table-and-lists.bin", bytes(image))

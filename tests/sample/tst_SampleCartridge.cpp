@@ -12,6 +12,7 @@
 #include "codec/TileCodec.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
+#include "map/ObjectList.h"
 #include "map/TileSources.h"
 #include "sample/SampleBlocks.h"
 #include "sample/SampleCartridge.h"
@@ -375,6 +376,36 @@ private slots:
             QVERIFY2(gapColumns >= 4, where);
         }
         QVERIFY(withPipes >= 20);
+    }
+
+    // Every level's list reads back through the table, stored as the game needs it; lists lie
+    // after the table in bank 3 and apart from each other unless shared.
+    void objectListsReadBack() {
+        const RomFile& rom = Sample(0);
+        const int32_t table = ObjectPointerOffset(rom, 0);
+        std::map<int32_t, int32_t> lists;  // offset -> bytes consumed
+        int withObjects = 0;
+        bool someHidden = false;
+        for (int i = 0; i < kMapCount; ++i) {
+            const StoredObjectList list = ReadLevelObjects(rom, i);
+            QVERIFY(list.offset >= table + 2 * kMapCount && list.offset < 0x10000);
+            QVERIFY2(ObjectListProblem(list.objects).isEmpty(), qPrintable(QString::number(i)));
+            QVERIFY(SortedForWriting(list.objects) == list.objects);
+            withObjects += list.objects.empty() ? 0 : 1;
+            for (const LevelObject& o : list.objects)
+                someHidden = someHidden || o.hiddenInEasyMode;
+            lists[list.offset] = list.consumed;
+        }
+        QVERIFY(withObjects >= 10);
+        QVERIFY(someHidden);
+        for (auto it = lists.begin(); std::next(it) != lists.end(); ++it)
+            QVERIFY(it->first + it->second <= std::next(it)->first);
+        try {
+            ReadLevelObjects(Sample(1), 0);
+            QFAIL("version 1's lists were read");
+        } catch (const ObjectListError& error) {
+            QCOMPARE(error.kind(), ObjectListError::Kind::UnknownVersion);
+        }
     }
 
     void laterVersionsMoveTheTables_data() {

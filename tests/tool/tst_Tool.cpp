@@ -16,6 +16,7 @@
 #include "map/MapHeader.h"
 #include "map/MapSpace.h"
 #include "map/MapTable.h"
+#include "map/ObjectList.h"
 #include "map/TitleScreen.h"
 #include "sample/SampleCartridge.h"
 #include "support/Bytes.h"
@@ -118,6 +119,32 @@ private slots:
         QCOMPARE(banks.size(), qsizetype(space.banks().size()));
         QCOMPARE(banks.last()["regions"][0]["maps"][0]["slot"].toInt(),
                  space.banks().back().maps[0].slot);
+    }
+
+    void objectsPrintTheStoredList() {
+        const ToolRun run = RunToolProcess({"objects", sample_, "Tree Zone 2", "--json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(root["level"].toInt(), 2);
+        const QJsonArray printed = root["objects"].toArray();
+        const std::vector<LevelObject> stored =
+            ReadLevelObjects(RomFile::fromBytes(Sample()), 2).objects;
+        QVERIFY(!stored.empty());
+        QCOMPARE(printed.size(), qsizetype(stored.size()));
+        for (size_t i = 0; i < stored.size(); ++i) {
+            const QJsonObject o = printed[qsizetype(i)].toObject();
+            QCOMPARE((LevelObject{o["x"].toInt(), o["y"].toInt(), o["type"].toInt(),
+                                  o["hiddenInEasyMode"].toBool()}),
+                     stored[i]);
+        }
+        const ToolRun text = RunToolProcess({"objects", sample_, "2"});
+        QCOMPARE(text.exitCode, 0);
+        QCOMPARE(text.out.count("\n  x "), qsizetype(stored.size()));
+
+        QByteArray outside = Sample();
+        PutWord(outside, 0xE037 + 2 * 3, 0x1234);
+        ExpectRefused(RunToolProcess({"objects", WriteFile(dir_, "outside.gb", outside), "3"}),
+                      "0xE03D is $1234");
     }
 
     void exportsWriteTheCellsAndThePictures() {

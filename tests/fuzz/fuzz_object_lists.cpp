@@ -1,0 +1,50 @@
+// The object lists over arbitrary images: the pointer table and the lists it leads to. Reading
+// never crashes and refuses only with an ObjectListError; every entry encodes back to the bytes
+// it was read from; and a list the editor could store as it stands (storable, sorted by X),
+// written back unchanged, changes no byte of the image.
+#include "FuzzCheck.h"
+#include "codec/RomFile.h"
+#include "map/MapTable.h"
+#include "map/ObjectList.h"
+
+using namespace zantor;
+
+namespace {
+void checkList(const QByteArray& original, const StoredObjectList& list) {
+    fuzz::Require(list.consumed == kObjectEntrySize * int(list.objects.size()) + 1,
+                  "a list consumes its entries and one terminator byte");
+    fuzz::Require(list.offset + list.consumed <= original.size(),
+                  "a list read whole lies inside the image");
+    for (size_t i = 0; i < list.objects.size(); ++i) {
+        const auto entry = EncodeObject(list.objects[i]);
+        const int32_t at = list.offset + kObjectEntrySize * int32_t(i);
+        for (int b = 0; b < kObjectEntrySize; ++b)
+            fuzz::Require(uint8_t(original[at + b]) == entry[size_t(b)],
+                          "an entry encodes back to the bytes it was read from");
+    }
+    if (!ObjectListProblem(list.objects).isEmpty() ||
+        SortedForWriting(list.objects) != list.objects)
+        return;
+    RomFile rom = RomFile::fromBytes(original);
+    const QByteArray stored = EncodeObjectList(list.objects);
+    fuzz::Require(stored.size() == list.consumed, "a list written back takes the bytes it had");
+    rom.WriteRomBytes(list.offset, stored.constData(), int32_t(stored.size()));
+    fuzz::Require(rom.bytes() == original, "writing a list back unchanged changes no byte");
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > size_t(RomFile::kMaxSize))
+        return 0;
+    const QByteArray original = fuzz::View(data, size);
+    const RomFile rom = RomFile::fromBytes(original);
+    for (int level = 0; level < kMapCount; ++level) {
+        try {
+            checkList(original, ReadLevelObjects(rom, level));
+        } catch (const ObjectListError&) {
+            // An unknown version, a pointer outside the bank or a list without an end: the
+            // editor says so and shows no objects.
+        }
+    }
+    return 0;
+}
