@@ -1,17 +1,14 @@
 #include <QFile>
 #include <cstdio>
 
-#include "RepackText.h"
+#include "MapImport.h"
 #include "ToolCommand.h"
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
 #include "map/MapHeader.h"
-#include "map/MapSaver.h"
-#include "map/MapSpace.h"
 #include "map/MapTable.h"
-#include "map/RegionRepack.h"
 
 namespace zantor::tool {
 
@@ -50,30 +47,8 @@ int importMap(const QStringList& rawArgs) {
     MapCells cells{};
     std::copy(bytes.begin(), bytes.end(), cells.begin());
 
-    RomFile rom = RomFile::open(args.positional[0]);
-    const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, index));
-    const int slot = DecompressMap(rom, MapDataOffset(rom, header)).CompressedLength - 1;
-    if (MapSaver::writeToSlot(rom, header, cells, slot)) {
-        rom.commit();
-        return kExitOk;
-    }
-    const MapSpace space = MapSpace::read(rom);
-    QString whyNot;
-    const bool canRepack = RegionRepack::canRepack(space, index, cells, &whyNot);
-    if (!args.flags.contains("--repack") || !canRepack) {
-        std::fprintf(stderr, "zantor-tool import-map: %s: %s\n", qPrintable(rom.path()),
-                     qPrintable(MapSaver::tooBigMessage(MapSaver::excess(cells, slot), canRepack)));
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(canRepack ? QStringLiteral("To repack, run the same command "
-                                                           "with --repack.")
-                                          : QStringLiteral("Repacking cannot help: ") + whyNot));
-        return kExitFailed;
-    }
-    const RepackPlan plan = RegionRepack::planFor(space, index, cells);
-    std::printf("%s", qPrintable(RepackText(plan)));
-    RegionRepack::apply(rom, plan);
-    rom.commit();
-    return kExitOk;
+    return WriteImportedCells(args.positional[0], index, cells, args.flags.contains("--repack"),
+                              QStringLiteral("import-map"));
 }
 }  // namespace
 

@@ -1,0 +1,77 @@
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "MapImport.h"
+#include "ToolCommand.h"
+#include "codec/RomFile.h"
+#include "map/MapLoader.h"
+#include "map/MapTable.h"
+#include "tiled/TiledReader.h"
+#include "tiled/TmxWriter.h"
+
+namespace zantor::tool {
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("TiledCommands", text);
+}
+
+int exportTmx(const QStringList& rawArgs) {
+    const ParsedArgs args = ParseArgs(rawArgs, {}, {});
+    RequireCount(args, 3);
+    const int index = ParseMapIndex(args.positional[1]);
+    const RomFile rom = RomFile::open(args.positional[0]);
+    const LoadedMap map = LoadMap(rom, index);
+    TiledLevel level;
+    level.cells = map.cells;
+    level.levelName = MapNames()[index];
+    level.levelNumber = index;
+    try {
+        level.objects = ReadLevelObjects(rom, index).objects;
+    } catch (const ObjectListError& error) {
+        // The map is still worth having without its objects.
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(tr("zantor-tool export-tmx: no object group: %1").arg(error.text())));
+    }
+    WriteTmx(args.positional[2], level, map.blockStrip);
+    return kExitOk;
+}
+
+int importTmx(const QStringList& rawArgs) {
+    const ParsedArgs args = ParseArgs(rawArgs, {"--repack"}, {});
+    RequireCount(args, 3);
+    const int index = ParseMapIndex(args.positional[1]);
+    // Read whole before the ROM is opened: a map that cannot become a level writes nothing.
+    const TiledLevel level = ReadTiledMap(args.positional[2]);
+    const int result =
+        WriteImportedCells(args.positional[0], index, level.cells, args.flags.contains("--repack"),
+                           QStringLiteral("import-tmx"));
+    if (result == kExitOk && level.objects) {
+        std::printf(
+            "%s\n",
+            qPrintable(
+                tr("objects read: %1, not written by this build").arg(level.objects->size())));
+    }
+    return result;
+}
+}  // namespace
+
+std::vector<ToolCommand> TiledCommands() {
+    return {{"export-tmx", "ROM MAP OUT.tmx",
+             "Writes MAP as a map for the Tiled editor: 256 × 48 cells of 16 × 16 pixels, the\n"
+             "tile layer \"map\" in CSV (tile id = block + 1), the 128 blocks as a tileset\n"
+             "picture beside it (OUT-blocks.png), the level's name and number as map\n"
+             "properties, and the object group \"objects\" with each object's \"type\" and\n"
+             "\"hiddenInEasyMode\" as properties.",
+             exportTmx},
+            {"import-tmx", "ROM MAP IN.tmx|IN.json [--repack]",
+             "Reads a map as Tiled saves it (TMX or JSON; CSV, base64, base64 with zlib or\n"
+             "gzip) and writes its layer \"map\" over MAP's cells like import-map: in place,\n"
+             "filling the map's slot, refused when too long unless --repack makes room. A map\n"
+             "of another size, an empty cell or a tile id outside the blocks, or an unknown\n"
+             "encoding is refused (exit 1, nothing written). Objects are read and counted.",
+             importTmx}};
+}
+
+}  // namespace zantor::tool
