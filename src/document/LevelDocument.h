@@ -106,6 +106,9 @@ public:
     void setBlockQuarter(int block, int quarter, uint8_t tile);
     // Every cell holding `from` gets `to`, as one step. Returns the number of cells changed.
     int replaceBlock(uint8_t from, uint8_t to);
+    // Every cell set to `cells` (blocks 0..127), as one step named `text`: a whole map brought
+    // in from a file. Returns the number of cells changed.
+    int replaceCells(const MapCells& cells, const QString& text);
     // The tools' edits. Each is one step named for what it did and returns the number of
     // cells it changed; where a stamp is held it is used instead of the chosen block, tiled
     // from the rectangle's top-left or the clicked cell.

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "MainWindow.h"
+#include "TiledTransfer.h"
 #include "base/FileError.h"
 #include "base/ImageFiles.h"
 #include "document/CartridgeCheck.h"
@@ -58,6 +59,7 @@ void MainWindow::addExportActions(QMenu* file) {
                                       Blocks);
                     })
         ->setObjectName("mnuExportBlocks");
+    TiledTransfer::addActions(file, this, document_);
 }
 
 void MainWindow::addToolsMenu() {

@@ -1,0 +1,98 @@
+#include "TiledTransfer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+
+#include "document/LevelDocument.h"
+#include "map/MapTable.h"
+#include "session/RomSession.h"
+#include "tiled/TiledReader.h"
+#include "tiled/TmxWriter.h"
+#include "widgets/Dialogs.h"
+#include "widgets/HandlerGuard.h"
+
+namespace zantor {
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("TiledTransfer", text);
+}
+
+// The objects as the ROM holds them; none where its object lists are not known, since the
+// map is still worth exporting without them.
+std::optional<std::vector<LevelObject>> objectsOf(const LevelDocument& document) {
+    try {
+        return ReadLevelObjects(document.session()->read(), document.mapIndex()).objects;
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+QString suggestedName(const LevelDocument& document, const QString& suffix) {
+    QString name = MapNames()[document.mapIndex()].toLower();
+    name.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return QFileInfo(document.romPath()).dir().filePath(name + suffix);
+}
+}  // namespace
+
+void TiledTransfer::addActions(QMenu* file, QMainWindow* window, LevelDocument* document) {
+    file->addAction(tr("Export to &Tiled…"), window,
+                    [window, document] { exportLevel(window, *document); })
+        ->setObjectName("mnuExportTiled");
+    file->addAction(tr("&Import from Tiled…"), window,
+                    [window, document] { importLevel(window, *document); })
+        ->setObjectName("mnuImportTiled");
+}
+
+void TiledTransfer::exportLevel(QMainWindow* window, LevelDocument& document) {
+    if (!document.hasLevel())
+        return;
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(window, Dialogs::FileKind::Save, tr("Export to Tiled"),
+                            tr("Tiled maps (*.tmx)|*.tmx"), suggestedName(document, ".tmx"));
+    if (!chosen)
+        return;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".tmx");
+    Guarded(window, [&] {
+        TiledLevel level;
+        level.cells = document.cells();
+        level.levelName = MapNames()[document.mapIndex()];
+        level.levelNumber = document.mapIndex();
+        level.objects = objectsOf(document);
+        WriteTmx(path, level, document.blockStrip());
+        window->statusBar()->showMessage(
+            tr("Exported to %1 and %2")
+                .arg(QFileInfo(path).fileName(), QFileInfo(TilesetPathFor(path)).fileName()),
+            8000);
+    });
+}
+
+void TiledTransfer::importLevel(QMainWindow* window, LevelDocument& document) {
+    if (!document.hasLevel())
+        return;
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(window, Dialogs::FileKind::Open, tr("Import from Tiled"),
+                            tr("Tiled maps (*.tmx *.json)|*.tmx;*.json|All Files(*.*)|*.*"),
+                            suggestedName(document, ".tmx"));
+    if (!chosen)
+        return;
+    Guarded(window, [&] {
+        const TiledLevel level = ReadTiledMap(*chosen);
+        const int changed = document.replaceCells(level.cells, tr("Import from Tiled"));
+        QString status =
+            tr("Imported %1: %2 cells changed").arg(QFileInfo(*chosen).fileName()).arg(changed);
+        if (level.objects) {
+            status += QStringLiteral("; ") +
+                      tr("objects read: %1, not written by this build").arg(level.objects->size());
+        }
+        window->statusBar()->showMessage(status, 8000);
+    });
+}
+
+}  // namespace zantor
