@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: installs what the build needs and builds under build/.
 
 ZANTOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-ZANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev zlib1g-dev)
+ZANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev zlib1g-dev tiled)
 
 zantor_log() { printf '%s\n' "$*" >&2; }
 
