@@ -465,11 +465,13 @@ TiledLevel Parser::level(const RawMap& raw) const {
 
 TiledLevel ParseTiledMap(const QByteArray& bytes, const QString& name) {
     const Parser parser(name);
-    const QByteArray start = bytes.left(64).trimmed();
+    // Editors on Windows may start either format with a UTF-8 byte order mark.
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    const QByteArray start = text.left(64).trimmed();
     if (start.startsWith('{'))
-        return parser.level(parser.parseJson(bytes));
+        return parser.level(parser.parseJson(text));
     if (start.startsWith('<'))
-        return parser.level(parser.parseTmx(bytes));
+        return parser.level(parser.parseTmx(text));
     parser.fail(TiledError::Kind::Malformed, tr("neither a TMX nor a Tiled JSON map"));
 }
 
