@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,6 +69,7 @@ QJsonObject toJson(const MapInfo& info) {
                                {"time", TimeEntries()[t.timeIndex]},
                                {"startTop", info.header.playerY()},
                                {"startLeft", info.header.playerX()}}},
+        {"camera", QJsonObject{{"x", info.header.cameraX()}, {"y", info.header.cameraY()}}},
         {"blockDataOffset", info.header.BlockDataOffset()},
         {"mapDataOffset", info.mapDataOffset},
         {"storedSize", info.storedSize},
@@ -105,7 +107,10 @@ QString toText(const MapInfo& info) {
              QString::number(info.bytesNeeded))
         .arg(OffsetText(info.tiles.tileSetByte), OffsetText(info.tiles.groupA),
              OffsetText(info.tiles.groupB), OffsetText(info.tiles.groupC),
-             OffsetText(info.tiles.groupD));
+             OffsetText(info.tiles.groupD)) +
+           QCoreApplication::translate("InfoCommand", "\n  camera start: x %1, y %2")
+               .arg(info.header.cameraX())
+               .arg(info.header.cameraY());
 }
 
 QJsonObject checksumJson(int stored, int computed, bool holds) {
