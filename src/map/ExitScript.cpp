@@ -79,15 +79,19 @@ ExitScript ReadExitScript(const RomFile& rom, const ScreenFacts& facts, int numb
     script.number = number;
     script.offset = ExitScriptOffset(rom, facts, number);
     const int32_t bankEnd = (facts.exitScriptBank + 1) * kBankSize;
-    for (int32_t at = script.offset; at < bankEnd && script.bytes.size() < kMaxExitScriptLength;
-         ++at) {
-        const uint8_t value = rom.ReadRomByte(at);
-        script.bytes.append(char(value));
-        if (value == kExitScriptEnd) {
+    const int32_t length = std::min<int32_t>(kMaxExitScriptLength, bankEnd - script.offset);
+    QByteArray bytes(length, '\0');
+    rom.ReadRomBytes(script.offset, length, reinterpret_cast<uint8_t*>(bytes.data()));
+    // An end byte may be a command's argument: the script ends at the first end command.
+    int used = 0;
+    for (const ExitCommand& command : SplitExitScript(bytes)) {
+        used = command.at + int(command.bytes.size());
+        if (command.kind == ExitCommand::Kind::End) {
             script.ended = true;
             break;
         }
     }
+    script.bytes = bytes.left(used);
     return script;
 }
 

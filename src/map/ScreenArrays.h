@@ -27,6 +27,11 @@ enum ScreenEdge : uint8_t {
 };
 constexpr uint8_t kEdgeBits = 0x0F;
 
+// The box with `edge` closed or opened; the other bits, 4-7 included, stay.
+constexpr uint8_t WithEdge(uint8_t box, ScreenEdge edge, bool closed) {
+    return closed ? uint8_t(box | edge) : uint8_t(box & ~edge);
+}
+
 // A level's two arrays: per screen its closed edges and its exit (0: none, n: exit script n).
 struct ScreenArrays {
     std::array<uint8_t, kScreenCount> boxes{};
