@@ -177,7 +177,8 @@ std::vector<ToolCommand> InfoCommands() {
     return {{"info", "ROM [--json]",
              "Prints the version byte and, for each of the 32 maps, its header (bytes and the\n"
              "Header tab's texts), BlockDataOffset, MapDataOffset, the map's slot (the bytes its\n"
-             "stored form takes) and the bytes its cells need, and the four tile sources, after\n"
+             "stored form takes) and the bytes its cells need, the four tile sources and the\n"
+             "camera start, after\n"
              "the header checksum (0x14D) and the global checksum (0x14E-0x14F), each with\n"
              "whether it holds. --json prints the same as one JSON document.",
              info}};
