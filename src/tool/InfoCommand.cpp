@@ -107,10 +107,13 @@ QString toText(const MapInfo& info) {
              QString::number(info.bytesNeeded))
         .arg(OffsetText(info.tiles.tileSetByte), OffsetText(info.tiles.groupA),
              OffsetText(info.tiles.groupB), OffsetText(info.tiles.groupC),
-             OffsetText(info.tiles.groupD)) +
-           QCoreApplication::translate("InfoCommand", "\n  camera start: x %1, y %2")
-               .arg(info.header.cameraX())
-               .arg(info.header.cameraY());
+             OffsetText(info.tiles.groupD));
+}
+
+QString cameraText(const MapInfo& info) {
+    return QCoreApplication::translate("InfoCommand", "  camera start: x %1, y %2")
+        .arg(info.header.cameraX())
+        .arg(info.header.cameraY());
 }
 
 QJsonObject checksumJson(int stored, int computed, bool holds) {
@@ -167,7 +170,7 @@ int info(const QStringList& rawArgs) {
         std::printf("no cartridge header: the file is shorter than 0x150 bytes\n");
     }
     for (const MapInfo& map : maps) {
-        std::printf("%s\n", qPrintable(toText(map)));
+        std::printf("%s\n%s\n", qPrintable(toText(map)), qPrintable(cameraText(map)));
     }
     return kExitOk;
 }
