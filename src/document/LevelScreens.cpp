@@ -124,8 +124,9 @@ void LevelScreens::setExit(int screen, int exit) {
         return;
     ScreenArrays after = arrays();
     after.exits[size_t(screen)] = uint8_t(std::clamp(exit, 0, 255));
+    // Consecutive edits of one screen's exit merge: a number typed digit by digit is one step.
     const int saved = stroke_;
-    stroke_ = 0;
+    stroke_ = -1 - screen;
     pushArrays(after, tr("Edit Screen Exit"));
     stroke_ = saved;
 }

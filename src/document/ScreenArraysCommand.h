@@ -12,7 +12,7 @@ class ScreenArraysDocument;
 // of edges) merge into one; one that puts the arrays back drops itself.
 class ScreenArraysCommand : public QUndoCommand {
 public:
-    // `stroke` 0: a step of its own.
+    // `stroke` 0: a step of its own; steps of the same other value merge.
     ScreenArraysCommand(ScreenArraysDocument* document, const QString& text,
                         const ScreenArraysPlace& place, const ScreenArrays& before,
                         const ScreenArrays& after, int stroke);

@@ -52,8 +52,9 @@ private slots:
         auto* exit = f.w().findChild<QSpinBox*>("spnExit");
         QVERIFY(exit->isEnabled());
         exit->selectAll();
-        QTest::keyClicks(exit, "3");
-        QCOMPARE(screens->exit(21), 3);
+        QTest::keyClicks(exit, "13");
+        QCOMPARE(screens->exit(21), 13);
+        QCOMPARE(doc->undoStack()->count(), steps + 2);  // typed digit by digit: one step
 
         // The camera start dragged by its centre.
         view->scrollToLevel(doc->cameraPosition() - QPoint(100, 100));
