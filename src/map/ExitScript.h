@@ -54,7 +54,8 @@ QString DescribeExitCommand(const ExitCommand& command);
 QStringList DescribeExitScript(const QByteArray& bytes);
 // The script with the warp at `at` sent to (column, row); the length stays.
 QByteArray WithWarpTarget(QByteArray bytes, int at, int column, int row);
-// "40 17 FF" as bytes; nullopt-like empty result and `ok` false when it is not hex.
+// The bytes of a hex text such as "40 17 FF" (spaces ignored); empty, with `ok` false, when it
+// is no whole number of hex bytes.
 QByteArray ParseHexBytes(const QString& text, bool* ok);
 QString HexBytesText(const QByteArray& bytes);
 
