@@ -3,6 +3,7 @@
 #include "BlockQuartersCommand.h"
 #include "GridEditCommand.h"
 #include "HeaderFieldCommand.h"
+#include "LevelScreens.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
@@ -44,7 +45,7 @@ LevelDocument::LevelDocument(QObject* parent) : LevelDocument(new RomSession(nul
 }
 
 LevelDocument::LevelDocument(RomSession* session, QObject* parent)
-    : Document(parent), session_(session) {}
+    : Document(parent), session_(session), screens_(new LevelScreens(this)) {}
 
 LevelDocument::~LevelDocument() {
     // The commands call back into the document; they go first.
@@ -98,6 +99,7 @@ void LevelDocument::putInPlace(LoadedMap loaded) {
     chosenTile_ = 0;
     hoveredCell_.reset();
     resetToolState();
+    screens_->reload();
     startHistory();
     emit levelLoaded();
     emit choiceChanged();
@@ -296,7 +298,8 @@ int LevelDocument::modifiedBlockCount() const {
 }
 
 bool LevelDocument::differsFromRom() const {
-    return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0;
+    return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0 ||
+           screens_->isModified();
 }
 
 void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const {
@@ -322,6 +325,10 @@ void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResul
         }
         result.headerWritten = true;
     }
+    if (changes.screens) {
+        screens_->write(rom);
+        result.screensWritten = true;
+    }
 }
 
 LevelDocument::Changes LevelDocument::unsavedChanges() const {
@@ -332,6 +339,7 @@ LevelDocument::Changes LevelDocument::unsavedChanges() const {
         if (isBlockModified(b))
             changes.blocks.push_back(b);
     }
+    changes.screens = screens_->isModified();
     return changes;
 }
 
@@ -349,6 +357,8 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     if (changes.header) {
         savedHeader_ = level_->header;
     }
+    if (changes.screens)
+        screens_->markWritten();
     markSaved();
     return result;
 }
@@ -371,7 +381,7 @@ LevelDocument::SaveResult LevelDocument::saveHeader() {
     if (!level_) {
         return {};
     }
-    return saveChanges({false, true, {}});
+    return saveChanges({false, true, {}, screens_->isModified()});
 }
 
 LevelDocument::SaveResult LevelDocument::save() {
@@ -429,6 +439,8 @@ LevelDocument::SaveResult LevelDocument::saveRepacked() {
         savedBlocks_[size_t(b)] = level_->blocks[size_t(b)];
     }
     savedHeader_ = level_->header;
+    if (changes.screens)
+        screens_->markWritten();
     markSaved();
     return result;
 }

@@ -17,6 +17,7 @@ namespace zantor {
 
 class RomFile;
 class RomSession;
+class LevelScreens;
 
 // The open level: the loaded data, the user's current choices and the undo history. It reads
 // and writes through the ROM session it is given (or, headless, one of its own). Views observe
@@ -34,6 +35,8 @@ public:
     ~LevelDocument() override;
 
     RomSession* session() const { return session_; }
+    // The level's screens: scroll boxes, exits, exit scripts, checkpoint.
+    LevelScreens* screens() const { return screens_; }
 
     // --- The ROM and the level ---
     const QString& romPath() const;
@@ -151,6 +154,7 @@ public:
         int32_t mapOffset = 0;  // where they were written
         int blocksWritten = 0;
         bool headerWritten = false;
+        bool screensWritten = false;
     };
     // "Save map": the map alone. Not written (result.written false) when its encoding does not
     // fit its slot; mapBytesNeeded() then says by how much.
@@ -236,12 +240,14 @@ private:
         bool map = false;
         bool header = false;
         std::vector<int> blocks;
+        bool screens = false;
     };
     Changes unsavedChanges() const;
     void writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const;
     SaveResult saveChanges(const Changes& changes);
 
     RomSession* session_;
+    LevelScreens* screens_ = nullptr;
     std::optional<LoadedMap> level_;
     MapCells savedCells_{};
     BlockTable savedBlocks_{};

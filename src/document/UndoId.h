@@ -11,6 +11,9 @@ enum class UndoId : int {
     GridCells = 1,
     BlockQuarters,
     HeaderField,
+    ScreenArrays,
+    ExitScript,
+    Checkpoint,
 };
 
 }  // namespace zantor

@@ -6,6 +6,7 @@
 
 #include "SampleBlocks.h"
 #include "SampleLevels.h"
+#include "SampleScreens.h"
 #include "SampleTiles.h"
 #include "SampleTitle.h"
 #include "codec/CartridgeChecksum.h"
@@ -36,8 +37,8 @@ constexpr int32_t kGroupDInStride = 0x400;
 constexpr uint8_t kFirstMapBank = 0x0C;
 constexpr uint8_t kLastMapBank = 0x17;
 constexpr int32_t kMapDataTableInBank = 0x2F0;
-constexpr int kMaxMapsPerBank = 16;
-constexpr int32_t kMapDataInBank = kMapDataTableInBank + 2 * kMaxMapsPerBank;
+constexpr int kMaxMapsPerBank = kSampleScreenLevelsPerBank;
+constexpr int32_t kMapDataInBank = kMapDataTableInBank + 2 * 16;
 // The title screen, bank 5.
 constexpr int32_t kTitlePointerOffset = 0x1404A;
 constexpr int32_t kTitleMapAddress = 0x6000;
@@ -69,6 +70,7 @@ public:
         }
         writeMaps();
         writeObjects();
+        WriteSampleScreens(rom_, version_);
         writeTitle();
         writeChecksums();
         return rom_.bytes();

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
+#include "document/ScreenArraysDocument.h"
 #include "document/TitleDocument.h"
 #include "map/MapTable.h"
 
@@ -64,9 +65,17 @@ TitleDocument* RomSession::titleDocument() {
     return title_;
 }
 
+ScreenArraysDocument* RomSession::screenArrays() {
+    if (!screenArrays_)
+        screenArrays_ = new ScreenArraysDocument(this, this);
+    return screenArrays_;
+}
+
 void RomSession::reread() {
     if (title_)
         title_->reload();
+    if (screenArrays_)
+        screenArrays_->reload();
     emit opened();
 }
 

@@ -13,6 +13,7 @@
 namespace zantor {
 
 class TitleDocument;
+class ScreenArraysDocument;
 
 // The open ROM, for every window: its path, the cartridge's version byte as opened, the
 // restore points, and the one way to write. Every writer (level saves, the title screen, tile
@@ -78,6 +79,9 @@ public:
     // The title screen of the open ROM, read on first use. Null before a ROM is open.
     TitleDocument* titleDocument();
 
+    // The levels' shared screen arrays and exit scripts; empty until a level asks.
+    ScreenArraysDocument* screenArrays();
+
     // For tests: the restore points' clock.
     BackupStore& backups() { return backups_; }
 
@@ -95,6 +99,8 @@ private:
     uint8_t version_ = 0;
     BackupStore backups_;
     TitleDocument* title_ = nullptr;  // a child, made on first use
+    // A child, made on first use.
+    ScreenArraysDocument* screenArrays_ = nullptr;
 };
 
 }  // namespace zantor

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,6 +69,7 @@ QJsonObject toJson(const MapInfo& info) {
                                {"time", TimeEntries()[t.timeIndex]},
                                {"startTop", info.header.playerY()},
                                {"startLeft", info.header.playerX()}}},
+        {"camera", QJsonObject{{"x", info.header.cameraX()}, {"y", info.header.cameraY()}}},
         {"blockDataOffset", info.header.BlockDataOffset()},
         {"mapDataOffset", info.mapDataOffset},
         {"storedSize", info.storedSize},
@@ -106,6 +108,12 @@ QString toText(const MapInfo& info) {
         .arg(OffsetText(info.tiles.tileSetByte), OffsetText(info.tiles.groupA),
              OffsetText(info.tiles.groupB), OffsetText(info.tiles.groupC),
              OffsetText(info.tiles.groupD));
+}
+
+QString cameraText(const MapInfo& info) {
+    return QCoreApplication::translate("InfoCommand", "  camera start: x %1, y %2")
+        .arg(info.header.cameraX())
+        .arg(info.header.cameraY());
 }
 
 QJsonObject checksumJson(int stored, int computed, bool holds) {
@@ -162,7 +170,7 @@ int info(const QStringList& rawArgs) {
         std::printf("no cartridge header: the file is shorter than 0x150 bytes\n");
     }
     for (const MapInfo& map : maps) {
-        std::printf("%s\n", qPrintable(toText(map)));
+        std::printf("%s\n%s\n", qPrintable(toText(map)), qPrintable(cameraText(map)));
     }
     return kExitOk;
 }
@@ -172,7 +180,8 @@ std::vector<ToolCommand> InfoCommands() {
     return {{"info", "ROM [--json]",
              "Prints the version byte and, for each of the 32 maps, its header (bytes and the\n"
              "Header tab's texts), BlockDataOffset, MapDataOffset, the map's slot (the bytes its\n"
-             "stored form takes) and the bytes its cells need, and the four tile sources, after\n"
+             "stored form takes) and the bytes its cells need, the four tile sources and the\n"
+             "camera start, after\n"
              "the header checksum (0x14D) and the global checksum (0x14E-0x14F), each with\n"
              "whether it holds. --json prints the same as one JSON document.",
              info}};

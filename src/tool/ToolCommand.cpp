@@ -9,7 +9,8 @@ const std::vector<ToolCommand>& AllCommands() {
         std::vector<ToolCommand> all;
         for (auto part :
              {SampleCommands(), InfoCommands(), MapCommands(), TiledCommands(), SpaceCommands(),
-              ObjectCommands(), RenderCommands(), TitleCommands(), PatchCommands()}) {
+              ObjectCommands(), ScreenCommands(), RenderCommands(), TitleCommands(),
+              PatchCommands()}) {
             all.insert(all.end(), part.begin(), part.end());
         }
         return all;

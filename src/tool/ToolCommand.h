@@ -53,5 +53,6 @@ std::vector<ToolCommand> PatchCommands();
 std::vector<ToolCommand> SpaceCommands();
 std::vector<ToolCommand> ObjectCommands();
 std::vector<ToolCommand> TiledCommands();
+std::vector<ToolCommand> ScreenCommands();
 
 }  // namespace zantor::tool

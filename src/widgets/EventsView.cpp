@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "MarkerImage.h"
+#include "ScreensLayer.h"
 #include "document/LevelDocument.h"
+#include "document/LevelScreens.h"
 #include "map/MapLoader.h"
 
 namespace zantor {
@@ -17,7 +19,11 @@ constexpr int kMaxTop = kLevelHeight - 32;
 }  // namespace
 
 EventsView::EventsView(LevelDocument* document, QWidget* parent)
-    : LevelView(document, parent), marker_(MarkerImage()) {
+    : LevelView(document, parent),
+      marker_(MarkerImage()),
+      screensLayer_(new ScreensLayer(this, document->screens())) {
+    screensLayer_->setTakesClicks(true);
+    addLayer(screensLayer_);
     connect(document, &LevelDocument::headerChanged, viewport(), [this] { viewport()->update(); });
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "QuietScrollBar.h"
+#include "ViewLayer.h"
 #include "ZoomSteps.h"
 #include "codec/TileCodec.h"
 #include "document/CellShapes.h"
@@ -199,6 +200,10 @@ void LevelView::paintEvent(QPaintEvent* event) {
         paintLevel(painter, exposed);
         paintGrids(painter, exposed);
         paintSelectionAndPreview(painter, exposed);
+        for (ViewLayer* layer : layers_) {
+            if (layer->isShown())
+                layer->paint(painter, exposed);
+        }
         paintOverlay(painter, exposed);
         painter.restore();
     }
@@ -313,9 +318,17 @@ void LevelView::paintSelectionAndPreview(QPainter& painter, const QRect& exposed
 
 void LevelView::paintOverlay(QPainter&, const QRect&) {}
 
+void LevelView::addLayer(ViewLayer* layer) {
+    layers_.append(layer);
+}
+
 void LevelView::mousePressEvent(QMouseEvent* event) {
     if (pressOverlay(event))
         return;
+    for (ViewLayer* layer : layers_) {
+        if (layer->isShown() && layer->press(event))
+            return;
+    }
     const std::optional<QPoint> cell = cellAt(event->position().toPoint());
     switch (event->button()) {
         case Qt::LeftButton:
@@ -350,6 +363,10 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
     emit pointerMoved(levelPoint(at));
     if (moveOverlay(event))
         return;
+    for (ViewLayer* layer : layers_) {
+        if (layer->isShown() && layer->move(event))
+            return;
+    }
     const std::optional<QPoint> cell = cellAt(at);
     if (drag_) {
         drag_->pointer = levelPoint(at);
@@ -366,6 +383,10 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
 void LevelView::mouseReleaseEvent(QMouseEvent* event) {
     if (releaseOverlay(event))
         return;
+    for (ViewLayer* layer : layers_) {
+        if (layer->isShown() && layer->release(event))
+            return;
+    }
     if (event->button() == Qt::LeftButton && pressedTool_) {
         LevelTool* tool = std::exchange(pressedTool_, nullptr);
         // Released off the level: where the drag last was.

@@ -10,6 +10,7 @@ namespace zantor {
 class LevelDocument;
 class LevelTool;
 class ToolBox;
+class ViewLayer;
 
 // A view of the document's level, drawn on demand: only the exposed part, straight from the
 // cells and the 16 × 16 block strip, at any zoom step (nearest neighbour), with the selection
@@ -50,6 +51,9 @@ public:
     QPoint viewportPoint(QPointF levelPoint) const;
     // Scrolls so that a level pixel stands at the viewport's top-left (clamped).
     void scrollToLevel(QPoint levelPixel);
+
+    // A layer drawn and asked for presses on top of the level; the view does not own it.
+    void addLayer(ViewLayer* layer);
 
     // The middle-drag scroll timer's interval (the "Scrollspeed"): 25, 50 or 100 ms.
     void setDragInterval(int milliseconds) { dragTimer_.setInterval(milliseconds); }
@@ -121,6 +125,7 @@ private:
     };
     std::optional<Drag> drag_;
     QTimer dragTimer_;
+    QList<ViewLayer*> layers_;
 };
 
 }  // namespace zantor

@@ -105,3 +105,22 @@ for level, address in ((0, 0x6100), (1, 0x6100), (2, 0x8000), (3, 0x6180)):
     image[0xE037 + 2 * level:0xE039 + 2 * level] = struct.pack("<H", address)
 image[0xE100:0xE107] = bytes([0x73, 0xB1, 0xC9, 0x01, 0xFF, 0xFF, 0xFF])
 put("object_lists", "table-and-lists.bin", bytes(image))
+
+
+# --- screens: levels 0-2 in bank 1 (its base words at 0x4000 and 0x4002); level 0's exit runs
+# script 1, whose 0xFF is an argument before its end, level 1's runs script 2, whose word lies
+# outside bank 5; level 3 names bank 0x20, past the image, where the bases read as zeros ---
+image = bytearray(0x14140)
+image[0x4000:0x4004] = struct.pack("<HH", 0x4010, 0x4400)
+for level in range(4):
+    image[0x55CB + 2 * level:0x55CD + 2 * level] = struct.pack("<H", 0x5700 + 20 * level)
+    header = 0x5700 + 20 * level
+    image[header + 4:header + 8] = struct.pack("<HH", 300 + 50 * level, 400 + 200 * level)
+    image[header + 13] = 0x20 if level == 3 else 1
+    image[header + 18] = 0x10 | level
+    image[0x4010 + 48 * level:0x4040 + 48 * level] = bytes([0x0F, 0x03, 0x1C, 0xF0] * 12)
+image[0x4400 + 47] = 1
+image[0x4400 + 48] = 2
+image[0x14125 + 2:0x14125 + 6] = struct.pack("<HH", 0x4130, 0x8000)
+image[0x14130:0x14137] = bytes([0x30, 0x48, 0xFF, 0x40, 0x17, 0x5A, 0xFF])
+put("screens", "bank-1-arrays-and-scripts.bin", bytes(image))

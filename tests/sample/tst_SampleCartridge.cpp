@@ -10,9 +10,14 @@
 #include "codec/MapCodec.h"
 #include "codec/RomFile.h"
 #include "codec/TileCodec.h"
+#include "map/CameraReach.h"
+#include "map/Checkpoint.h"
+#include "map/ExitScript.h"
 #include "map/MapHeader.h"
 #include "map/MapTable.h"
 #include "map/ObjectList.h"
+#include "map/ScreenArrays.h"
+#include "map/ScreenFacts.h"
 #include "map/TileSources.h"
 #include "sample/SampleBlocks.h"
 #include "sample/SampleCartridge.h"
@@ -406,6 +411,37 @@ private slots:
         } catch (const ObjectListError& error) {
             QCOMPARE(error.kind(), ObjectListError::Kind::UnknownVersion);
         }
+    }
+
+    // Every level's arrays read through its bank's base words, each level of a bank its own;
+    // the camera, from the start, sees the player's start but not all of the level; the first
+    // levels' exit runs the shared warp script; checkpoints stand inside the level.
+    void screensReadBack() {
+        const RomFile& rom = Sample(0);
+        std::set<int32_t> places;
+        int withExit = 0;
+        for (int i = 0; i < kMapCount; ++i) {
+            const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, i));
+            const ScreenArraysPlace place = ScreenArraysPlaceOf(rom, header);
+            QVERIFY(places.insert(place.boxesOffset).second);
+            const ScreenArrays arrays = ReadScreenArrays(rom, place);
+            QCOMPARE(arrays.boxes[0] & (EdgeLeft | EdgeTop), EdgeLeft | EdgeTop);
+            const QPoint camera(header.cameraX(), header.cameraY());
+            const QRegion never = CameraReach::neverShown(arrays.boxes, camera);
+            QVERIFY(!never.isEmpty());
+            QVERIFY(!never.intersects(QRect(header.playerX(), header.playerY(), 16, 32)));
+            if (arrays.exits[47] != 0) {
+                ++withExit;
+                const ExitScript script = ReadExitScript(rom, *ScreenFactsFor(0), arrays.exits[47]);
+                QVERIFY(script.ended);
+                QVERIFY(DescribeExitScript(script.bytes).contains("warp to row 1, column 7"));
+            }
+            if (const std::optional<int32_t> offset = CheckpointOffset(0, i)) {
+                const Checkpoint checkpoint = ReadCheckpoint(rom, *offset);
+                QVERIFY(QRect(0, 0, 4096, 768).contains(QRect(checkpoint.player, QSize(16, 32))));
+            }
+        }
+        QVERIFY(withExit >= 2);
     }
 
     void laterVersionsMoveTheTables_data() {

@@ -17,6 +17,7 @@
 #include "map/MapSpace.h"
 #include "map/MapTable.h"
 #include "map/ObjectList.h"
+#include "map/ScreenArrays.h"
 #include "map/TitleScreen.h"
 #include "sample/SampleCartridge.h"
 #include "support/Bytes.h"
@@ -145,6 +146,59 @@ private slots:
         PutWord(outside, 0xE037 + 2 * 3, 0x1234);
         ExpectRefused(RunToolProcess({"objects", WriteFile(dir_, "outside.gb", outside), "3"}),
                       "0xE03D is $1234");
+    }
+
+    // What `screens --json` prints imports back unchanged; an edit of it lands in the level's
+    // arrays, camera and checkpoint; anything malformed is refused with nothing written.
+    void screensPrintAndImport() {
+        const QString rom = copy("screens.gb");
+        const ToolRun run = RunToolProcess({"screens", rom, "2", "--json"});
+        QCOMPARE(run.exitCode, 0);
+        QJsonObject root = QJsonDocument::fromJson(run.out).object();
+        const RomFile sample = RomFile::fromBytes(Sample());
+        const ScreenArraysPlace place =
+            ScreenArraysPlaceOf(sample, MapHeader::read(sample, HeaderOffset(sample, 2)));
+        QCOMPARE(root["boxesOffset"].toInt(), place.boxesOffset);
+        QCOMPARE(root["exits"][47].toInt(), ReadScreenArrays(sample, place).exits[47]);
+        const QString same = WriteFile(dir_, "same.json", run.out);
+        QCOMPARE(Exit({"import-screens", rom, "2", same}), 0);
+        QCOMPARE(ReadFile(rom), Sample());
+
+        QJsonArray boxes = root["boxes"].toArray();
+        boxes[5] = 0xF3;
+        root["boxes"] = boxes;
+        root["camera"] = QJsonObject{{"x", 300}, {"y", 400}};
+        root["checkpoint"] = QJsonObject{{"player", QJsonObject{{"x", 1}, {"y", 2}}},
+                                         {"camera", QJsonObject{{"x", 3}, {"y", 4}}}};
+        QCOMPARE(Exit({"import-screens", rom, "2",
+                       WriteFile(dir_, "edited.json", QJsonDocument(root).toJson())}),
+                 0);
+        const QByteArray after = ReadFile(rom);
+        QCOMPARE(uint8_t(after[place.boxesOffset + 5]), 0xF3);
+        const QJsonObject reread =
+            QJsonDocument::fromJson(RunToolProcess({"screens", rom, "2", "--json"}).out).object();
+        QCOMPARE(reread["camera"]["x"].toInt(), 300);
+        QCOMPARE(reread["checkpoint"]["camera"]["y"].toInt(), 4);
+
+        const QList<QPair<QByteArray, QByteArray>> refused{
+            {R"({"boxes": [1, 2], "exits": []})", "48 numbers"},
+            {"not json", "no JSON object"},
+            {"{\"boxes\": " + QJsonDocument(boxes).toJson() +
+                 ", \"exits\": " + QJsonDocument(boxes).toJson().replace("243", "256") + "}",
+             "0-255"},
+            {"{\"boxes\": " + QJsonDocument(boxes).toJson() + ", \"exits\": " +
+                 QJsonDocument(boxes).toJson() + ", \"camera\": {\"x\": -1, \"y\": 0}}",
+             "0-65535"},
+        };
+        for (const auto& [json, why] : refused)
+            ExpectRefused(
+                RunToolProcess({"import-screens", rom, "2", WriteFile(dir_, "bad.json", json)}),
+                why);
+        QByteArray noBase = Sample();
+        PutWord(noBase, place.bank * 0x4000 + 2, 0x3000);
+        ExpectRefused(RunToolProcess({"screens", WriteFile(dir_, "nobase.gb", noBase), "2"}),
+                      "$3000");
+        QCOMPARE(ReadFile(rom), after);
     }
 
     void exportsWriteTheCellsAndThePictures() {

@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "document/LevelDocument.h"
+#include "document/LevelScreens.h"
 #include "widgets/EventsView.h"
+#include "widgets/ExitsPanel.h"
 #include "widgets/FixedLabel.h"
 
 namespace zantor {
@@ -30,10 +32,12 @@ EventsPage::EventsPage(LevelDocument* document, QWidget* parent)
     position_ = new QLabel(QStringLiteral("x: 00 y: 00"), this);
     position_->setObjectName("lblKoordEv");
     FixLabelSize(position_, QStringLiteral("x: WWW(WWW) y: WWW(WW)  "), true);
-    auto* note =
-        new QLabel(QStringLiteral("I don't know how events work in detail. If you have detailed "
-                                  "informations contact me!"),
-                   this);
+    auto* note = new QLabel(
+        tr("The level's 16 × 3 screens: red bars are edges the camera may not cross (click near "
+           "an edge to toggle it, drag along a row to set them all), blue badges the screens' "
+           "exits, the blue frame the camera's start (drag its centre), orange the checkpoint's "
+           "player and camera. Shaded: what the camera can never show."),
+        this);
     note->setObjectName("Label13");
     note->setWordWrap(true);
     view_ = new EventsView(document, this);
@@ -45,21 +49,27 @@ EventsPage::EventsPage(LevelDocument* document, QWidget* parent)
     layout->addWidget(position_, 0, 1);
     layout->addWidget(note, 0, 2);
     layout->addWidget(view_, 1, 0, 1, 3);
+    auto* exits = new ExitsPanel(document->screens(), view_->screensLayer(), this);
+    exits->setObjectName("pnlExits");
+    layout->addWidget(exits, 0, 3, 2, 1);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(2, 1);
 
-    connect(document, &LevelDocument::modifiedChanged, this,
-            [this] { save_->setEnabled(document_->isHeaderModified()); });
-    connect(document, &LevelDocument::headerChanged, this,
-            [this] { save_->setEnabled(document_->isHeaderModified()); });
-    connect(document, &LevelDocument::saved, this,
-            [this] { save_->setEnabled(document_->isHeaderModified()); });
+    connect(document, &LevelDocument::modifiedChanged, this, &EventsPage::updateSave);
+    connect(document, &LevelDocument::headerChanged, this, &EventsPage::updateSave);
+    connect(document, &LevelDocument::saved, this, &EventsPage::updateSave);
+    connect(document->screens(), &LevelScreens::changed, this, &EventsPage::updateSave);
     connect(view_, &LevelView::pointerMoved, this, [this](QPointF at) {
         // The pointer's level pixel and its 8-pixel tile.
         const double x = std::floor(at.x()), y = std::floor(at.y());
         position_->setText("x: " + paddedHex(x, 3) + "(" + paddedHex(x / 8.0, 3) + ")" +
                            " y: " + paddedHex(y, 3) + "(" + paddedHex(y / 8.0, 2) + ")");
     });
+}
+
+void EventsPage::updateSave() {
+    // "Save Changes" writes the header and the screens.
+    save_->setEnabled(document_->isHeaderModified() || document_->screens()->isModified());
 }
 
 }  // namespace zantor

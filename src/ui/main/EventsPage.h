@@ -10,8 +10,9 @@ namespace zantor {
 class LevelDocument;
 class EventsView;
 
-// The Events tab: the level with the player's start marker, the pointer's position read-out
-// and "Save Changes", which writes the start position (and the other header edits).
+// The Events tab: the level with the player's start marker and its screens (edges, exits,
+// camera start, checkpoint), the "Exits" panel, the pointer's position read-out and "Save
+// Changes", which writes the header edits and the screens'.
 class EventsPage : public QWidget {
     Q_OBJECT
 
@@ -24,6 +25,8 @@ signals:
     void saveHeaderRequested();
 
 private:
+    void updateSave();
+
     LevelDocument* document_;
     EventsView* view_;
     QLabel* position_;

@@ -41,6 +41,7 @@
 #include "widgets/HandlerGuard.h"
 #include "widgets/LevelView.h"
 #include "widgets/MarkerImage.h"
+#include "widgets/ScreensLayer.h"
 
 namespace zantor {
 
@@ -208,6 +209,12 @@ void MainWindow::buildMenus() {
     screenGridAction_ = toggle(QStringLiteral("&Screen Grid"), "mnuScreenGrid", "view/screenGrid");
     highlightAction_ = toggle(QStringLiteral("&Highlight Every Use of the Chosen Block"),
                               "mnuHighlight", "view/highlightChosen");
+    // The screens' edges and exits over the map, to check them while reshaping the level.
+    auto* screensLayer = new ScreensLayer(mapPage_->levelView(), document_->screens());
+    mapPage_->levelView()->addLayer(screensLayer);
+    QAction* screens = toggle(tr("S&creens"), "mnuScreens", "view/screens");
+    screensLayer->setShown(screens->isChecked());
+    connect(screens, &QAction::toggled, screensLayer, &ScreensLayer::setShown);
     view->addSeparator();
     compareAction_ = view->addAction(QStringLiteral("&Compare with original…"), this,
                                      &MainWindow::toggleComparison);
@@ -510,6 +517,8 @@ bool MainWindow::save() {
             parts << QStringLiteral("%1 block(s)").arg(result.blocksWritten);
         if (result.headerWritten)
             parts << QStringLiteral("header");
+        if (result.screensWritten)
+            parts << tr("screens");
         statusBar()->showMessage(
             parts.isEmpty() ? QStringLiteral("Nothing to save")
                             : QStringLiteral("Saved %1: %2").arg(levelName(), parts.join(", ")),
