@@ -7,10 +7,9 @@ namespace zantor::tool {
 const std::vector<ToolCommand>& AllCommands() {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
-        for (auto part :
-             {SampleCommands(), InfoCommands(), MapCommands(), TiledCommands(), SpaceCommands(),
-              ObjectCommands(), ScreenCommands(), RenderCommands(), TitleCommands(),
-              PatchCommands()}) {
+        for (auto part : {SampleCommands(), InfoCommands(), MapCommands(), TiledCommands(),
+                          SpaceCommands(), ObjectCommands(), ScreenCommands(), RenderCommands(),
+                          TitleCommands(), PatchCommands()}) {
             all.insert(all.end(), part.begin(), part.end());
         }
         return all;
