@@ -7,6 +7,7 @@
 #include "AppOptions.h"
 #include "base/AppInfo.h"
 #include "base/AtomicFileWriter.h"
+#include "base/Translations.h"
 #include "document/LevelDocument.h"
 #include "sample/SampleCartridge.h"
 #include "ui/main/MainWindow.h"
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    InstallTranslations();
     QApplication::setOrganizationName(AppInfo::name());
     QApplication::setApplicationName(AppInfo::name());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
