@@ -12,13 +12,18 @@
 using namespace zantor;
 
 namespace {
-// The %N a text fills in, sorted, and its count of mnemonic ampersands ("&&" is a literal one).
+// The %N a text fills in, sorted; the printf conversions the tool's formats take, in order (a
+// translation that changes them reads the wrong arguments); and whether it has a mnemonic
+// ampersand ("&&" is a literal one).
 QString Fillings(const QString& text) {
     QStringList found;
     QRegularExpressionMatchIterator it = QRegularExpression("%L?\\d+").globalMatch(text);
     while (it.hasNext())
         found << it.next().captured().remove('L');
     found.sort();
+    it = QRegularExpression("%[-+ #0]*\\d*(?:\\.\\d+)?(?:hh|h|ll|l|z)?[sdiuxXc]").globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
     const qsizetype mnemonics = QString(text).remove("&&").count('&');
     return found.join(',') + QStringLiteral(" &%1").arg(qMin<qsizetype>(mnemonics, 1));
 }

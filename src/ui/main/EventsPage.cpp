@@ -23,17 +23,16 @@ QString paddedHex(double value, int digits) {
 
 EventsPage::EventsPage(LevelDocument* document, QWidget* parent)
     : QWidget(parent), document_(document) {
-    save_ = new QPushButton(QStringLiteral("Save Changes"), this);
+    save_ = new QPushButton(tr("Save Changes"), this);
     save_->setObjectName("Command3");
     save_->setEnabled(false);
     connect(save_, &QPushButton::clicked, this, &EventsPage::saveHeaderRequested);
     position_ = new QLabel(QStringLiteral("x: 00 y: 00"), this);
     position_->setObjectName("lblKoordEv");
     FixLabelSize(position_, QStringLiteral("x: WWW(WWW) y: WWW(WW)  "), true);
-    auto* note =
-        new QLabel(QStringLiteral("I don't know how events work in detail. If you have detailed "
-                                  "informations contact me!"),
-                   this);
+    auto* note = new QLabel(tr("I don't know how events work in detail. If you have detailed "
+                               "informations contact me!"),
+                            this);
     note->setObjectName("Label13");
     note->setWordWrap(true);
     view_ = new EventsView(document, this);
