@@ -145,7 +145,11 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
 
 void MapPage::setPaletteZoom(int factor) {
     factor = std::clamp(factor, 1, 4);
-    QSettings().setValue("view/paletteZoom", factor);
+    // Written only when it changes: every write syncs the settings file to disk, and the
+    // page's own start (and the list answering it) would write it twice before the first frame.
+    QSettings settings;
+    if (settings.value("view/paletteZoom").toInt() != factor)
+        settings.setValue("view/paletteZoom", factor);
     paletteZoom_->setCurrentIndex(factor - 1);
     palette_->setZoom(factor);
     // All 128 blocks without scrolling, as far as the page allows: the splitter gives the
