@@ -12,25 +12,25 @@
     <name>BackupError</name>
     <message>
         <source>Could not back up &quot;%1&quot; into &quot;%2&quot;: %3. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht nach „%2“ gesichert werden: %3. Nichts wurde gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>BackupStore</name>
     <message>
         <source>the folder cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 backups within one second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sicherungen innerhalb einer Sekunde</translation>
     </message>
 </context>
 <context>
     <name>BlockQuartersCommand</name>
     <message>
         <source>Edit Block %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -92,35 +92,35 @@
     <name>CartridgeCheck</name>
     <message>
         <source>no cartridge size</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Modulgröße</translation>
     </message>
     <message>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KiB</translation>
     </message>
     <message>
         <source>The file is too short to hold a cartridge header (%1 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu kurz für einen Modul-Header (%1 Bytes).</translation>
     </message>
     <message>
         <source>Its title is &quot;%1&quot;, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Titel ist „%1“, nicht „%2“.</translation>
     </message>
     <message>
         <source>Its cartridge type is %1, not an MBC1 cartridge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Modultyp ist %1, kein MBC1-Modul.</translation>
     </message>
     <message>
         <source>The file is %1 bytes long, where the 512 KiB cartridge is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist %1 Bytes lang, das 512-KiB-Modul %2.</translation>
     </message>
     <message>
         <source>Its size byte is %1 (%2), where a 512 KiB cartridge has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Größenbyte ist %1 (%2), ein 512-KiB-Modul hat %3.</translation>
     </message>
 </context>
 <context>
@@ -134,31 +134,31 @@
     <name>EmulatorLauncher</name>
     <message>
         <source>Set the emulator command under Preferences, for example &quot;mgba-qt %f&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie den Emulator-Befehl unter Einstellungen fest, zum Beispiel „mgba-qt %f“.</translation>
     </message>
     <message>
         <source>No emulator is set, and neither mgba-qt nor mgba is on the PATH or in %1. </source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Emulator ist eingestellt, und weder mgba-qt noch mgba liegt im PATH oder in %1. </translation>
     </message>
     <message>
         <source>The emulator command &quot;%1&quot; names no program. </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Emulator-Befehl „%1“ nennt kein Programm. </translation>
     </message>
     <message>
         <source>The emulator &quot;%1&quot; was not found, or is not a program that can be run. </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Emulator „%1“ wurde nicht gefunden oder ist kein ausführbares Programm. </translation>
     </message>
     <message>
         <source>Cannot make a temporary folder for the play-test copy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein temporärer Ordner für die Testkopie: %1</translation>
     </message>
     <message>
         <source>Cannot write the play-test copy %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testkopie %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The emulator &quot;%1&quot; could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Emulator „%1“ konnte nicht gestartet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -190,7 +190,7 @@
     <name>ImageFiles</name>
     <message>
         <source>The picture file is cut short or damaged: it does not hold all the pixels its header announces</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilddatei ist abgeschnitten oder beschädigt: sie enthält nicht alle Pixel, die ihr Header ankündigt</translation>
     </message>
     <message>
         <source>No such file</source>
@@ -198,15 +198,15 @@
     </message>
     <message>
         <source>It is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Ordner, kein Bild</translation>
     </message>
     <message>
         <source>The picture is %1 × %2 pixels, too large to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild hat %1 × %2 Pixel, zu groß zum Laden</translation>
     </message>
     <message>
         <source>Not a picture that can be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein lesbares Bild (%1)</translation>
     </message>
 </context>
 <context>
@@ -355,35 +355,35 @@
     <name>PatchError</name>
     <message>
         <source>not a BPS or IPS patch</source>
-        <translation type="unfinished"></translation>
+        <translation>kein BPS- oder IPS-Patch</translation>
     </message>
     <message>
         <source>the patch is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>der Patch ist abgeschnitten</translation>
     </message>
     <message>
         <source>the patch has a record past the end</source>
-        <translation type="unfinished"></translation>
+        <translation>der Patch hat einen Eintrag hinter dem Ende</translation>
     </message>
     <message>
         <source>the patch was made for another file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Patch ist für eine andere Datei gemacht</translation>
     </message>
     <message>
         <source>the patched file&apos;s CRC32 is not the one in the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>die CRC32 der gepatchten Datei ist nicht die im Patch</translation>
     </message>
     <message>
         <source>the patch is damaged (its CRC32 does not match)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Patch ist beschädigt (seine CRC32 stimmt nicht)</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist zu groß</translation>
     </message>
     <message>
         <source>the patch is malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>der Patch ist fehlerhaft</translation>
     </message>
 </context>
 <context>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>The save would write offset 0x%1, inside the cartridge header (0x134-0x14F); a save never changes the header, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Speichern würde Offset 0x%1 schreiben, im Modul-Header (0x134-0x14F); Speichern ändert den Header nie, daher wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Error while writing the file.</source>
@@ -456,7 +456,7 @@
     <name>RomFile</name>
     <message>
         <source>No file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Dateiname angegeben</translation>
     </message>
     <message>
         <source>No such file</source>
@@ -464,15 +464,15 @@
     </message>
     <message>
         <source>It is a folder, not a ROM image</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Ordner, kein ROM-Abbild</translation>
     </message>
     <message>
         <source>The file is %1 bytes long; a Game Boy ROM image is at most 8 MiB, and files over 16 MiB are not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist %1 Bytes lang; ein Game-Boy-ROM-Abbild hat höchstens 8 MiB, und Dateien über 16 MiB werden nicht geladen</translation>
     </message>
     <message>
         <source>The file is larger than 16 MiB and is not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als 16 MiB und wird nicht geladen</translation>
     </message>
 </context>
 <context>
@@ -494,26 +494,26 @@
     <name>Stamp</name>
     <message>
         <source>The clipboard holds no block numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Blocknummern.</translation>
     </message>
     <message>
         <source>The grid has %1 rows; a level has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Raster hat %1 Zeilen; ein Level hat %2.</translation>
     </message>
     <message>
         <source>Row %1 has %2 cells; a level is %3 wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 hat %2 Zellen; ein Level ist %3 breit.</translation>
     </message>
     <message>
         <source>Row %1, cell %2: &quot;%3&quot; is not a block number (two hex digits, 00 to 7F).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Zelle %2: „%3“ ist keine Blocknummer (zwei Hex-Ziffern, 00 bis 7F).</translation>
     </message>
 </context>
 <context>
     <name>zantor</name>
     <message>
         <source>--screenshot needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--screenshot braucht einen Dateinamen</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -521,11 +521,11 @@
     </message>
     <message>
         <source>give at most one ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie höchstens ein ROM an</translation>
     </message>
     <message>
         <source>--demo opens the sample cartridge; give no ROM with it</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo öffnet das Beispielmodul; geben Sie kein ROM dazu an</translation>
     </message>
     <message>
         <source>Usage: zantor [ROM]
@@ -544,17 +544,20 @@ A map editor for Super Mario Land 2 ROM images (.gb, .gbc).
     <message>
         <source>zantor: cannot write %s: %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zantor: %s kann nicht geschrieben werden: %s
+</translation>
     </message>
     <message>
         <source>Sample cartridge: %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Beispielmodul: %s
+</translation>
     </message>
     <message>
         <source>zantor: cannot write %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zantor: %s kann nicht geschrieben werden
+</translation>
     </message>
 </context>
 <context>
@@ -1031,83 +1034,83 @@ Exit-Status: 0 erledigt, 1 die Operation schlug fehl, 2 falscher Aufruf.</transl
     <name>zantor::LevelDocument</name>
     <message>
         <source>Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Malen</translation>
     </message>
     <message>
         <source>Replace Block %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Block %1 durch %2 ersetzen</translation>
     </message>
     <message>
         <source>Edit Start Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Y ändern</translation>
     </message>
     <message>
         <source>Edit Start X</source>
-        <translation type="unfinished"></translation>
+        <translation>Start X ändern</translation>
     </message>
     <message>
         <source>Edit Camera Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera Y ändern</translation>
     </message>
     <message>
         <source>Edit Camera X</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera X ändern</translation>
     </message>
     <message>
         <source>Edit Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik ändern</translation>
     </message>
     <message>
         <source>Edit Background Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundpalette ändern</translation>
     </message>
     <message>
         <source>Edit Foreground Palette 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordergrundpalette 0 ändern</translation>
     </message>
     <message>
         <source>Edit Foreground Palette 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordergrundpalette 1 ändern</translation>
     </message>
     <message>
         <source>Edit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit ändern</translation>
     </message>
     <message>
         <source>Move Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start verschieben</translation>
     </message>
     <message>
         <source>Move Camera Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerastart verschieben</translation>
     </message>
     <message>
         <source>Fill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 füllen</translation>
     </message>
     <message>
         <source>Paste %1 × %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 einfügen</translation>
     </message>
     <message>
         <source>Cut %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausschneiden</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 löschen</translation>
     </message>
     <message>
         <source>Move %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verschieben</translation>
     </message>
     <message>
         <source>1 cell</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zelle</translation>
     </message>
     <message>
         <source>%1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zellen</translation>
     </message>
 </context>
 <context>
@@ -1460,7 +1463,7 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>Wrote the patch %1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch %1 geschrieben (%2 Bytes)</translation>
     </message>
     <message>
         <source>Apply patch</source>
@@ -1468,15 +1471,15 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>Write the patched cartridge as</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gepatchte Modul speichern unter</translation>
     </message>
     <message>
         <source>This replaces the open ROM &quot;%1&quot; with the patched one. Go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ersetzt das offene ROM „%1“ durch das gepatchte. Fortfahren?</translation>
     </message>
     <message>
         <source>Wrote &quot;%1&quot;. Open it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ geschrieben. Jetzt öffnen?</translation>
     </message>
     <message>
         <source>There are no backups of this ROM yet. Zantor makes one before the first save after opening.</source>
@@ -1488,11 +1491,11 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>Put the ROM back as it was on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ROM zurücksetzen auf den Stand vom:</translation>
     </message>
     <message>
         <source>Restored the ROM as it was on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM auf den Stand vom %1 zurückgesetzt</translation>
     </message>
     <message>
         <source>Compare with original</source>
@@ -1568,11 +1571,11 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>Nothing is selected: press R and drag over the cells to copy first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts ist ausgewählt: drücken Sie R und ziehen Sie zuerst über die Zellen, die Sie kopieren möchten.</translation>
     </message>
     <message>
         <source>%1 %2 × %3 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 × %3 Zellen</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -1640,11 +1643,11 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>none found on the PATH or in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner im PATH oder in %1 gefunden</translation>
     </message>
     <message>
         <source>%1 (found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gefunden)</translation>
     </message>
     <message>
         <source>&amp;Browse…</source>
@@ -1671,29 +1674,29 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     <name>zantor::RomSession</name>
     <message>
         <source>no ROM is open</source>
-        <translation type="unfinished"></translation>
+        <translation>kein ROM ist offen</translation>
     </message>
 </context>
 <context>
     <name>zantor::TitleDocument</name>
     <message>
         <source>Paint Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel malen</translation>
     </message>
     <message>
         <source>Import Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiles importieren</translation>
     </message>
 </context>
 <context>
     <name>zantor::TitleScreenWindow</name>
     <message>
         <source>%1 map cells at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Map-Zellen bei %2</translation>
     </message>
     <message>
         <source>256 tiles at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>256 Tiles bei %1</translation>
     </message>
     <message>
         <source>Nothing to save</source>
@@ -1701,7 +1704,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>Saved the title screen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelbild gespeichert: %1</translation>
     </message>
     <message>
         <source>, </source>
@@ -1721,11 +1724,11 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>The picture holds the tiles as they are: nothing changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild enthält die Tiles so, wie sie sind: nichts geändert</translation>
     </message>
     <message>
         <source>Imported %1 changed tile(s) from %2; &quot;Save Map&quot; writes them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geänderte(s) Tile(s) aus %2 importiert; „Map speichern“ schreibt sie</translation>
     </message>
     <message>
         <source>Save Tiles as</source>
@@ -1737,7 +1740,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>Saved the tiles as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiles als %1 gespeichert</translation>
     </message>
     <message>
         <source>Tiles:</source>
@@ -1753,7 +1756,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>Zoom (Ctrl++ and Ctrl+-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom (Strg++ und Strg+-)</translation>
     </message>
     <message>
         <source>Save Tiles as...</source>
@@ -1761,7 +1764,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>Replaces the 256 tiles with a picture&apos;s (one undo step)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt die 256 Tiles durch die eines Bildes (ein Rückgängig-Schritt)</translation>
     </message>
     <message>
         <source>Save Map</source>
@@ -1769,7 +1772,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>Writes the edited map and tiles into the ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die bearbeitete Map und die Tiles ins ROM</translation>
     </message>
     <message>
         <source>Zoom:</source>
