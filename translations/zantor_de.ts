@@ -568,7 +568,7 @@ A map editor for Super Mario Land 2 ROM images (.gb, .gbc).
     </message>
     <message>
         <source>%1 checksum (0x%2): %3, %4</source>
-        <translation>%1-Prüfsumme (0x%2): %3, %4</translation>
+        <translation>Prüfsumme %1 (0x%2): %3, %4</translation>
     </message>
     <message>
         <source>holds</source>
