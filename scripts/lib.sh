@@ -4,6 +4,8 @@ ZANTOR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ZANTOR_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libbenchmark-dev zlib1g-dev tiled)
 
 zantor_log() { printf '%s\n' "$*" >&2; }
+# lrelease builds the translations; its CMake package is in qt6-tools-dev.
+ZANTOR_PACKAGES+=(qt6-l10n-tools qt6-tools-dev)
 
 # Installs the Debian packages that are missing; asks apt only when something is.
 zantor_ensure_packages() {

@@ -1,5 +1,7 @@
 #include "AppOptions.h"
 
+#include <QCoreApplication>
+
 namespace zantor {
 
 AppOptions AppOptions::parse(const QStringList& arguments) {
@@ -14,28 +16,31 @@ AppOptions AppOptions::parse(const QStringList& arguments) {
             options.demo = true;
         } else if (arg == "--screenshot") {
             if (i + 1 >= arguments.size()) {
-                options.error = "--screenshot needs a file name";
+                options.error =
+                    QCoreApplication::translate("zantor", "--screenshot needs a file name");
                 return options;
             }
             options.screenshot = arguments[++i];
         } else if (arg.startsWith("-") && arg != "-") {
-            options.error = QStringLiteral("unknown option %1").arg(arg);
+            options.error = QCoreApplication::translate("zantor", "unknown option %1").arg(arg);
             return options;
         } else if (options.rom.isEmpty()) {
             options.rom = arg;
         } else {
-            options.error = "give at most one ROM";
+            options.error = QCoreApplication::translate("zantor", "give at most one ROM");
             return options;
         }
     }
     if (options.demo && !options.rom.isEmpty()) {
-        options.error = "--demo opens the sample cartridge; give no ROM with it";
+        options.error = QCoreApplication::translate(
+            "zantor", "--demo opens the sample cartridge; give no ROM with it");
     }
     return options;
 }
 
 QString AppOptions::usage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "zantor",
         "Usage: zantor [ROM]\n"
         "       zantor --demo\n"
         "A map editor for Super Mario Land 2 ROM images (.gb, .gbc).\n\n"

@@ -7,6 +7,7 @@
 #include "AppOptions.h"
 #include "base/AppInfo.h"
 #include "base/AtomicFileWriter.h"
+#include "base/Translations.h"
 #include "document/LevelDocument.h"
 #include "sample/SampleCartridge.h"
 #include "ui/main/MainWindow.h"
@@ -26,7 +27,10 @@ QString writeDemoCartridge() {
     const QString path = dir.filePath("sample.gb");
     QString reason;
     if (!AtomicFileWriter::write(path, BuildSampleCartridge(0), &reason)) {
-        std::fprintf(stderr, "zantor: cannot write %s: %s\n", qPrintable(path), qPrintable(reason));
+        std::fprintf(
+            stderr,
+            qPrintable(QCoreApplication::translate("zantor", "zantor: cannot write %s: %s\n")),
+            qPrintable(path), qPrintable(reason));
         return {};
     }
     return path;
@@ -72,6 +76,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    InstallTranslations();
     QApplication::setOrganizationName(AppInfo::name());
     QApplication::setApplicationName(AppInfo::name());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -94,7 +99,8 @@ int main(int argc, char** argv) {
         rom = writeDemoCartridge();
         if (rom.isEmpty())
             return 1;
-        std::printf("Sample cartridge: %s\n", qPrintable(rom));
+        std::printf(qPrintable(QCoreApplication::translate("zantor", "Sample cartridge: %s\n")),
+                    qPrintable(rom));
     }
 
     MainWindow window;
@@ -111,7 +117,10 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         const QImage shot = window.grab().toImage();
         if (!shot.save(options.screenshot, "PNG")) {
-            std::fprintf(stderr, "zantor: cannot write %s\n", qPrintable(options.screenshot));
+            std::fprintf(
+                stderr,
+                qPrintable(QCoreApplication::translate("zantor", "zantor: cannot write %s\n")),
+                qPrintable(options.screenshot));
             return 1;
         }
         return 0;

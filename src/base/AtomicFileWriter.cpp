@@ -1,5 +1,6 @@
 #include "AtomicFileWriter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -43,7 +44,8 @@ bool AtomicFileWriter::write(const QString& path, const QByteArray& bytes, QStri
     const QFileInfo target(path);
     if (target.exists() &&
         (!target.isWritable() || !target.permissions().testFlag(QFileDevice::WriteOwner))) {
-        return fail(nullptr, QStringLiteral("Permission denied (the file is read-only)"));
+        return fail(nullptr, QCoreApplication::translate(
+                                 "AtomicFileWriter", "Permission denied (the file is read-only)"));
     }
 
     QSaveFile file(path);

@@ -1,5 +1,6 @@
 #include "FileError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace zantor {
@@ -8,8 +9,10 @@ namespace {
 QString compose(FileError::Kind kind, const QString& path, const QString& reason) {
     const QString shown = QDir::toNativeSeparators(path);
     return kind == FileError::Kind::Read
-               ? QStringLiteral("Could not open \"%1\": %2").arg(shown, reason)
-               : QStringLiteral("Could not save \"%1\": %2").arg(shown, reason);
+               ? QCoreApplication::translate("FileError", "Could not open \"%1\": %2")
+                     .arg(shown, reason)
+               : QCoreApplication::translate("FileError", "Could not save \"%1\": %2")
+                     .arg(shown, reason);
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "ImageFiles.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -14,7 +15,8 @@
 namespace zantor {
 
 namespace {
-const QString kCutShort = QStringLiteral(
+const char* const kCutShort = QT_TRANSLATE_NOOP(
+    "ImageFiles",
     "The picture file is cut short or damaged: it does not hold all the pixels its header "
     "announces");
 
@@ -116,19 +118,20 @@ std::optional<Picture> ImageFiles::LoadPicture(const QString& path, QString* rea
     };
     const QFileInfo info(path);
     if (!info.exists())
-        return fail(QStringLiteral("No such file"));
+        return fail(QCoreApplication::translate("ImageFiles", "No such file"));
     if (info.isDir())
-        return fail(QStringLiteral("It is a folder, not a picture"));
+        return fail(QCoreApplication::translate("ImageFiles", "It is a folder, not a picture"));
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxLoadPixels) {
-        return fail(QStringLiteral("The picture is %1 × %2 pixels, too large to load")
+        return fail(QCoreApplication::translate("ImageFiles",
+                                                "The picture is %1 × %2 pixels, too large to load")
                         .arg(size.width())
                         .arg(size.height()));
     }
     if (bitmapCutShort(path)) {
-        return fail(kCutShort);
+        return fail(QCoreApplication::translate("ImageFiles", kCutShort));
     }
     // Decoded twice over different fillings: a pixel the file does not define (a bitmap cut
     // short) comes out differently, and such a file is refused rather than taken with made-up
@@ -137,11 +140,12 @@ std::optional<Picture> ImageFiles::LoadPicture(const QString& path, QString* rea
     QString error;
     const QImage image = decode(path, size, format, 0u, &error);
     if (image.isNull()) {
-        return fail(QStringLiteral("Not a picture that can be read (%1)").arg(error));
+        return fail(QCoreApplication::translate("ImageFiles", "Not a picture that can be read (%1)")
+                        .arg(error));
     }
     const QImage check = decode(path, size, format, ~0u, &error);
     if (!samePixels(image, check)) {
-        return fail(kCutShort);
+        return fail(QCoreApplication::translate("ImageFiles", kCutShort));
     }
     return Picture::fromImage(image);
 }

@@ -1,5 +1,6 @@
 #include "RomFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -21,7 +22,7 @@ RomFile RomFile::open(const QString& path) {
         return RomFileError(RomFileError::Kind::Open, path, reason);
     };
     if (path.isEmpty()) {
-        throw refuse(QStringLiteral("No file name given"));
+        throw refuse(QCoreApplication::translate("RomFile", "No file name given"));
     }
     // Opened first and asked why only when that fails: every level load opens the file, and
     // each question about it is a system call.
@@ -29,17 +30,19 @@ RomFile RomFile::open(const QString& path) {
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         const QFileInfo info(path);
         if (!info.exists()) {
-            throw refuse(QStringLiteral("No such file"));
+            throw refuse(QCoreApplication::translate("RomFile", "No such file"));
         }
         if (info.isDir()) {
-            throw refuse(QStringLiteral("It is a folder, not a ROM image"));
+            throw refuse(QCoreApplication::translate("RomFile", "It is a folder, not a ROM image"));
         }
         throw refuse(file->errorString());
     }
     const qint64 size = file->size();
     if (!file->isSequential() && size > kMaxSize) {
-        throw refuse(QStringLiteral("The file is %1 bytes long; a Game Boy ROM image is at most "
-                                    "8 MiB, and files over 16 MiB are not loaded")
+        throw refuse(QCoreApplication::translate(
+                         "RomFile",
+                         "The file is %1 bytes long; a Game Boy ROM image is at most "
+                         "8 MiB, and files over 16 MiB are not loaded")
                          .arg(size));
     }
     RomFile rom;
@@ -48,7 +51,8 @@ RomFile RomFile::open(const QString& path) {
         // A pipe or device: no pages to seek to, so take it whole (bounded).
         const QByteArray bytes = file->read(kMaxSize + 1);
         if (bytes.size() > kMaxSize) {
-            throw refuse(QStringLiteral("The file is larger than 16 MiB and is not loaded"));
+            throw refuse(QCoreApplication::translate(
+                "RomFile", "The file is larger than 16 MiB and is not loaded"));
         }
         RomFile whole = fromBytes(bytes);
         whole.path_ = path;

@@ -1,5 +1,6 @@
 #include "RomFileError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace zantor {
@@ -9,13 +10,16 @@ QString compose(RomFileError::Kind kind, const QString& path, const QString& rea
     const QString shown = QDir::toNativeSeparators(path);
     switch (kind) {
         case RomFileError::Kind::Open:
-            return QStringLiteral("Could not open \"%1\": %2").arg(shown, reason);
+            return QCoreApplication::translate("RomFileError", "Could not open \"%1\": %2")
+                .arg(shown, reason);
         case RomFileError::Kind::Read:
-            return QStringLiteral("Could not read \"%1\": %2").arg(shown, reason);
+            return QCoreApplication::translate("RomFileError", "Could not read \"%1\": %2")
+                .arg(shown, reason);
         case RomFileError::Kind::Commit:
             break;
     }
-    return QStringLiteral("Could not save \"%1\": %2").arg(shown, reason);
+    return QCoreApplication::translate("RomFileError", "Could not save \"%1\": %2")
+        .arg(shown, reason);
 }
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "BlockQuartersCommand.h"
 
+#include <QCoreApplication>
+
 #include "UndoId.h"
 #include "map/HeaderTexts.h"
 
@@ -8,7 +10,8 @@ namespace zantor {
 BlockQuartersCommand::BlockQuartersCommand(LevelDocument* document, int block,
                                            const BlockQuarters& before, const BlockQuarters& after)
     : document_(document), block_(block), before_(before), after_(after) {
-    setText(QStringLiteral("Edit Block %1").arg(HexText2(block)));
+    setText(
+        QCoreApplication::translate("BlockQuartersCommand", "Edit Block %1").arg(HexText2(block)));
 }
 
 void BlockQuartersCommand::undo() {

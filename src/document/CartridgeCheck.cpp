@@ -1,5 +1,6 @@
 #include "CartridgeCheck.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -49,10 +50,10 @@ QString hexByte(uint8_t value) {
 // What a size byte announces, for the ones cartridges use (32 KiB << n).
 QString sizeNamed(uint8_t sizeByte) {
     if (sizeByte > 8)
-        return QStringLiteral("no cartridge size");
+        return QCoreApplication::translate("CartridgeCheck", "no cartridge size");
     const int kib = 32 << sizeByte;
-    return kib >= 1024 ? QStringLiteral("%1 MiB").arg(kib / 1024)
-                       : QStringLiteral("%1 KiB").arg(kib);
+    return kib >= 1024 ? QCoreApplication::translate("CartridgeCheck", "%1 MiB").arg(kib / 1024)
+                       : QCoreApplication::translate("CartridgeCheck", "%1 KiB").arg(kib);
 }
 }  // namespace
 
@@ -60,26 +61,32 @@ QString CartridgeCheck::problems(const RomFile& rom) {
     const QLocale locale(QLocale::English);
     QStringList found;
     if (rom.size() < 0x150) {
-        return QStringLiteral("The file is too short to hold a cartridge header (%1 bytes).")
+        return QCoreApplication::translate(
+                   "CartridgeCheck", "The file is too short to hold a cartridge header (%1 bytes).")
             .arg(rom.size());
     }
     const QByteArray title = titleBytes(rom);
     if (!title.startsWith(kGameTitle) && !title.startsWith(kSampleTitle)) {
-        found << QStringLiteral("Its title is \"%1\", not \"%2\".")
+        found << QCoreApplication::translate("CartridgeCheck", "Its title is \"%1\", not \"%2\".")
                      .arg(readable(title), QLatin1String(kGameTitle));
     }
     const uint8_t type = rom.ReadRomByte(kCartridgeType);
     if (type < 0x01 || type > 0x03) {
-        found << QStringLiteral("Its cartridge type is %1, not an MBC1 cartridge.")
+        found << QCoreApplication::translate("CartridgeCheck",
+                                             "Its cartridge type is %1, not an MBC1 cartridge.")
                      .arg(hexByte(type));
     }
     if (rom.size() != kExpectedSize) {
-        found << QStringLiteral("The file is %1 bytes long, where the 512 KiB cartridge is %2.")
+        found << QCoreApplication::translate(
+                     "CartridgeCheck",
+                     "The file is %1 bytes long, where the 512 KiB cartridge is %2.")
                      .arg(locale.toString(rom.size()), locale.toString(kExpectedSize));
     }
     const uint8_t sizeByte = rom.ReadRomByte(kRomSize);
     if (sizeByte != kExpectedSizeByte) {
-        found << QStringLiteral("Its size byte is %1 (%2), where a 512 KiB cartridge has %3.")
+        found << QCoreApplication::translate(
+                     "CartridgeCheck",
+                     "Its size byte is %1 (%2), where a 512 KiB cartridge has %3.")
                      .arg(hexByte(sizeByte), sizeNamed(sizeByte), hexByte(kExpectedSizeByte));
     }
     return found.join('\n');

@@ -15,8 +15,9 @@ namespace {
 const QRect kLevelCells(0, 0, kMapColumns, kMapRows);
 
 QString cellsText(int count) {
-    return count == 1 ? QStringLiteral("1 cell")
-                      : QStringLiteral("%1 cells").arg(QLocale(QLocale::English).toString(count));
+    return count == 1
+               ? LevelDocument::tr("1 cell")
+               : LevelDocument::tr("%1 cells").arg(QLocale(QLocale::English).toString(count));
 }
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "Stamp.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -46,10 +47,10 @@ Stamp::Parsed Stamp::fromText(const QString& text) {
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
     if (lines.isEmpty())
-        return {{}, QStringLiteral("The clipboard holds no block numbers.")};
+        return {{}, QCoreApplication::translate("Stamp", "The clipboard holds no block numbers.")};
     if (lines.size() > kMapRows)
         return {{},
-                QStringLiteral("The grid has %1 rows; a level has %2.")
+                QCoreApplication::translate("Stamp", "The grid has %1 rows; a level has %2.")
                     .arg(lines.size())
                     .arg(kMapRows)};
     std::vector<std::vector<int>> rows;
@@ -59,7 +60,7 @@ Stamp::Parsed Stamp::fromText(const QString& text) {
         const QStringList fields = lines[y].split(QLatin1Char('\t'));
         if (fields.size() > kMapColumns)
             return {{},
-                    QStringLiteral("Row %1 has %2 cells; a level is %3 wide.")
+                    QCoreApplication::translate("Stamp", "Row %1 has %2 cells; a level is %3 wide.")
                         .arg(y + 1)
                         .arg(fields.size())
                         .arg(kMapColumns)};
@@ -74,8 +75,9 @@ Stamp::Parsed Stamp::fromText(const QString& text) {
             const int value = field.size() <= 2 ? field.toInt(&ok, 16) : -1;
             if (!ok || value < 0 || value >= kBlockCount)
                 return {{},
-                        QStringLiteral("Row %1, cell %2: \"%3\" is not a block number "
-                                       "(two hex digits, 00 to 7F).")
+                        QCoreApplication::translate("Stamp",
+                                                    "Row %1, cell %2: \"%3\" is not a block number "
+                                                    "(two hex digits, 00 to 7F).")
                             .arg(y + 1)
                             .arg(x + 1)
                             .arg(field.left(20))};
@@ -86,7 +88,7 @@ Stamp::Parsed Stamp::fromText(const QString& text) {
         rows.push_back(std::move(row));
     }
     if (!anyBlock)
-        return {{}, QStringLiteral("The clipboard holds no block numbers.")};
+        return {{}, QCoreApplication::translate("Stamp", "The clipboard holds no block numbers.")};
     // A spreadsheet drops the empty cells at the end of a row: they are holes.
     std::vector<int> cells;
     for (auto& row : rows) {

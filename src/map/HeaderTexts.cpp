@@ -1,5 +1,7 @@
 #include "HeaderTexts.h"
 
+#include <QCoreApplication>
+
 #include "MapHeader.h"
 
 namespace zantor {
@@ -26,7 +28,8 @@ QString BankText(uint8_t bank) {
 }
 
 QString HeaderOffsetCaption(int32_t headerOffset) {
-    return QStringLiteral("Offset des Mapheaders: 0x") + HexText(headerOffset);
+    return QCoreApplication::translate("HeaderTexts", "Map header offset: 0x%1")
+        .arg(HexText(headerOffset));
 }
 
 const QStringList& TimeEntries() {

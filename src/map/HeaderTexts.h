@@ -19,7 +19,8 @@ QString OffsetText(int64_t value);
 // "0x" and the bank's two digits ("0x0C").
 QString BankText(uint8_t bank);
 
-// "Offset des Mapheaders: 0x" and the header's offset in hex.
+// "Map header offset: 0x" and the header's offset in hex ("Offset des Mapheaders" in German,
+// the old program's text).
 QString HeaderOffsetCaption(int32_t headerOffset);
 
 // The entries of the time list: "0", then "100" .. "900".

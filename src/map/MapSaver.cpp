@@ -1,5 +1,6 @@
 #include "MapSaver.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "MapHeader.h"
@@ -27,16 +28,19 @@ int MapSaver::excess(const MapCells& cells, int slot) {
 }
 
 QString MapSaver::tooBigMessage(int excess, bool canRepack) {
-    const QString bytes = excess == 1 ? QStringLiteral("1 byte")
-                                      : QLocale(QLocale::English).toString(excess) + " bytes";
+    const QString bytes = excess == 1 ? QCoreApplication::translate("MapSaver", "1 byte")
+                                      : QCoreApplication::translate("MapSaver", "%1 bytes")
+                                            .arg(QLocale(QLocale::English).toString(excess));
     if (canRepack) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "MapSaver",
                    "The map is %1 too big for its slot. Simplify it by %1 (fewer changes of "
                    "block along its rows), or repack its region: the maps stored next to it "
                    "have enough room to spare, and some of them will move.")
             .arg(bytes);
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "MapSaver",
                "The map is %1 too big for its slot, and the maps stored next to it do not have "
                "that much room to spare. Simplify it by %1 (fewer changes of block along its "
                "rows), or simplify another map of its region and repack.")

@@ -1,5 +1,6 @@
 #include "MapSpace.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -53,14 +54,16 @@ StoredMap decodeAt(const RomFile& rom, int32_t start) {
 // Why the map an entry leads to cannot be used, or an empty text.
 QString entryProblem(const RomFile& rom, const BankSpace& bank, const MapTableEntry& entry) {
     if (entry.target < 0) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "MapSpace",
                    "its table entry %1 (at %2) holds %3, outside the bank's window "
                    "0x4000-0x7FFF")
             .arg(entry.number)
             .arg(hex(entry.offset), hex(entry.address));
     }
     if (bank.end() > rom.size()) {
-        return QStringLiteral("its bank %1 lies past the end of the file").arg(bankText(bank.bank));
+        return QCoreApplication::translate("MapSpace", "its bank %1 lies past the end of the file")
+            .arg(bankText(bank.bank));
     }
     return {};
 }
@@ -113,7 +116,8 @@ BankSpace readBank(const RomFile& rom, uint8_t number, const BankUsers& users) {
         if (problem.isEmpty() && !byStart.count(entry.target)) {
             StoredMap map = decodeAt(rom, entry.target);
             if (map.end() > bank.end()) {
-                problem = QStringLiteral("its data (from %1) runs past the end of bank %2")
+                problem = QCoreApplication::translate(
+                              "MapSpace", "its data (from %1) runs past the end of bank %2")
                               .arg(hex(map.start), bankText(number));
             } else {
                 byStart.emplace(map.start, std::move(map));

@@ -1,5 +1,6 @@
 #include "ObjectList.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "MapLoader.h"
@@ -23,7 +24,7 @@ QString hex(int value, int digits) {
 }
 
 QString where(const LevelObject& object, int index) {
-    return QStringLiteral("object %1 (x %2, y %3, type 0x%4)")
+    return QCoreApplication::translate("ObjectList", "object %1 (x %2, y %3, type 0x%4)")
         .arg(index)
         .arg(object.x)
         .arg(object.y)
@@ -80,7 +81,8 @@ StoredObjectList ReadObjectListAt(const RomFile& rom, int32_t offset, uint8_t ba
     if (at >= bankEnd || rom.ReadRomByte(at) != kObjectListEnd) {
         throw ObjectListError(
             ObjectListError::Kind::NoEnd,
-            QStringLiteral("the object list at 0x%1 has no end (0xFF) before the end of bank %2")
+            QCoreApplication::translate(
+                "ObjectList", "the object list at 0x%1 has no end (0xFF) before the end of bank %2")
                 .arg(hex(offset, 4))
                 .arg(bank));
     }
@@ -93,9 +95,10 @@ ObjectTableLocation tableOf(const RomFile& rom) {
     const uint8_t version = ReadRomVersion(rom);
     const std::optional<ObjectTableLocation> location = ObjectTableFor(version);
     if (!location) {
-        throw ObjectListError(
-            ObjectListError::Kind::UnknownVersion,
-            QStringLiteral("the object lists of version %1 are not known").arg(version));
+        throw ObjectListError(ObjectListError::Kind::UnknownVersion,
+                              QCoreApplication::translate(
+                                  "ObjectList", "the object lists of version %1 are not known")
+                                  .arg(version));
     }
     return *location;
 }
@@ -112,8 +115,10 @@ int32_t ObjectListOffset(const RomFile& rom, int level) {
     if (address < kWindowStart || address >= kWindowEnd) {
         throw ObjectListError(
             ObjectListError::Kind::PointerOutsideBank,
-            QStringLiteral("level %1 has no object list: its pointer at 0x%2 is $%3, outside "
-                           "bank %4's $4000-$7FFF")
+            QCoreApplication::translate(
+                "ObjectList",
+                "level %1 has no object list: its pointer at 0x%2 is $%3, outside "
+                "bank %4's $4000-$7FFF")
                 .arg(level)
                 .arg(hex(pointerOffset, 4))
                 .arg(hex(address, 4))
@@ -128,7 +133,7 @@ StoredObjectList ReadLevelObjects(const RomFile& rom, int level) {
 
 QString ObjectListProblem(const std::vector<LevelObject>& objects) {
     if (int(objects.size()) > kMaxLevelObjects) {
-        return QStringLiteral("%1 objects; a level holds at most %2")
+        return QCoreApplication::translate("ObjectList", "%1 objects; a level holds at most %2")
             .arg(objects.size())
             .arg(kMaxLevelObjects);
     }
@@ -136,19 +141,23 @@ QString ObjectListProblem(const std::vector<LevelObject>& objects) {
         const LevelObject& object = objects[i];
         if (object.x < 0 || object.x >= kLevelWidth || object.y < 0 || object.y >= kLevelHeight) {
             return where(object, int(i)) +
-                   QStringLiteral(" lies outside the level (x 0-%1, y 0-%2)")
+                   QCoreApplication::translate("ObjectList",
+                                               " lies outside the level (x 0-%1, y 0-%2)")
                        .arg(kLevelWidth - 1)
                        .arg(kLevelHeight - 1);
         }
         if (object.x % 8 != 0 || object.y % 8 != 0) {
-            return where(object, int(i)) + QStringLiteral(" is not on the 8-pixel grid");
+            return where(object, int(i)) +
+                   QCoreApplication::translate("ObjectList", " is not on the 8-pixel grid");
         }
         if (object.type < 0 || object.type > 0x7F) {
-            return where(object, int(i)) + QStringLiteral(" has a type outside 0-127");
+            return where(object, int(i)) +
+                   QCoreApplication::translate("ObjectList", " has a type outside 0-127");
         }
         if (EncodeObject(object)[0] == kObjectListEnd) {
             return where(object, int(i)) +
-                   QStringLiteral(
+                   QCoreApplication::translate(
+                       "ObjectList",
                        " cannot be stored: in the last screen (x from 3840) types "
                        "0x78-0x7F would read as the end of the list");
         }

@@ -1,5 +1,6 @@
 #include "RegionRepack.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 
@@ -15,7 +16,9 @@ namespace {
 constexpr int kWindowStart = 0x4000;
 
 QString mapName(int mapIndex) {
-    return QStringLiteral("map %1 (%2)").arg(mapIndex).arg(MapNames()[mapIndex]);
+    return QCoreApplication::translate("RegionRepack", "map %1 (%2)")
+        .arg(mapIndex)
+        .arg(MapNames()[mapIndex]);
 }
 
 QString regionText(const MapRegion& region) {
@@ -25,9 +28,10 @@ QString regionText(const MapRegion& region) {
 void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
     if (!bank.problems.isEmpty()) {
         const MapProblem& problem = bank.problems.first();
-        throw RepackError(RepackError::Kind::UndecodableMap,
-                          QStringLiteral("%1 of bank %2 cannot be decoded: %3")
-                              .arg(mapName(problem.mapIndex), BankText(bank.bank), problem.reason));
+        throw RepackError(
+            RepackError::Kind::UndecodableMap,
+            QCoreApplication::translate("RegionRepack", "%1 of bank %2 cannot be decoded: %3")
+                .arg(mapName(problem.mapIndex), BankText(bank.bank), problem.reason));
     }
     auto inside = [&](int32_t offset) { return offset >= region.start && offset < region.end; };
     for (const MapTableEntry& entry : bank.table) {
@@ -40,8 +44,10 @@ void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
         if (!atMapStart) {
             throw RepackError(
                 RepackError::Kind::EntryInsideRegion,
-                QStringLiteral("table entry %1 of bank %2 points to %3, inside the region %4 but "
-                               "not at the start of a map: moving the maps would break it")
+                QCoreApplication::translate(
+                    "RegionRepack",
+                    "table entry %1 of bank %2 points to %3, inside the region %4 but "
+                    "not at the start of a map: moving the maps would break it")
                     .arg(entry.number)
                     .arg(BankText(bank.bank), OffsetText(entry.target), regionText(region)));
         }
@@ -49,29 +55,35 @@ void refuseUnsafe(const BankSpace& bank, const MapRegion& region) {
     for (int k = 0; k < int(bank.maps.size()); ++k) {
         const StoredMap& map = bank.maps[size_t(k)];
         if (!region.maps.contains(k) && map.start < region.end && map.end() > region.start) {
-            throw RepackError(RepackError::Kind::OverlapsRegion,
-                              QStringLiteral("the data of %1 overlaps the region %2")
-                                  .arg(mapName(map.mapIndices.first()), regionText(region)));
+            throw RepackError(
+                RepackError::Kind::OverlapsRegion,
+                QCoreApplication::translate("RegionRepack", "the data of %1 overlaps the region %2")
+                    .arg(mapName(map.mapIndices.first()), regionText(region)));
         }
     }
     if (region.start < CartridgeChecksum::kHeaderEnd &&
         region.end > CartridgeChecksum::kHeaderStart) {
-        throw RepackError(RepackError::Kind::OverlapsRegion,
-                          QStringLiteral("the cartridge header (0x134-0x14F) lies in the region "
-                                         "%1, and a save never changes the header")
-                              .arg(regionText(region)));
+        throw RepackError(
+            RepackError::Kind::OverlapsRegion,
+            QCoreApplication::translate("RegionRepack",
+                                        "the cartridge header (0x134-0x14F) lies in the region "
+                                        "%1, and a save never changes the header")
+                .arg(regionText(region)));
     }
     for (const auto& [start, length] : bank.keepOut) {
         if (start < region.end && start + length > region.start) {
-            throw RepackError(RepackError::Kind::OverlapsRegion,
-                              QStringLiteral("the map headers or their table (at %1) lie in the "
-                                             "region %2; moving maps over them would break them")
-                                  .arg(OffsetText(start), regionText(region)));
+            throw RepackError(
+                RepackError::Kind::OverlapsRegion,
+                QCoreApplication::translate("RegionRepack",
+                                            "the map headers or their table (at %1) lie in the "
+                                            "region %2; moving maps over them would break them")
+                    .arg(OffsetText(start), regionText(region)));
         }
     }
     if (bank.tableStart() < region.end && bank.tableEnd() > region.start) {
         throw RepackError(RepackError::Kind::OverlapsRegion,
-                          QStringLiteral("the map table of bank %1 overlaps the region %2")
+                          QCoreApplication::translate(
+                              "RegionRepack", "the map table of bank %1 overlaps the region %2")
                               .arg(BankText(bank.bank), regionText(region)));
     }
 }
@@ -101,7 +113,9 @@ RepackPlan RegionRepack::plan(const BankSpace& bank, int region,
     if (region < 0 || region >= int(bank.regions.size())) {
         throw RepackError(
             RepackError::Kind::NoRegion,
-            QStringLiteral("bank %1 has no map region %2").arg(BankText(bank.bank)).arg(region));
+            QCoreApplication::translate("RegionRepack", "bank %1 has no map region %2")
+                .arg(BankText(bank.bank))
+                .arg(region));
     }
     const MapRegion& r = bank.regions[size_t(region)];
     refuseUnsafe(bank, r);
@@ -129,18 +143,21 @@ RepackPlan RegionRepack::plan(const BankSpace& bank, int region,
     if (replacement && !std::any_of(plan.maps.begin(), plan.maps.end(), [&](const auto& m) {
             return m.mapIndices.contains(replacement->mapIndex);
         })) {
-        throw RepackError(RepackError::Kind::NoRegion,
-                          QStringLiteral("%1 is not stored in the region %2")
-                              .arg(mapName(replacement->mapIndex), regionText(r)));
+        throw RepackError(
+            RepackError::Kind::NoRegion,
+            QCoreApplication::translate("RegionRepack", "%1 is not stored in the region %2")
+                .arg(mapName(replacement->mapIndex), regionText(r)));
     }
     if (plan.bytesNeeded > r.length()) {
         const QLocale numbers(QLocale::English);
-        throw RepackError(RepackError::Kind::TooBig,
-                          QStringLiteral("the maps of the region %1 need %2 bytes, %3 more than "
-                                         "its %4 bytes: simplify one of them")
-                              .arg(regionText(r), numbers.toString(plan.bytesNeeded),
-                                   numbers.toString(plan.bytesNeeded - r.length()),
-                                   numbers.toString(r.length())));
+        throw RepackError(
+            RepackError::Kind::TooBig,
+            QCoreApplication::translate("RegionRepack",
+                                        "the maps of the region %1 need %2 bytes, %3 more than "
+                                        "its %4 bytes: simplify one of them")
+                .arg(regionText(r), numbers.toString(plan.bytesNeeded),
+                     numbers.toString(plan.bytesNeeded - r.length()),
+                     numbers.toString(r.length())));
     }
     int32_t at = r.start;
     for (size_t k = 0; k < plan.maps.size(); ++k) {
@@ -161,9 +178,10 @@ RepackPlan RegionRepack::planFor(const MapSpace& space, int mapIndex, const MapC
     if (map < 0) {
         for (const MapProblem& problem : bank->problems) {
             if (problem.mapIndex == mapIndex) {
-                throw RepackError(RepackError::Kind::UndecodableMap,
-                                  QStringLiteral("%1 cannot be decoded: %2")
-                                      .arg(mapName(mapIndex), problem.reason));
+                throw RepackError(
+                    RepackError::Kind::UndecodableMap,
+                    QCoreApplication::translate("RegionRepack", "%1 cannot be decoded: %2")
+                        .arg(mapName(mapIndex), problem.reason));
             }
         }
     }

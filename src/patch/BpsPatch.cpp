@@ -1,5 +1,6 @@
 #include "BpsPatch.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -242,8 +243,9 @@ public:
         uint64_t shift = 1;
         for (;;) {
             if (at_ >= end_) {
-                throw PatchError(PatchError::Kind::CutShort,
-                                 QStringLiteral("a number runs into the checksums"));
+                throw PatchError(
+                    PatchError::Kind::CutShort,
+                    QCoreApplication::translate("BpsPatch", "a number runs into the checksums"));
             }
             const uint8_t byte = uint8_t(patch_[at_++]);
             value += (byte & 0x7F) * shift;
@@ -254,8 +256,10 @@ public:
             value += shift;
             // Far past any size a patch may name; stopping here keeps the sums from wrapping.
             if (shift > (uint64_t(1) << 42)) {
-                throw PatchError(PatchError::Kind::Malformed,
-                                 QStringLiteral("a number at byte %1 is too long").arg(at_));
+                throw PatchError(
+                    PatchError::Kind::Malformed,
+                    QCoreApplication::translate("BpsPatch", "a number at byte %1 is too long")
+                        .arg(at_));
             }
         }
     }
@@ -263,7 +267,8 @@ public:
     const char* take(qsizetype count) {
         if (count > left()) {
             throw PatchError(PatchError::Kind::CutShort,
-                             QStringLiteral("%1 bytes are missing").arg(count - left()));
+                             QCoreApplication::translate("BpsPatch", "%1 bytes are missing")
+                                 .arg(count - left()));
         }
         const char* from = patch_.constData() + at_;
         at_ += count;
@@ -290,7 +295,8 @@ QString hex32(uint32_t value) {
 
 PatchError pastEnd(const char* what, qsizetype at) {
     return PatchError(PatchError::Kind::RecordPastEnd,
-                      QStringLiteral("the %1 at target offset %2 reaches outside its data")
+                      QCoreApplication::translate(
+                          "BpsPatch", "the %1 at target offset %2 reaches outside its data")
                           .arg(QLatin1String(what))
                           .arg(at));
 }
@@ -299,24 +305,28 @@ PatchError pastEnd(const char* what, qsizetype at) {
 QByteArray create(const QByteArray& source, const QByteArray& target) {
     if (target.size() > Patch::kMaxImageSize || source.size() > Patch::kMaxImageSize) {
         throw PatchError(PatchError::Kind::TooLarge,
-                         QStringLiteral("a patch is made for images of at most 16 MiB"));
+                         QCoreApplication::translate(
+                             "BpsPatch", "a patch is made for images of at most 16 MiB"));
     }
     return Encoder(source, target).encode();
 }
 
 QByteArray apply(const QByteArray& source, const QByteArray& patch) {
     if (!patch.startsWith(kMagic)) {
-        throw PatchError(PatchError::Kind::NotAPatch, QStringLiteral("no \"BPS1\" at the start"));
+        throw PatchError(PatchError::Kind::NotAPatch,
+                         QCoreApplication::translate("BpsPatch", "no \"BPS1\" at the start"));
     }
     if (patch.size() < kMagicSize + 3 + kFooterSize) {
-        throw PatchError(PatchError::Kind::CutShort,
-                         QStringLiteral("%1 bytes are too few for a BPS patch").arg(patch.size()));
+        throw PatchError(
+            PatchError::Kind::CutShort,
+            QCoreApplication::translate("BpsPatch", "%1 bytes are too few for a BPS patch")
+                .arg(patch.size()));
     }
     const qsizetype footer = patch.size() - kFooterSize;
     const uint32_t patchCrc = Crc32(patch.constData(), patch.size() - 4);
     if (patchCrc != crcAt(patch, footer + 8)) {
         throw PatchError(PatchError::Kind::PatchMismatch,
-                         QStringLiteral("recorded %1, the file gives %2")
+                         QCoreApplication::translate("BpsPatch", "recorded %1, the file gives %2")
                              .arg(hex32(crcAt(patch, footer + 8)), hex32(patchCrc)));
     }
 
@@ -326,23 +336,28 @@ QByteArray apply(const QByteArray& source, const QByteArray& patch) {
     const uint64_t metadataSize = reader.number();
     const uint32_t sourceCrc = Crc32(source);
     if (sourceSize != uint64_t(source.size()) || sourceCrc != crcAt(patch, footer)) {
-        throw PatchError(PatchError::Kind::SourceMismatch,
-                         QStringLiteral("it expects %1 bytes with CRC32 %2, the ROM has %3 bytes "
+        throw PatchError(
+            PatchError::Kind::SourceMismatch,
+            QCoreApplication::translate("BpsPatch",
+                                        "it expects %1 bytes with CRC32 %2, the ROM has %3 bytes "
                                         "with CRC32 %4")
-                             .arg(sourceSize)
-                             .arg(hex32(crcAt(patch, footer)))
-                             .arg(source.size())
-                             .arg(hex32(sourceCrc)));
+                .arg(sourceSize)
+                .arg(hex32(crcAt(patch, footer)))
+                .arg(source.size())
+                .arg(hex32(sourceCrc)));
     }
     if (targetSize > uint64_t(Patch::kMaxImageSize)) {
-        throw PatchError(PatchError::Kind::TooLarge,
-                         QStringLiteral("the patched file would be %1 bytes; at most 16 MiB "
+        throw PatchError(
+            PatchError::Kind::TooLarge,
+            QCoreApplication::translate("BpsPatch",
+                                        "the patched file would be %1 bytes; at most 16 MiB "
                                         "is a ROM image")
-                             .arg(targetSize));
+                .arg(targetSize));
     }
     if (metadataSize > uint64_t(reader.left())) {
-        throw PatchError(PatchError::Kind::CutShort,
-                         QStringLiteral("the metadata runs into the checksums"));
+        throw PatchError(
+            PatchError::Kind::CutShort,
+            QCoreApplication::translate("BpsPatch", "the metadata runs into the checksums"));
     }
     reader.take(qsizetype(metadataSize));
 
@@ -397,14 +412,15 @@ QByteArray apply(const QByteArray& source, const QByteArray& patch) {
     }
     if (written != size) {
         throw PatchError(PatchError::Kind::Malformed,
-                         QStringLiteral("the actions give %1 of the %2 bytes it announces")
+                         QCoreApplication::translate(
+                             "BpsPatch", "the actions give %1 of the %2 bytes it announces")
                              .arg(written)
                              .arg(size));
     }
     const uint32_t targetCrc = Crc32(target);
     if (targetCrc != crcAt(patch, footer + 4)) {
         throw PatchError(PatchError::Kind::TargetMismatch,
-                         QStringLiteral("recorded %1, the result gives %2")
+                         QCoreApplication::translate("BpsPatch", "recorded %1, the result gives %2")
                              .arg(hex32(crcAt(patch, footer + 4)), hex32(targetCrc)));
     }
     return target;

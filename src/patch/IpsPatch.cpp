@@ -1,5 +1,6 @@
 #include "IpsPatch.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Patch.h"
@@ -110,10 +111,12 @@ void writeChange(Writer& writer, const QByteArray& target, qsizetype from, qsize
 
 QByteArray create(const QByteArray& source, const QByteArray& target) {
     if (target.size() > kMaxOffset + 1) {
-        throw PatchError(PatchError::Kind::TooLarge,
-                         QStringLiteral("IPS reaches offsets below 16 MiB only; the modified "
+        throw PatchError(
+            PatchError::Kind::TooLarge,
+            QCoreApplication::translate("IpsPatch",
+                                        "IPS reaches offsets below 16 MiB only; the modified "
                                         "file is %1 bytes")
-                             .arg(target.size()));
+                .arg(target.size()));
     }
     // Bytes past the source's end are new, whatever their value.
     auto changed = [&](qsizetype at) { return at >= source.size() || source[at] != target[at]; };
@@ -148,15 +151,17 @@ QByteArray create(const QByteArray& source, const QByteArray& target) {
 
 QByteArray apply(const QByteArray& source, const QByteArray& patch) {
     if (!patch.startsWith(kMagic)) {
-        throw PatchError(PatchError::Kind::NotAPatch, QStringLiteral("no \"PATCH\" at the start"));
+        throw PatchError(PatchError::Kind::NotAPatch,
+                         QCoreApplication::translate("IpsPatch", "no \"PATCH\" at the start"));
     }
     QByteArray target = source;
     qsizetype at = sizeof(kMagic) - 1;
     auto need = [&](qsizetype count, const char* what) {
         if (patch.size() - at < count) {
             throw PatchError(PatchError::Kind::CutShort,
-                             QStringLiteral("it ends inside %1 at byte %2, with no \"EOF\"")
-                                 .arg(QLatin1String(what))
+                             QCoreApplication::translate(
+                                 "IpsPatch", "it ends inside %1 at byte %2, with no \"EOF\"")
+                                 .arg(QCoreApplication::translate("IpsPatch", what))
                                  .arg(at));
         }
     };
@@ -168,32 +173,34 @@ QByteArray apply(const QByteArray& source, const QByteArray& patch) {
         return value;
     };
     for (;;) {
-        need(3, "a record's offset");
+        need(3, QT_TRANSLATE_NOOP("IpsPatch", "a record's offset"));
         if (patch.mid(at, 3) == kEnd) {
             at += 3;
             break;
         }
         const qsizetype recordAt = at;
         const qsizetype offset = read(3);
-        need(2, "a record's length");
+        need(2, QT_TRANSLATE_NOOP("IpsPatch", "a record's length"));
         qsizetype length = read(2);
         const char* bytes = nullptr;
         char value = 0;
         if (length == 0) {
-            need(3, "a run record");
+            need(3, QT_TRANSLATE_NOOP("IpsPatch", "a run record"));
             length = read(2);
             value = patch[at++];
         } else {
-            need(length, "a record's bytes");
+            need(length, QT_TRANSLATE_NOOP("IpsPatch", "a record's bytes"));
             bytes = patch.constData() + at;
             at += length;
         }
         if (offset + length > Patch::kMaxImageSize) {
-            throw PatchError(PatchError::Kind::RecordPastEnd,
-                             QStringLiteral("the record at byte %1 writes up to offset %2, past "
+            throw PatchError(
+                PatchError::Kind::RecordPastEnd,
+                QCoreApplication::translate("IpsPatch",
+                                            "the record at byte %1 writes up to offset %2, past "
                                             "the 16 MiB a ROM image may have")
-                                 .arg(recordAt)
-                                 .arg(offset + length));
+                    .arg(recordAt)
+                    .arg(offset + length));
         }
         if (offset + length > target.size()) {
             target.resize(offset + length, '\0');
@@ -208,16 +215,19 @@ QByteArray apply(const QByteArray& source, const QByteArray& patch) {
     if (trailing == 3) {
         const qsizetype size = read(3);
         if (size > target.size()) {
-            throw PatchError(PatchError::Kind::Malformed,
-                             QStringLiteral("the size after \"EOF\" (%1) is larger than the "
+            throw PatchError(
+                PatchError::Kind::Malformed,
+                QCoreApplication::translate("IpsPatch",
+                                            "the size after \"EOF\" (%1) is larger than the "
                                             "patched file (%2)")
-                                 .arg(size)
-                                 .arg(target.size()));
+                    .arg(size)
+                    .arg(target.size()));
         }
         target.truncate(size);
     } else if (trailing != 0) {
-        throw PatchError(PatchError::Kind::Malformed,
-                         QStringLiteral("%1 bytes follow \"EOF\"").arg(trailing));
+        throw PatchError(
+            PatchError::Kind::Malformed,
+            QCoreApplication::translate("IpsPatch", "%1 bytes follow \"EOF\"").arg(trailing));
     }
     return target;
 }

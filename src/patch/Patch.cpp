@@ -1,5 +1,6 @@
 #include "Patch.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "BpsPatch.h"
@@ -16,8 +17,9 @@ QByteArray create(const QByteArray& original, const QByteArray& modified, PatchF
 QByteArray apply(const QByteArray& rom, const QByteArray& patch) {
     const std::optional<PatchFormat> format = detect(patch);
     if (!format) {
-        throw PatchError(PatchError::Kind::NotAPatch,
-                         QStringLiteral("it starts with neither \"BPS1\" nor \"PATCH\""));
+        throw PatchError(
+            PatchError::Kind::NotAPatch,
+            QCoreApplication::translate("Patch", "it starts with neither \"BPS1\" nor \"PATCH\""));
     }
     return *format == PatchFormat::Bps ? BpsPatch::apply(rom, patch) : IpsPatch::apply(rom, patch);
 }

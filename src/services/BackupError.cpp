@@ -1,12 +1,14 @@
 #include "BackupError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace zantor {
 
 namespace {
 QString compose(const QString& romPath, const QString& folder, const QString& reason) {
-    return QStringLiteral("Could not back up \"%1\" into \"%2\": %3. Nothing was saved.")
+    return QCoreApplication::translate(
+               "BackupError", "Could not back up \"%1\" into \"%2\": %3. Nothing was saved.")
         .arg(QDir::toNativeSeparators(romPath), QDir::toNativeSeparators(folder), reason);
 }
 }  // namespace

@@ -1,5 +1,6 @@
 #include "BackupStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -86,7 +87,9 @@ BackupStore::Backup BackupStore::backup(const QString& romPath) {
         throw BackupError(romPath, folder, reason);
     }
     if (!QDir().mkpath(folder)) {
-        throw BackupError(romPath, folder, QStringLiteral("the folder cannot be created"));
+        throw BackupError(
+            romPath, folder,
+            QCoreApplication::translate("BackupStore", "the folder cannot be created"));
     }
     QDateTime time = clock_().toUTC();
     time.setTime(QTime(time.time().hour(), time.time().minute(), time.time().second()));
@@ -102,7 +105,8 @@ BackupStore::Backup BackupStore::backup(const QString& romPath) {
     }
     if (counter >= kPerSecond) {
         throw BackupError(romPath, folder,
-                          QStringLiteral("%1 backups within one second").arg(kPerSecond));
+                          QCoreApplication::translate("BackupStore", "%1 backups within one second")
+                              .arg(kPerSecond));
     }
     const QString path = QDir(folder).filePath(nameFor(romPath, time, counter));
     if (!AtomicFileWriter::write(path, bytes, &reason)) {

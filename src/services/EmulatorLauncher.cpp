@@ -1,5 +1,6 @@
 #include "EmulatorLauncher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -12,8 +13,8 @@ namespace zantor {
 const QString EmulatorLauncher::kSettingsKey = QStringLiteral("playtest/emulator");
 
 namespace {
-const QString kHowToSet =
-    QStringLiteral("Set the emulator command under Preferences, for example \"mgba-qt %f\".");
+const char* const kHowToSet = QT_TRANSLATE_NOOP(
+    "EmulatorLauncher", "Set the emulator command under Preferences, for example \"mgba-qt %f\".");
 }  // namespace
 
 EmulatorLauncher::EmulatorLauncher() = default;
@@ -60,28 +61,31 @@ EmulatorLauncher::Result EmulatorLauncher::launch(const QString& command, const 
     Result result;
     const QString chosen = command.trimmed().isEmpty() ? defaultCommand() : command.trimmed();
     if (chosen.isEmpty()) {
-        result.error = QStringLiteral(
+        result.error = QCoreApplication::translate(
+                           "EmulatorLauncher",
                            "No emulator is set, and neither mgba-qt nor mgba is on the PATH or in "
                            "%1. ")
                            .arg(gameFolders().join(QStringLiteral(", "))) +
-                       kHowToSet;
+                       QCoreApplication::translate("EmulatorLauncher", kHowToSet);
         return result;
     }
     const QStringList words = commandLine(chosen, QStringLiteral("%f"));
     if (words.isEmpty()) {
-        result.error =
-            QStringLiteral("The emulator command \"%1\" names no program. ").arg(chosen) +
-            kHowToSet;
+        result.error = QCoreApplication::translate("EmulatorLauncher",
+                                                   "The emulator command \"%1\" names no program. ")
+                           .arg(chosen) +
+                       QCoreApplication::translate("EmulatorLauncher", kHowToSet);
         return result;
     }
     // Looked up first, so that a typo says so rather than leaving a copy for nothing.
     const QString program = QStandardPaths::findExecutable(words.first());
     if (program.isEmpty()) {
-        result.error = QStringLiteral(
-                           "The emulator \"%1\" was not found, or is not a program "
-                           "that can be run. ")
-                           .arg(words.first()) +
-                       kHowToSet;
+        result.error =
+            QCoreApplication::translate("EmulatorLauncher",
+                                        "The emulator \"%1\" was not found, or is not a program "
+                                        "that can be run. ")
+                .arg(words.first()) +
+            QCoreApplication::translate("EmulatorLauncher", kHowToSet);
         return result;
     }
 
@@ -89,8 +93,10 @@ EmulatorLauncher::Result EmulatorLauncher::launch(const QString& command, const 
         folder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("zantor-playtest-XXXXXX"));
     }
     if (!folder_->isValid()) {
-        result.error = QStringLiteral("Cannot make a temporary folder for the play-test copy: %1")
-                           .arg(folder_->errorString());
+        result.error =
+            QCoreApplication::translate("EmulatorLauncher",
+                                        "Cannot make a temporary folder for the play-test copy: %1")
+                .arg(folder_->errorString());
         folder_.reset();  // tried again next time
         return result;
     }
@@ -101,7 +107,8 @@ EmulatorLauncher::Result EmulatorLauncher::launch(const QString& command, const 
     result.copyPath = folder_->filePath(name);
     QString reason;
     if (!AtomicFileWriter::write(result.copyPath, rom, &reason)) {
-        result.error = QStringLiteral("Cannot write the play-test copy %1: %2")
+        result.error = QCoreApplication::translate("EmulatorLauncher",
+                                                   "Cannot write the play-test copy %1: %2")
                            .arg(QDir::toNativeSeparators(result.copyPath), reason);
         result.copyPath.clear();
         return result;
@@ -112,7 +119,8 @@ EmulatorLauncher::Result EmulatorLauncher::launch(const QString& command, const 
     process.setArguments(commandLine(chosen, result.copyPath).mid(1));
     process.setWorkingDirectory(folder_->path());
     if (!process.startDetached()) {
-        result.error = QStringLiteral("The emulator \"%1\" could not be started: %2")
+        result.error = QCoreApplication::translate("EmulatorLauncher",
+                                                   "The emulator \"%1\" could not be started: %2")
                            .arg(program, process.errorString());
         return result;
     }

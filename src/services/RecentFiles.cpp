@@ -26,13 +26,18 @@ QStringList RecentFiles::files() const {
     return files.mid(0, kMaxFiles);
 }
 
+// Each write syncs the settings file to disk; opening the ROM already at the front of the list
+// (every start with the last ROM) changes nothing and so writes nothing.
 void RecentFiles::store(const QStringList& files) {
-    settings_.setValue(kFilesKey, files);
-    QVariantMap lastMaps = settings_.value(kLastMapKey).toMap();
+    if (settings_.value(kFilesKey).toStringList() != files)
+        settings_.setValue(kFilesKey, files);
+    const QVariantMap stored = settings_.value(kLastMapKey).toMap();
+    QVariantMap lastMaps = stored;
     for (auto it = lastMaps.begin(); it != lastMaps.end();) {
         it = files.contains(it.key()) ? std::next(it) : lastMaps.erase(it);
     }
-    settings_.setValue(kLastMapKey, lastMaps);
+    if (lastMaps.size() != stored.size())
+        settings_.setValue(kLastMapKey, lastMaps);
 }
 
 void RecentFiles::add(const QString& path) {
@@ -71,6 +76,8 @@ void RecentFiles::setLastMap(const QString& path, int mapIndex) {
         return;  // see lastMap
     }
     QVariantMap lastMaps = settings_.value(kLastMapKey).toMap();
+    if (lastMaps.contains(entry) && lastMap(entry) == mapIndex)
+        return;
     lastMaps.insert(entry, mapIndex);
     settings_.setValue(kLastMapKey, lastMaps);
 }

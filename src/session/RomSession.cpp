@@ -21,7 +21,7 @@ void RomSession::open(const RomFile& rom) {
 
 RomFile RomSession::read() const {
     if (!isOpen())
-        throw RomFileError(RomFileError::Kind::Open, QString(), QStringLiteral("no ROM is open"));
+        throw RomFileError(RomFileError::Kind::Open, QString(), tr("no ROM is open"));
     return RomFile::open(path_);
 }
 

@@ -87,7 +87,7 @@ QString toText(const MapInfo& info) {
     const HeaderFieldTexts& t = info.texts;
     QString time = TimeEntries()[t.timeIndex];
     if (t.timeIndex == 0) {
-        time = "(entry 0)";
+        time = QCoreApplication::translate("zantor-tool", "(entry 0)");
     }
     return QStringLiteral(
                "%1 %2\n"
@@ -123,11 +123,12 @@ QJsonObject checksumJson(int stored, int computed, bool holds) {
 QString checksumText(const char* name, int32_t offset, int digits, int stored, int computed,
                      bool holds) {
     const QString value = "0x" + QString::number(stored, 16).toUpper().rightJustified(digits, '0');
-    return QStringLiteral("%1 checksum (0x%2): %3, %4")
+    return QCoreApplication::translate("zantor-tool", "%1 checksum (0x%2): %3, %4")
         .arg(QLatin1String(name), QString::number(offset, 16).toUpper(), value,
-             holds ? QStringLiteral("holds")
-                   : QStringLiteral("does not hold (the bytes give 0x%1)")
-                         .arg(QString::number(computed, 16).toUpper().rightJustified(digits, '0')));
+             holds
+                 ? QCoreApplication::translate("zantor-tool", "holds")
+                 : QCoreApplication::translate("zantor-tool", "does not hold (the bytes give 0x%1)")
+                       .arg(QString::number(computed, 16).toUpper().rightJustified(digits, '0')));
 }
 
 int info(const QStringList& rawArgs) {
@@ -157,8 +158,9 @@ int info(const QStringList& rawArgs) {
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitOk;
     }
-    std::printf("%s: %lld bytes, version byte %d\n", qPrintable(rom.path()),
-                static_cast<long long>(rom.size()), version);
+    std::printf(
+        qPrintable(QCoreApplication::translate("zantor-tool", "%s: %lld bytes, version byte %d\n")),
+        qPrintable(rom.path()), static_cast<long long>(rom.size()), version);
     if (sums.present) {
         std::printf(
             "%s\n%s\n",
@@ -167,7 +169,10 @@ int info(const QStringList& rawArgs) {
             qPrintable(checksumText("global", CartridgeChecksum::kGlobalChecksumOffset, 4,
                                     sums.globalStored, sums.globalComputed, sums.globalHolds())));
     } else {
-        std::printf("no cartridge header: the file is shorter than 0x150 bytes\n");
+        std::fputs(
+            qPrintable(QCoreApplication::translate(
+                "zantor-tool", "no cartridge header: the file is shorter than 0x150 bytes\n")),
+            stdout);
     }
     for (const MapInfo& map : maps) {
         std::printf("%s\n%s\n", qPrintable(toText(map)), qPrintable(cameraText(map)));
@@ -177,14 +182,17 @@ int info(const QStringList& rawArgs) {
 }  // namespace
 
 std::vector<ToolCommand> InfoCommands() {
-    return {{"info", "ROM [--json]",
+    return {
+        {"info", "ROM [--json]",
+         QCoreApplication::translate(
+             "zantor-tool",
              "Prints the version byte and, for each of the 32 maps, its header (bytes and the\n"
              "Header tab's texts), BlockDataOffset, MapDataOffset, the map's slot (the bytes its\n"
              "stored form takes) and the bytes its cells need, the four tile sources and the\n"
              "camera start, after\n"
              "the header checksum (0x14D) and the global checksum (0x14E-0x14F), each with\n"
-             "whether it holds. --json prints the same as one JSON document.",
-             info}};
+             "whether it holds. --json prints the same as one JSON document."),
+         info}};
 }
 
 }  // namespace zantor::tool

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
 
@@ -39,10 +40,11 @@ int importMap(const QStringList& rawArgs) {
     }
     const QByteArray bytes = file.read(kMapCells + 1);
     if (bytes.size() != kMapCells) {
-        throw UsageError{QStringLiteral("%1 holds %2 bytes; a block map is %3 bytes")
-                             .arg(in)
-                             .arg(bytes.size())
-                             .arg(kMapCells)};
+        throw UsageError{
+            QCoreApplication::translate("zantor-tool", "%1 holds %2 bytes; a block map is %3 bytes")
+                .arg(in)
+                .arg(bytes.size())
+                .arg(kMapCells)};
     }
     MapCells cells{};
     std::copy(bytes.begin(), bytes.end(), cells.begin());
@@ -54,14 +56,18 @@ int importMap(const QStringList& rawArgs) {
 
 std::vector<ToolCommand> MapCommands() {
     return {{"export-map", "ROM MAP OUT.bin",
-             "Writes the decoded block map of MAP: 12288 bytes, 48 rows of 256 block numbers.",
+             QCoreApplication::translate(
+                 "zantor-tool",
+                 "Writes the decoded block map of MAP: 12288 bytes, 48 rows of 256 block numbers."),
              exportMap},
             {"import-map", "ROM MAP IN.bin [--repack]",
-             "Compresses a block map of 12288 bytes and writes it over MAP's data, in place,\n"
-             "lengthened to fill the map's slot (the bytes its stored form took), so the slot\n"
-             "stays the map's. Like \"Save map\", it refuses (exit 1, the ROM left as it was)\n"
-             "when the encoding is longer than the slot, and says by how much. --repack then\n"
-             "repacks the map's region when the other maps there leave enough room.",
+             QCoreApplication::translate(
+                 "zantor-tool",
+                 "Compresses a block map of 12288 bytes and writes it over MAP's data, in place,\n"
+                 "lengthened to fill the map's slot (the bytes its stored form took), so the slot\n"
+                 "stays the map's. Like \"Save map\", it refuses (exit 1, the ROM left as it was)\n"
+                 "when the encoding is longer than the slot, and says by how much. --repack then\n"
+                 "repacks the map's region when the other maps there leave enough room."),
              importMap}};
 }
 

@@ -1,5 +1,6 @@
 #include "MapImport.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "RepackText.h"
@@ -26,13 +27,19 @@ int WriteImportedCells(const QString& romPath, int index, const MapCells& cells,
     QString whyNot;
     const bool canRepack = RegionRepack::canRepack(space, index, cells, &whyNot);
     if (!repack || !canRepack) {
-        std::fprintf(stderr, "zantor-tool %s: %s: %s\n", qPrintable(command),
-                     qPrintable(rom.path()),
-                     qPrintable(MapSaver::tooBigMessage(MapSaver::excess(cells, slot), canRepack)));
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(canRepack ? QStringLiteral("To repack, run the same command "
-                                                           "with --repack.")
-                                          : QStringLiteral("Repacking cannot help: ") + whyNot));
+        std::fprintf(
+            stderr,
+            qPrintable(QCoreApplication::translate("zantor-tool", "zantor-tool %s: %s: %s\n")),
+            qPrintable(command), qPrintable(rom.path()),
+            qPrintable(MapSaver::tooBigMessage(MapSaver::excess(cells, slot), canRepack)));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(canRepack
+                           ? QCoreApplication::translate("zantor-tool",
+                                                         "To repack, run the same command "
+                                                         "with --repack.")
+                           : QCoreApplication::translate("zantor-tool", "Repacking cannot help: ") +
+                                 whyNot));
         return kExitFailed;
     }
     const RepackPlan plan = RegionRepack::planFor(space, index, cells);

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,13 +34,17 @@ int objects(const QStringList& rawArgs) {
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitOk;
     }
-    std::printf("%d %s: %d objects at 0x%s (%d bytes)\n", index, qPrintable(MapNames()[index]),
-                int(list.objects.size()), qPrintable(QString::number(list.offset, 16).toUpper()),
-                list.consumed);
+    std::printf(qPrintable(QCoreApplication::translate("zantor-tool",
+                                                       "%d %s: %d objects at 0x%s (%d bytes)\n")),
+                index, qPrintable(MapNames()[index]), int(list.objects.size()),
+                qPrintable(QString::number(list.offset, 16).toUpper()), list.consumed);
     for (const LevelObject& object : list.objects) {
-        std::printf("  x %4d  y %3d  type %s%s\n", object.x, object.y,
-                    qPrintable(typeText(object.type)),
-                    object.hiddenInEasyMode ? "  hidden in Easy mode" : "");
+        std::printf(
+            qPrintable(QCoreApplication::translate("zantor-tool", "  x %4d  y %3d  type %s%s\n")),
+            object.x, object.y, qPrintable(typeText(object.type)),
+            object.hiddenInEasyMode
+                ? qPrintable(QCoreApplication::translate("zantor-tool", "  hidden in Easy mode"))
+                : "");
     }
     return kExitOk;
 }
@@ -48,11 +53,14 @@ int objects(const QStringList& rawArgs) {
 std::vector<ToolCommand> ObjectCommands() {
     return {
         {"objects", "ROM MAP [--json]",
-         "Prints the level's object list (its enemies and items) in the stored order: each\n"
-         "object's position in level pixels, its type (0-127) and whether it is hidden in\n"
-         "Easy mode. --json prints {\"level\": N, \"objects\": [{\"x\", \"y\", \"type\",\n"
-         "\"hiddenInEasyMode\"}, ...]}. A level whose list pointer lies outside its bank fails\n"
-         "with a message naming the pointer.",
+         QCoreApplication::translate(
+             "zantor-tool",
+             "Prints the level's object list (its enemies and items) in the stored order: each\n"
+             "object's position in level pixels, its type (0-127) and whether it is hidden in\n"
+             "Easy mode. --json prints {\"level\": N, \"objects\": [{\"x\", \"y\", \"type\",\n"
+             "\"hiddenInEasyMode\"}, ...]}. A level whose list pointer lies outside its bank "
+             "fails\n"
+             "with a message naming the pointer."),
          objects}};
 }
 

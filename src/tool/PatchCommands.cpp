@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cstdio>
@@ -25,8 +26,10 @@ QByteArray readPatch(const QString& path) {
         throw FileError(FileError::Kind::Read, path, file.errorString());
     }
     if (bytes.size() > kMaxPatchSize) {
-        throw FileError(FileError::Kind::Read, path,
-                        QStringLiteral("larger than 32 MiB, which is no patch for a ROM image"));
+        throw FileError(
+            FileError::Kind::Read, path,
+            QCoreApplication::translate("zantor-tool",
+                                        "larger than 32 MiB, which is no patch for a ROM image"));
     }
     return bytes;
 }
@@ -48,15 +51,19 @@ int makePatch(const QStringList& rawArgs) {
     const QString& out = args.positional[2];
     const std::optional<PatchFormat> format = Patch::formatForFileName(out);
     if (!format) {
-        throw UsageError{QStringLiteral("%1 ends in neither .bps nor .ips").arg(out)};
+        throw UsageError{
+            QCoreApplication::translate("zantor-tool", "%1 ends in neither .bps nor .ips")
+                .arg(out)};
     }
     const QByteArray original = RomFile::open(args.positional[0]).bytes();
     const QByteArray modified = RomFile::open(args.positional[1]).bytes();
     try {
         writeOut(out, Patch::create(original, modified, *format));
     } catch (const PatchError& error) {
-        std::fprintf(stderr, "zantor-tool make-patch: %s: %s\n", qPrintable(shown(out)),
-                     qPrintable(error.text()));
+        std::fprintf(stderr,
+                     qPrintable(QCoreApplication::translate("zantor-tool",
+                                                            "zantor-tool make-patch: %s: %s\n")),
+                     qPrintable(shown(out)), qPrintable(error.text()));
         return kExitFailed;
     }
     return kExitOk;
@@ -73,12 +80,14 @@ int applyPatch(const QStringList& rawArgs) {
     try {
         patched = Patch::apply(rom, patch);
     } catch (const PatchError& error) {
-        const QString where =
-            error.kind() == PatchError::Kind::SourceMismatch
-                ? QStringLiteral("%1 does not fit %2").arg(shown(patchPath), shown(romPath))
-                : shown(patchPath);
-        std::fprintf(stderr, "zantor-tool apply-patch: %s: %s\n", qPrintable(where),
-                     qPrintable(error.text()));
+        const QString where = error.kind() == PatchError::Kind::SourceMismatch
+                                  ? QCoreApplication::translate("zantor-tool", "%1 does not fit %2")
+                                        .arg(shown(patchPath), shown(romPath))
+                                  : shown(patchPath);
+        std::fprintf(stderr,
+                     qPrintable(QCoreApplication::translate("zantor-tool",
+                                                            "zantor-tool apply-patch: %s: %s\n")),
+                     qPrintable(where), qPrintable(error.text()));
         return kExitFailed;
     }
     writeOut(args.positional[2], patched);
@@ -87,16 +96,21 @@ int applyPatch(const QStringList& rawArgs) {
 }  // namespace
 
 std::vector<ToolCommand> PatchCommands() {
-    return {{"make-patch", "ORIGINAL MODIFIED OUT.bps|OUT.ips",
+    return {
+        {"make-patch", "ORIGINAL MODIFIED OUT.bps|OUT.ips",
+         QCoreApplication::translate(
+             "zantor-tool",
              "Writes a patch that turns ORIGINAL into MODIFIED: BPS when OUT ends in .bps\n"
              "(with the CRC32 of both files, so that it only applies to ORIGINAL), IPS when it\n"
-             "ends in .ips.",
-             makePatch},
-            {"apply-patch", "ROM PATCH OUT",
+             "ends in .ips."),
+         makePatch},
+        {"apply-patch", "ROM PATCH OUT",
+         QCoreApplication::translate(
+             "zantor-tool",
              "Applies a BPS or IPS patch (told by its first bytes) to ROM and writes the result\n"
              "to OUT; ROM is not changed. A BPS made for another file, or a damaged patch, is\n"
-             "refused (exit 1) and nothing is written.",
-             applyPatch}};
+             "refused (exit 1) and nothing is written."),
+         applyPatch}};
 }
 
 }  // namespace zantor::tool

@@ -1,5 +1,6 @@
 #include "RepackText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "map/HeaderTexts.h"
@@ -8,7 +9,8 @@
 namespace zantor::tool {
 
 QString RepackText(const RepackPlan& plan) {
-    QString text = QStringLiteral("bank %1, region %2-%3: %4 bytes, the maps need %5\n")
+    QString text = QCoreApplication::translate(
+                       "zantor-tool", "bank %1, region %2-%3: %4 bytes, the maps need %5\n")
                        .arg(BankText(plan.bank), OffsetText(plan.start), OffsetText(plan.end - 1))
                        .arg(plan.end - plan.start)
                        .arg(plan.bytesNeeded);
@@ -17,14 +19,17 @@ QString RepackText(const RepackPlan& plan) {
         for (int i : map.mapIndices) {
             names << QStringLiteral("%1 %2").arg(i).arg(MapNames()[i]);
         }
-        text += QStringLiteral("  %1 -> %2  slot %3 -> %4  %5%6\n")
+        text += QCoreApplication::translate("zantor-tool", "  %1 -> %2  slot %3 -> %4  %5%6\n")
                     .arg(OffsetText(map.from), OffsetText(map.to))
                     .arg(map.oldSlot, 5)
                     .arg(map.newSlot(), 5)
-                    .arg(names.join(", "), map.moves() ? "  (moves)" : "");
+                    .arg(names.join(", "),
+                         map.moves() ? QCoreApplication::translate("zantor-tool", "  (moves)")
+                                     : QString());
     }
     if (plan.unclaimed > 0) {
-        text += QStringLiteral(
+        text += QCoreApplication::translate(
+                    "zantor-tool",
                     "  %1 bytes at the region's end are longer than any map can "
                     "fill; they are left as they are\n")
                     .arg(plan.unclaimed);

@@ -1,6 +1,8 @@
+#include <QCoreApplication>
+
 #include "ToolCommand.h"
-#include "base/FileError.h"
 #include "base/AtomicFileWriter.h"
+#include "base/FileError.h"
 #include "sample/SampleCartridge.h"
 
 namespace zantor::tool {
@@ -13,7 +15,9 @@ int makeSample(const QStringList& rawArgs) {
     if (const QStringList values = args.option("--version"); !values.isEmpty()) {
         const QString& text = values.last();
         if (text != "0" && text != "1" && text != "2") {
-            throw UsageError{QStringLiteral("--version takes 0, 1 or 2, not \"%1\"").arg(text)};
+            throw UsageError{
+                QCoreApplication::translate("zantor-tool", "--version takes 0, 1 or 2, not \"%1\"")
+                    .arg(text)};
         }
         version = uint8_t(text.toInt());
     }
@@ -27,10 +31,13 @@ int makeSample(const QStringList& rawArgs) {
 }  // namespace
 
 std::vector<ToolCommand> SampleCommands() {
-    return {{"make-sample", "OUT.gb [--version 0|1|2]",
+    return {
+        {"make-sample", "OUT.gb [--version 0|1|2]",
+         QCoreApplication::translate(
+             "zantor-tool",
              "Writes the built-in sample cartridge (512 KiB, made by Zantor itself) to OUT.gb.\n"
-             "--version sets the cartridge's version byte; the tables that depend on it move.",
-             makeSample}};
+             "--version sets the cartridge's version byte; the tables that depend on it move."),
+         makeSample}};
 }
 
 }  // namespace zantor::tool

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -90,38 +91,47 @@ QJsonObject toJson(const BankSpace& bank) {
 }
 
 void printBank(const BankSpace& bank) {
-    std::printf("Bank %s (file %s-%s): table at %s, %d entries\n", qPrintable(BankText(bank.bank)),
-                qPrintable(OffsetText(bank.start())), qPrintable(OffsetText(bank.end() - 1)),
-                qPrintable(OffsetText(bank.tableStart())), int(bank.table.size()));
+    std::printf(qPrintable(QCoreApplication::translate(
+                    "zantor-tool", "Bank %s (file %s-%s): table at %s, %d entries\n")),
+                qPrintable(BankText(bank.bank)), qPrintable(OffsetText(bank.start())),
+                qPrintable(OffsetText(bank.end() - 1)), qPrintable(OffsetText(bank.tableStart())),
+                int(bank.table.size()));
     int32_t previousEnd = -1;
     for (const MapRegion& region : bank.regions) {
         if (previousEnd >= 0 && region.start > previousEnd) {
-            std::printf("  gap %s-%s: %d bytes in no map's slot\n",
+            std::printf(qPrintable(QCoreApplication::translate(
+                            "zantor-tool", "  gap %s-%s: %d bytes in no map's slot\n")),
                         qPrintable(OffsetText(previousEnd)),
                         qPrintable(OffsetText(region.start - 1)), region.start - previousEnd);
         }
         previousEnd = region.end;
-        std::printf("  region %s-%s: %d bytes, slack %d\n", qPrintable(OffsetText(region.start)),
-                    qPrintable(OffsetText(region.end - 1)), region.length(),
-                    regionSlack(bank, region));
+        std::printf(qPrintable(QCoreApplication::translate("zantor-tool",
+                                                           "  region %s-%s: %d bytes, slack %d\n")),
+                    qPrintable(OffsetText(region.start)), qPrintable(OffsetText(region.end - 1)),
+                    region.length(), regionSlack(bank, region));
         for (int k : region.maps) {
             const StoredMap& map = bank.maps[size_t(k)];
-            std::printf("    %s %s  slot %5d  needs %5d  slack %5d  %s%s\n",
-                        qPrintable(OffsetText(map.start)),
-                        qPrintable(bankAddress(bank.bank, map.start)), map.slot, map.needed,
-                        map.slack(), qPrintable(mapList(map.mapIndices)),
-                        map.shared() ? " (shared)" : "");
+            std::printf(
+                qPrintable(QCoreApplication::translate(
+                    "zantor-tool", "    %s %s  slot %5d  needs %5d  slack %5d  %s%s\n")),
+                qPrintable(OffsetText(map.start)), qPrintable(bankAddress(bank.bank, map.start)),
+                map.slot, map.needed, map.slack(), qPrintable(mapList(map.mapIndices)),
+                map.shared() ? qPrintable(QCoreApplication::translate("zantor-tool", " (shared)"))
+                             : "");
         }
     }
     if (bank.tail.length > 0) {
-        std::printf("  tail %s-%s: %d bytes of %s, possibly unused (nothing writes there)\n",
+        std::printf(qPrintable(QCoreApplication::translate(
+                        "zantor-tool",
+                        "  tail %s-%s: %d bytes of %s, possibly unused (nothing writes there)\n")),
                     qPrintable(OffsetText(bank.tail.start)),
                     qPrintable(OffsetText(bank.tail.start + bank.tail.length - 1)),
                     bank.tail.length, bank.tail.value ? "0xFF" : "0x00");
     }
     for (const MapProblem& problem : bank.problems) {
-        std::printf("  cannot decode map %s: %s\n", qPrintable(mapList({problem.mapIndex})),
-                    qPrintable(problem.reason));
+        std::printf(
+            qPrintable(QCoreApplication::translate("zantor-tool", "  cannot decode map %s: %s\n")),
+            qPrintable(mapList({problem.mapIndex})), qPrintable(problem.reason));
     }
 }
 
@@ -139,7 +149,8 @@ int space(const QStringList& rawArgs) {
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitOk;
     }
-    std::printf("%s: %d map banks\n", qPrintable(rom.path()), int(space.banks().size()));
+    std::printf(qPrintable(QCoreApplication::translate("zantor-tool", "%s: %d map banks\n")),
+                qPrintable(rom.path()), int(space.banks().size()));
     for (const BankSpace& bank : space.banks()) {
         printBank(bank);
     }
@@ -150,8 +161,9 @@ uint8_t parseBank(const QString& text) {
     bool ok = false;
     const int bank = text.toInt(&ok, 0);
     if (!ok || bank < 0 || bank > 0xFF) {
-        throw UsageError{
-            QStringLiteral("no bank \"%1\": give a number 0-255, e.g. 12 or 0x0C").arg(text)};
+        throw UsageError{QCoreApplication::translate(
+                             "zantor-tool", "no bank \"%1\": give a number 0-255, e.g. 12 or 0x0C")
+                             .arg(text)};
     }
     return uint8_t(bank);
 }
@@ -164,7 +176,9 @@ int repack(const QStringList& rawArgs) {
     const MapSpace space = MapSpace::read(rom);
     const BankSpace* bank = space.bank(number);
     if (!bank) {
-        std::fprintf(stderr, "zantor-tool repack: %s: no map header names bank %s\n",
+        std::fprintf(stderr,
+                     qPrintable(QCoreApplication::translate(
+                         "zantor-tool", "zantor-tool repack: %s: no map header names bank %s\n")),
                      qPrintable(rom.path()), qPrintable(BankText(number)));
         return kExitFailed;
     }
@@ -175,8 +189,10 @@ int repack(const QStringList& rawArgs) {
             plans.push_back(RegionRepack::plan(*bank, r));
         }
     } catch (const RepackError& error) {
-        std::fprintf(stderr, "zantor-tool repack: %s: %s\n", qPrintable(rom.path()),
-                     qPrintable(error.text()));
+        std::fprintf(
+            stderr,
+            qPrintable(QCoreApplication::translate("zantor-tool", "zantor-tool repack: %s: %s\n")),
+            qPrintable(rom.path()), qPrintable(error.text()));
         return kExitFailed;
     }
     for (const RepackPlan& plan : plans) {
@@ -191,19 +207,24 @@ int repack(const QStringList& rawArgs) {
 }  // namespace
 
 std::vector<ToolCommand> SpaceCommands() {
-    return {{"space", "ROM [--json]",
+    return {
+        {"space", "ROM [--json]",
+         QCoreApplication::translate(
+             "zantor-tool",
              "Prints, for each map bank, its map regions (slots that follow one another with no\n"
              "gap), each map's start, slot, the bytes its cells need and the slack, shared maps,\n"
              "the gaps between regions and the run of 0x00 or 0xFF the bank ends in (possibly\n"
-             "unused: nothing writes there). --json prints the same as one JSON document.",
-             space},
-            {"repack", "ROM BANK [--dry-run]",
+             "unused: nothing writes there). --json prints the same as one JSON document."),
+         space},
+        {"repack", "ROM BANK [--dry-run]",
+         QCoreApplication::translate(
+             "zantor-tool",
              "Repacks every map region of BANK (12 or 0x0C): its maps in their shortest form,\n"
              "back to back in their old order, the last one lengthened to the region's end, and\n"
              "the moved maps' table entries rewritten. Refused (exit 1, nothing written) when a\n"
              "table entry points into a region but not at a map, or a map cannot be decoded.\n"
-             "--dry-run prints what would move and writes nothing.",
-             repack}};
+             "--dry-run prints what would move and writes nothing."),
+         repack}};
 }
 
 }  // namespace zantor::tool

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -55,7 +56,9 @@ int importTiles(const QStringList& rawArgs) {
     RomFile rom = RomFile::open(args.positional[0]);
     TitleScreen::WriteTiles(rom, ReadRomVersion(rom), *sheet);
     rom.commit();
-    std::fprintf(stderr, "Tiles saved successfully!\n");
+    std::fputs(
+        qPrintable(QCoreApplication::translate("zantor-tool", "Tiles saved successfully!\n")),
+        stderr);
     return kExitOk;
 }
 
@@ -75,17 +78,21 @@ int exportTitleMap(const QStringList& rawArgs) {
 TitleScreen::Cells readTitleMap(const QString& in) {
     const QFileInfo info(in);
     if (!info.exists()) {
-        throw FileError(FileError::Kind::Read, in, QStringLiteral("No such file"));
+        throw FileError(FileError::Kind::Read, in,
+                        QCoreApplication::translate("zantor-tool", "No such file"));
     }
     if (info.isDir()) {
-        throw FileError(FileError::Kind::Read, in, QStringLiteral("It is a folder"));
+        throw FileError(FileError::Kind::Read, in,
+                        QCoreApplication::translate("zantor-tool", "It is a folder"));
     }
     auto wrongSize = [&](qint64 size) {
-        return UsageError{QStringLiteral("%1 holds %2 bytes; a title map is %3 bytes, 20 × 18 "
-                                         "sheet indices row by row")
-                              .arg(in)
-                              .arg(size)
-                              .arg(TitleScreen::kCells)};
+        return UsageError{
+            QCoreApplication::translate("zantor-tool",
+                                        "%1 holds %2 bytes; a title map is %3 bytes, 20 × 18 "
+                                        "sheet indices row by row")
+                .arg(in)
+                .arg(size)
+                .arg(TitleScreen::kCells)};
     };
     // Checked before reading, so that a huge file is refused without loading it.
     if (info.size() != TitleScreen::kCells) {
@@ -117,23 +124,32 @@ int importTitleMap(const QStringList& rawArgs) {
 
 std::vector<ToolCommand> TitleCommands() {
     return {
-        {"title-render", "ROM OUT.png", "Draws the title screen (160 × 144) as a PNG.",
+        {"title-render", "ROM OUT.png",
+         QCoreApplication::translate("zantor-tool", "Draws the title screen (160 × 144) as a PNG."),
          renderTitle},
         {"title-export", "ROM OUT.bmp",
-         "Writes the title screen's 256 tiles as a 128 × 128 Windows bitmap in four greys.",
+         QCoreApplication::translate(
+             "zantor-tool",
+             "Writes the title screen's 256 tiles as a 128 × 128 Windows bitmap in four greys."),
          exportTiles},
         {"title-import", "ROM IN.bmp",
-         "Writes a picture (any format Qt reads) into the ROM as the title screen's tiles:\n"
-         "its top-left 128 × 128 pixels; other colours than the four greys, and what the\n"
-         "picture does not cover, become colour 0.",
+         QCoreApplication::translate(
+             "zantor-tool",
+             "Writes a picture (any format Qt reads) into the ROM as the title screen's tiles:\n"
+             "its top-left 128 × 128 pixels; other colours than the four greys, and what the\n"
+             "picture does not cover, become colour 0."),
          importTiles},
         {"title-map-export", "ROM OUT.bin",
-         "Writes the title screen's tile map: 360 sheet indices (ROM byte Xor 0x80), 18 rows\n"
-         "of 20.",
+         QCoreApplication::translate(
+             "zantor-tool",
+             "Writes the title screen's tile map: 360 sheet indices (ROM byte Xor 0x80), 18 rows\n"
+             "of 20."),
          exportTitleMap},
         {"title-map-import", "ROM IN.bin",
-         "Writes a 360-byte title map (as title-map-export gives it) into the ROM; only those\n"
-         "360 bytes of the map change.",
+         QCoreApplication::translate(
+             "zantor-tool",
+             "Writes a 360-byte title map (as title-map-export gives it) into the ROM; only those\n"
+             "360 bytes of the map change."),
          importTitleMap},
     };
 }

@@ -1,5 +1,7 @@
 #include "ToolCommand.h"
 
+#include <QCoreApplication>
+
 #include "map/MapTable.h"
 
 namespace zantor::tool {
@@ -40,11 +42,13 @@ ParsedArgs ParseArgs(const QStringList& args, const QStringList& flags,
             parsed.flags << arg;
         } else if (withValue.contains(arg)) {
             if (i + 1 >= args.size()) {
-                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+                throw UsageError{
+                    QCoreApplication::translate("zantor-tool", "%1 needs a value").arg(arg)};
             }
             parsed.flags << arg + '=' + args[++i];
         } else {
-            throw UsageError{QStringLiteral("unknown option %1").arg(arg)};
+            throw UsageError{
+                QCoreApplication::translate("zantor-tool", "unknown option %1").arg(arg)};
         }
     }
     return parsed;
@@ -52,8 +56,9 @@ ParsedArgs ParseArgs(const QStringList& args, const QStringList& flags,
 
 void RequireCount(const ParsedArgs& args, int n) {
     if (args.positional.size() != n) {
-        throw UsageError{
-            QStringLiteral("expected %1 arguments, got %2").arg(n).arg(args.positional.size())};
+        throw UsageError{QCoreApplication::translate("zantor-tool", "expected %1 arguments, got %2")
+                             .arg(n)
+                             .arg(args.positional.size())};
     }
 }
 
@@ -61,7 +66,9 @@ int ParseMapIndex(const QString& text) {
     const int index = MapIndexFromText(text);
     if (index < 0) {
         throw UsageError{
-            QStringLiteral("no map \"%1\": give an index 0-31 or an exact map name").arg(text)};
+            QCoreApplication::translate("zantor-tool",
+                                        "no map \"%1\": give an index 0-31 or an exact map name")
+                .arg(text)};
     }
     return index;
 }

@@ -1,5 +1,6 @@
 #include "ToolMain.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "ToolCommand.h"
@@ -16,21 +17,23 @@ void printOut(const QString& text) {
 }
 
 QString overview() {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "zantor-tool",
         "Usage: zantor-tool COMMAND [ARGS...]\n"
         "Reads and writes the maps and graphics of a Super Mario Land 2 ROM image.\n"
         "MAP is a map index 0-31 or an exact map name (\"Tree Zone 1\").\n\nCommands:\n");
     for (const ToolCommand& command : AllCommands()) {
         text += QStringLiteral("  %1 %2\n").arg(command.name, command.synopsis);
     }
-    text += QStringLiteral(
-        "\n`zantor-tool COMMAND --help` tells more about one command.\n"
-        "Exit status: 0 done, 1 the operation failed, 2 usage error.");
+    text +=
+        QCoreApplication::translate("zantor-tool",
+                                    "\n`zantor-tool COMMAND --help` tells more about one command.\n"
+                                    "Exit status: 0 done, 1 the operation failed, 2 usage error.");
     return text;
 }
 
 QString commandHelp(const ToolCommand& command) {
-    return QStringLiteral("Usage: zantor-tool %1 %2\n%3")
+    return QCoreApplication::translate("zantor-tool", "Usage: zantor-tool %1 %2\n%3")
         .arg(command.name, command.synopsis, command.help);
 }
 }  // namespace
@@ -61,7 +64,9 @@ int RunTool(const QStringList& args) {
             return kExitFailed;
         }
     }
-    printErr(QStringLiteral("zantor-tool: unknown command \"%1\"\n").arg(name) + overview());
+    printErr(QCoreApplication::translate("zantor-tool", "zantor-tool: unknown command \"%1\"\n")
+                 .arg(name) +
+             overview());
     return kExitUsage;
 }
 

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,8 +79,8 @@ Dialogs::Answer Dialogs::ask(QWidget* parent, const QString& text, const QString
 }
 
 Dialogs::Answer Dialogs::askToSave(QWidget* parent, const QString& what) {
-    return ask(parent, QStringLiteral("Do you want to save %1?").arg(what), {},
-               {Answer::Save, Answer::Discard, Answer::Cancel});
+    return ask(parent, QCoreApplication::translate("Dialogs", "Do you want to save %1?").arg(what),
+               {}, {Answer::Save, Answer::Discard, Answer::Cancel});
 }
 
 bool Dialogs::maybeSave(QWidget* parent, bool modified, const QString& what,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "Dialogs.h"
@@ -19,7 +20,9 @@ bool Guarded(QWidget* owner, Body&& body) {
     } catch (const Error& error) {
         Dialogs::message(owner, error.text(), error.title(), Dialogs::Icon::Critical);
     } catch (const std::bad_alloc&) {
-        Dialogs::message(owner, QStringLiteral("Out of memory; the action was not carried out."),
+        Dialogs::message(owner,
+                         QCoreApplication::translate(
+                             "Guarded", "Out of memory; the action was not carried out."),
                          {}, Dialogs::Icon::Critical);
     }
     return false;

@@ -30,7 +30,7 @@ qsizetype programEnd(const QString& command) {
 PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("PreferencesDialog"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
     emulatorCommand =
         new QLineEdit(settings_.value(EmulatorLauncher::kSettingsKey).toString(), this);
@@ -39,18 +39,18 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     // Empty means the default, so the field shows what that is.
     const QString found = EmulatorLauncher::defaultCommand();
     emulatorCommand->setPlaceholderText(
-        found.isEmpty() ? QStringLiteral("none found on the PATH or in %1")
+        found.isEmpty() ? tr("none found on the PATH or in %1")
                               .arg(EmulatorLauncher::gameFolders().join(QStringLiteral(", ")))
-                        : QStringLiteral("%1 (found)").arg(found));
-    browseEmulator = new QPushButton(QStringLiteral("&Browse…"), this);
+                        : tr("%1 (found)").arg(found));
+    browseEmulator = new QPushButton(tr("&Browse…"), this);
     browseEmulator->setObjectName(QStringLiteral("cmdBrowseEmulator"));
     connect(browseEmulator, &QPushButton::clicked, this, &PreferencesDialog::chooseEmulator);
 
-    emulatorHint = new QLabel(
-        QStringLiteral("The program \"Run in emulator\" starts, with its arguments. %f stands "
-                       "for the ROM copy; without it the copy is added last. Empty: mgba-qt or "
-                       "mgba, whichever is found."),
-        this);
+    emulatorHint =
+        new QLabel(tr("The program \"Run in emulator\" starts, with its arguments. %f stands "
+                      "for the ROM copy; without it the copy is added last. Empty: mgba-qt or "
+                      "mgba, whichever is found."),
+                   this);
     emulatorHint->setWordWrap(true);
 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -61,7 +61,7 @@ PreferencesDialog::PreferencesDialog(QSettings& settings, QWidget* parent)
     auto* commandRow = new QHBoxLayout;
     commandRow->addWidget(emulatorCommand, 1);
     commandRow->addWidget(browseEmulator);
-    auto* commandLabel = new QLabel(QStringLiteral("&Emulator command:"), this);
+    auto* commandLabel = new QLabel(tr("&Emulator command:"), this);
     commandLabel->setBuddy(emulatorCommand);  // Alt+E, which a row of two widgets does not set
     form->addRow(commandLabel, commandRow);
     form->addRow(QString(), emulatorHint);
@@ -77,9 +77,9 @@ void PreferencesDialog::chooseEmulator() {
     const QString program = QProcess::splitCommand(command.left(end)).value(0);
     // The dialog opens where the present program lies, when it can be found.
     const QString current = program.isEmpty() ? QString() : QStandardPaths::findExecutable(program);
-    const std::optional<QString> chosen = Dialogs::chooseFile(
-        this, Dialogs::FileKind::Open, QStringLiteral("Choose the emulator"),
-        QStringLiteral("All Files(*.*)|*.*"), current.isEmpty() ? program : current);
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, tr("Choose the emulator"),
+                            tr("All Files(*.*)|*.*"), current.isEmpty() ? program : current);
     if (!chosen)
         return;
     emulatorCommand->setText(EmulatorLauncher::quoted(*chosen) + command.mid(end));

@@ -51,7 +51,7 @@ private slots:
         } catch (const RomAccessError& error) {
             QCOMPARE(error.kind(), RomAccessError::Kind::Read);
             // The action is cancelled, not the program: the message must not say otherwise.
-            QCOMPARE(error.text(), QString("Fehler beim Lesen der Datei."));
+            QCOMPARE(error.text(), QString("Error reading the file."));
         }
         QVERIFY(!rom.isModified());
         rom.WriteRomByte(9, 0xAB);

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -64,6 +66,36 @@ private slots:
         QCOMPARE(recent.files().last(), RecentFiles::canonical(kept));
         QCOMPARE(recent.lastMap(kept), std::optional<int>(7));
         QCOMPARE(recent.lastMap(pushedOut), std::nullopt);
+    }
+
+    // Every start with the last ROM opens it again: that must not write (and sync) the
+    // settings file, while any real change still reaches it.
+    void openingTheFrontRomAgainWritesNothing() {
+        const QString path = dir_->filePath("s.ini");
+        const auto fileIdentity = [this, &path] {
+            settings_->sync();
+            struct stat info {};
+            return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+        };
+        RecentFiles recent(*settings_);
+        const QString first = rom(1), second = rom(2);
+        recent.add(first);
+        recent.add(second);
+        recent.setLastMap(second, 5);
+        const auto written = fileIdentity();
+        QVERIFY(written != 0);
+        recent.add(second);
+        recent.setLastMap(second, 5);
+        QCOMPARE(fileIdentity(), written);
+
+        recent.setLastMap(second, 6);
+        QVERIFY(fileIdentity() != written);
+        recent.add(first);
+        settings_->sync();
+        QSettings again(path, QSettings::IniFormat);
+        QCOMPARE(RecentFiles(again).files(),
+                 (QStringList{RecentFiles::canonical(first), RecentFiles::canonical(second)}));
+        QCOMPARE(RecentFiles(again).lastMap(second), std::optional<int>(6));
     }
 };
 

@@ -122,6 +122,29 @@ private slots:
                  space.banks().back().maps[0].slot);
     }
 
+    // The language follows LANG, with LC_ALL and LANGUAGE unset as on most desktops.
+    void infoSpeaksTheSystemsLanguage() {
+        const auto runIn = [](const char* lang, const QStringList& args) {
+            return RunToolProcess(args, [lang](QProcess& process) {
+                QProcessEnvironment env = process.processEnvironment();
+                env.remove("LC_ALL");
+                env.remove("LANGUAGE");
+                env.insert("LANG", lang);
+                process.setProcessEnvironment(env);
+            });
+        };
+        const QString damaged = WriteFile(dir_, "damaged.gb", QByteArray());
+        const ToolRun english = runIn("C", {"info", sample_});
+        QVERIFY(english.out.contains("\n  Map header offset: 0x"));
+        QVERIFY(!english.out.contains("Offset des"));
+        QVERIFY(runIn("C", {"info", damaged}).err.contains("Error reading the file."));
+
+        const ToolRun german = runIn("de_DE.UTF-8", {"info", sample_});
+        QVERIFY(german.out.contains("\n  Offset des Mapheaders: 0x"));
+        QVERIFY(
+            runIn("de_DE.UTF-8", {"info", damaged}).err.contains("Fehler beim Lesen der Datei."));
+    }
+
     void objectsPrintTheStoredList() {
         const ToolRun run = RunToolProcess({"objects", sample_, "Tree Zone 2", "--json"});
         QCOMPARE(run.exitCode, 0);
@@ -330,7 +353,7 @@ private slots:
             const ToolRun run = RunToolProcess(args);
             QVERIFY2(run.clean(), qPrintable(args.join(' ') + ": " + run.err));
             if (run.exitCode == 1) {
-                QVERIFY2(run.err.contains("Fehler beim Lesen der Datei."), run.err.constData());
+                QVERIFY2(run.err.contains("Error reading the file."), run.err.constData());
                 QVERIFY(args.size() == 2 || !QFile::exists(args.last()));
             }
             codes << run.exitCode;

@@ -33,9 +33,11 @@ struct ThanksLine {
     int width;
 };
 constexpr ThanksLine kThanks[] = {
-    {"- The Qt Project (widgets and images)", 273}, {"- Kitware (the CMake build)", 161},
-    {"- The GCC team (the compiler)", 185},         {"- Ninja (quick builds)", 161},
-    {"- Our testers (bug reports and ideas)", 249},
+    {QT_TRANSLATE_NOOP("zantor::AboutBox", "- The Qt Project (widgets and images)"), 273},
+    {QT_TRANSLATE_NOOP("zantor::AboutBox", "- Kitware (the CMake build)"), 161},
+    {QT_TRANSLATE_NOOP("zantor::AboutBox", "- The GCC team (the compiler)"), 185},
+    {QT_TRANSLATE_NOOP("zantor::AboutBox", "- Ninja (quick builds)"), 161},
+    {QT_TRANSLATE_NOOP("zantor::AboutBox", "- Our testers (bug reports and ideas)"), 249},
 };
 }  // namespace
 
@@ -43,7 +45,7 @@ AboutBox::AboutBox(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmInfo"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About ") + AppInfo::name());
+    setWindowTitle(tr("About %1").arg(AppInfo::name()));
     setFixedSize(312, 170);
     // A box with nothing to answer: Esc closes it, as it does a dialog.
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
@@ -59,21 +61,19 @@ AboutBox::AboutBox(QWidget* parent)
     orange.setColor(QPalette::WindowText, QColor(255, 128, 0));
     nameLabel->setPalette(orange);
 
-    creditLabel = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Zantor team"),
-                            QRect(8, 48, 129, 17));
-    purposeLabel = MakeLabel(this, QStringLiteral("Label10"), QStringLiteral("Game Boy map editor"),
+    creditLabel =
+        MakeLabel(this, QStringLiteral("Label2"), tr("Zantor team"), QRect(8, 48, 129, 17));
+    purposeLabel = MakeLabel(this, QStringLiteral("Label10"), tr("Game Boy map editor"),
                              QRect(72, 48, 193, 17), Qt::AlignCenter);
     versionLabel = MakeLabel(this, QStringLiteral("Label3"), AppInfo::versionText(),
                              QRect(232, 48, 73, 17), Qt::AlignRight | Qt::AlignVCenter);
-    thanksHeading =
-        MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("THX to:"), QRect(16, 72, 97, 17));
+    thanksHeading = MakeLabel(this, QStringLiteral("Label4"), tr("THX to:"), QRect(16, 72, 97, 17));
     QFont bold = small;
     bold.setBold(true);
     thanksHeading->setFont(bold);
 
     for (size_t i = 0; i < thanks.size(); ++i) {
-        thanks[i] = MakeLabel(this, QStringLiteral("Label%1").arg(5 + i),
-                              QString::fromUtf8(kThanks[i].text),
+        thanks[i] = MakeLabel(this, QStringLiteral("Label%1").arg(5 + i), tr(kThanks[i].text),
                               QRect(32, 88 + 16 * int(i), kThanks[i].width, 17));
     }
 }

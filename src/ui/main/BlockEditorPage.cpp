@@ -38,7 +38,7 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
     auto* zoom = new QComboBox(this);
     zoom->setObjectName("cmbTileZoom");
     zoom->addItems({"1×", "2×", "4×"});
-    zoom->setToolTip(QStringLiteral("Zoom of the tile sheet and the block"));
+    zoom->setToolTip(tr("Zoom of the tile sheet and the block"));
     connect(zoom, &QComboBox::currentIndexChanged, this,
             [this](int index) { setSheetZoom(1 << index); });
 
@@ -74,16 +74,15 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
 
     blockNumber_ = new QLabel(QStringLiteral("00"), this);
     blockNumber_->setObjectName("Label1");
-    saveBlock_ = new QPushButton(QStringLiteral("Save block"), this);
+    saveBlock_ = new QPushButton(tr("Save block"), this);
     saveBlock_->setObjectName("cmdSaveBlock");
     saveBlock_->setEnabled(false);
     connect(saveBlock_, &QPushButton::clicked, this, &BlockEditorPage::saveBlockRequested);
-    auto* editTileset = new QPushButton(QStringLiteral("Edit Tileset"), this);
+    auto* editTileset = new QPushButton(tr("Edit Tileset"), this);
     editTileset->setObjectName("Command2");
-    connect(editTileset, &QPushButton::clicked, this, [this] {
-        Dialogs::message(this, QStringLiteral("Tileset-editing not included yet!"));
-    });
-    auto* refresh = new QPushButton(QStringLiteral("Refresh displayed data"), this);
+    connect(editTileset, &QPushButton::clicked, this,
+            [this] { Dialogs::message(this, tr("Tileset-editing not included yet!")); });
+    auto* refresh = new QPushButton(tr("Refresh displayed data"), this);
     refresh->setObjectName("Command1");
     connect(refresh, &QPushButton::clicked, this, &BlockEditorPage::refreshRequested);
 
@@ -92,12 +91,12 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
     sheetArea->setWidgetResizable(false);
 
     auto* side = new QGridLayout;
-    side->addWidget(new QLabel(QStringLiteral("Current tile:"), this), 0, 0);
+    side->addWidget(new QLabel(tr("Current tile:"), this), 0, 0);
     side->addWidget(tile_, 0, 1);
-    side->addWidget(new QLabel(QStringLiteral("Current block:"), this), 1, 0);
+    side->addWidget(new QLabel(tr("Current block:"), this), 1, 0);
     side->addWidget(block_, 1, 1);
     side->addWidget(blockNumber_, 1, 2);
-    side->addWidget(new QLabel(QStringLiteral("Zoom:"), this), 2, 0);
+    side->addWidget(new QLabel(tr("Zoom:"), this), 2, 0);
     side->addWidget(zoom, 2, 1);
     side->addWidget(saveBlock_, 3, 0, 1, 3);
     side->addWidget(editTileset, 4, 0, 1, 3);

@@ -25,7 +25,7 @@ QString paddedHex(double value, int digits) {
 
 EventsPage::EventsPage(LevelDocument* document, QWidget* parent)
     : QWidget(parent), document_(document) {
-    save_ = new QPushButton(QStringLiteral("Save Changes"), this);
+    save_ = new QPushButton(tr("Save Changes"), this);
     save_->setObjectName("Command3");
     save_->setEnabled(false);
     connect(save_, &QPushButton::clicked, this, &EventsPage::saveHeaderRequested);

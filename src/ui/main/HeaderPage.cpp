@@ -19,14 +19,14 @@ QLineEdit* readOnlyField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setReadOnly(true);
-    field->setToolTip(QStringLiteral("Shown as read; the editor does not change this field."));
+    field->setToolTip(HeaderPage::tr("Shown as read; the editor does not change this field."));
     return field;
 }
 }  // namespace
 
 HeaderPage::HeaderPage(LevelDocument* document, QWidget* parent)
     : QWidget(parent), document_(document) {
-    caption_ = new QLabel(QStringLiteral("Offset of the Mapheader:"), this);
+    caption_ = new QLabel(tr("Offset of the Mapheader:"), this);
     caption_->setObjectName("Label7");
     blockData_ = readOnlyField("txtBlockdata", this);
     mapBank_ = readOnlyField("txtMapbank", this);
@@ -55,16 +55,16 @@ HeaderPage::HeaderPage(LevelDocument* document, QWidget* parent)
 
     auto* form = new QFormLayout(this);
     form->addRow(caption_);
-    form->addRow(QStringLiteral("Block data offset:"), blockData_);
-    form->addRow(QStringLiteral("Map bank:"), mapBank_);
-    form->addRow(QStringLiteral("Music:"), music_);
-    form->addRow(QStringLiteral("Background palette:"), backgroundPalette_);
-    form->addRow(QStringLiteral("Foreground palette 0:"), foregroundPalette0_);
-    form->addRow(QStringLiteral("Foreground palette 1:"), foregroundPalette1_);
-    form->addRow(QStringLiteral("Map number 2:"), mapNumber2_);
-    form->addRow(QStringLiteral("Time in seconds:"), time_);
-    form->addRow(QStringLiteral("Start x:"), startX_);
-    form->addRow(QStringLiteral("Start y:"), startY_);
+    form->addRow(tr("Block data offset:"), blockData_);
+    form->addRow(tr("Map bank:"), mapBank_);
+    form->addRow(tr("Music:"), music_);
+    form->addRow(tr("Background palette:"), backgroundPalette_);
+    form->addRow(tr("Foreground palette 0:"), foregroundPalette0_);
+    form->addRow(tr("Foreground palette 1:"), foregroundPalette1_);
+    form->addRow(tr("Map number 2:"), mapNumber2_);
+    form->addRow(tr("Time in seconds:"), time_);
+    form->addRow(tr("Start x:"), startX_);
+    form->addRow(tr("Start y:"), startY_);
     form->addRow(tr("Camera start x:"), cameraX_);
     form->addRow(tr("Camera start y:"), cameraY_);
 
@@ -90,16 +90,15 @@ QLineEdit* HeaderPage::hexField(const char* name, HeaderField headerField) {
     field->setMaxLength(2);
     field->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9A-Fa-f]{1,2}")), field));
-    field->setToolTip(QStringLiteral("One byte in hex, 00 to FF"));
+    field->setToolTip(tr("One byte in hex, 00 to FF"));
     connect(field, &QLineEdit::editingFinished, this, [this, field, headerField] {
         bool ok = false;
         const int value = field->text().toInt(&ok, 16);
         if (!ok || value < 0 || value > 0xFF) {
-            field->setToolTip(
-                QStringLiteral("\"%1\" is not a byte: type 00 to FF").arg(field->text()));
+            field->setToolTip(tr("\"%1\" is not a byte: type 00 to FF").arg(field->text()));
             return;
         }
-        field->setToolTip(QStringLiteral("One byte in hex, 00 to FF"));
+        field->setToolTip(tr("One byte in hex, 00 to FF"));
         document_->setHeaderField(headerField, value);
         showHeader();
     });

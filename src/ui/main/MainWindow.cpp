@@ -94,10 +94,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     eventsPage_ = new EventsPage(document_, tabs_);
     blockPage_ = new BlockEditorPage(document_, tabs_);
     headerPage_ = new HeaderPage(document_, tabs_);
-    tabs_->addTab(mapPage_, QStringLiteral("&Map"));
-    tabs_->addTab(eventsPage_, QStringLiteral("&Events"));
-    tabs_->addTab(blockPage_, QStringLiteral("&Block data and tileset"));
-    tabs_->addTab(headerPage_, QStringLiteral("&Header"));
+    tabs_->addTab(mapPage_, tr("&Map"));
+    tabs_->addTab(eventsPage_, tr("&Events"));
+    tabs_->addTab(blockPage_, tr("&Block data and tileset"));
+    tabs_->addTab(headerPage_, tr("&Header"));
 
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -141,54 +141,53 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildMenus() {
     QSettings settings;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
-    QAction* open = file->addAction(QStringLiteral("&Open ROM..."), this, &MainWindow::chooseRom);
+    QAction* open = file->addAction(tr("&Open ROM..."), this, &MainWindow::chooseRom);
     open->setObjectName("mnuOpen");
     open->setShortcut(QKeySequence::Open);
-    QAction* saveAll = file->addAction(QStringLiteral("&Save"), this, [this] { save(); });
+    QAction* saveAll = file->addAction(tr("&Save"), this, [this] { save(); });
     saveAll->setObjectName("mnuSave");
     saveAll->setShortcut(QKeySequence::Save);
-    QAction* refresh =
-        file->addAction(QStringLiteral("&Refresh displayed data"), this, &MainWindow::reload);
+    QAction* refresh = file->addAction(tr("&Refresh displayed data"), this, &MainWindow::reload);
     refresh->setObjectName("mnuRefresh");
     refresh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));  // F5 runs the emulator
     addExportActions(file);
     addShareActions(file);
     file->addSeparator()->setObjectName("mnuTrennung");
-    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setObjectName("mnuEnd");
     exit->setShortcut(QKeySequence::Quit);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("mnuEdit");
-    QAction* undo = document_->undoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    QAction* undo = document_->undoStack()->createUndoAction(this, tr("Undo"));
     undo->setObjectName("mnuUndo");
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = document_->undoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    QAction* redo = document_->undoStack()->createRedoAction(this, tr("Redo"));
     redo->setObjectName("mnuRedo");
     redo->setShortcuts(WithExtraKey(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
     edit->addAction(undo);
     edit->addAction(redo);
     addEditingActions(edit);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName("mnuView");
     auto focusedView = [this]() -> LevelView* {
         return tabs_->currentWidget() == eventsPage_ ? static_cast<LevelView*>(eventsPage_->view())
                                                      : mapPage_->levelView();
     };
-    QAction* zoomIn = view->addAction(QStringLiteral("Zoom &In"), this,
-                                      [focusedView] { focusedView()->zoomBy(1); });
+    QAction* zoomIn =
+        view->addAction(tr("Zoom &In"), this, [focusedView] { focusedView()->zoomBy(1); });
     zoomIn->setObjectName("mnuZoomIn");
     // Ctrl+= as well: "+" takes Shift on most keyboards.
     zoomIn->setShortcuts(
         WithExtraKey(QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)));
-    QAction* zoomOut = view->addAction(QStringLiteral("Zoom &Out"), this,
-                                       [focusedView] { focusedView()->zoomBy(-1); });
+    QAction* zoomOut =
+        view->addAction(tr("Zoom &Out"), this, [focusedView] { focusedView()->zoomBy(-1); });
     zoomOut->setObjectName("mnuZoomOut");
     zoomOut->setShortcut(QKeySequence::ZoomOut);
-    QAction* actual = view->addAction(QStringLiteral("&Actual Size"), this,
+    QAction* actual = view->addAction(tr("&Actual Size"), this,
                                       [focusedView] { focusedView()->setZoomPercent(100); });
     actual->setObjectName("mnuZoomReset");
     actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -204,11 +203,11 @@ void MainWindow::buildMenus() {
         });
         return action;
     };
-    blockGridAction_ = toggle(QStringLiteral("&Block Grid"), "mnuBlockGrid", "view/blockGrid");
+    blockGridAction_ = toggle(tr("&Block Grid"), "mnuBlockGrid", "view/blockGrid");
     blockGridAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    screenGridAction_ = toggle(QStringLiteral("&Screen Grid"), "mnuScreenGrid", "view/screenGrid");
-    highlightAction_ = toggle(QStringLiteral("&Highlight Every Use of the Chosen Block"),
-                              "mnuHighlight", "view/highlightChosen");
+    screenGridAction_ = toggle(tr("&Screen Grid"), "mnuScreenGrid", "view/screenGrid");
+    highlightAction_ = toggle(tr("&Highlight Every Use of the Chosen Block"), "mnuHighlight",
+                              "view/highlightChosen");
     // The screens' edges and exits over the map, to check them while reshaping the level.
     auto* screensLayer = new ScreensLayer(mapPage_->levelView(), document_->screens());
     mapPage_->levelView()->addLayer(screensLayer);
@@ -216,8 +215,8 @@ void MainWindow::buildMenus() {
     screensLayer->setShown(screens->isChecked());
     connect(screens, &QAction::toggled, screensLayer, &ScreensLayer::setShown);
     view->addSeparator();
-    compareAction_ = view->addAction(QStringLiteral("&Compare with original…"), this,
-                                     &MainWindow::toggleComparison);
+    compareAction_ =
+        view->addAction(tr("&Compare with original…"), this, &MainWindow::toggleComparison);
     compareAction_->setObjectName("mnuCompare");
     compareAction_->setCheckable(true);
     connect(document_, &LevelDocument::comparisonChanged, this, [this] {
@@ -226,7 +225,7 @@ void MainWindow::buildMenus() {
     });
     applyOverlays();
 
-    QMenu* editors = menuBar()->addMenu(QStringLiteral("E&ditors"));
+    QMenu* editors = menuBar()->addMenu(tr("E&ditors"));
     editors->setObjectName("mnuEditor");
     // The editors still to come are listed, disabled, and say so when pointed at.
     editors->setToolTipsVisible(true);
@@ -237,24 +236,24 @@ void MainWindow::buildMenus() {
         return action;
     };
     auto notYet = [editor](const char* name, const QString& caption) {
-        editor(name, caption)->setToolTip(QStringLiteral("Not available yet"));
+        editor(name, caption)->setToolTip(tr("Not available yet"));
     };
-    notYet("mnuOverworld", QStringLiteral("Overworld editor"));
-    titleEditorAction_ = editor("mnuTitle", QStringLiteral("&Titlescreen editor"));
+    notYet("mnuOverworld", tr("Overworld editor"));
+    titleEditorAction_ = editor("mnuTitle", tr("&Titlescreen editor"));
     connect(titleEditorAction_, &QAction::triggered, this, &MainWindow::openTitleEditor);
-    notYet("mnuTileset", QStringLiteral("Tileset editor"));
-    notYet("mnuSprite", QStringLiteral("Sprite editor"));
-    notYet("mnuSound", QStringLiteral("Sound editor"));
-    notYet("mnuCredits", QStringLiteral("Credits editor"));
+    notYet("mnuTileset", tr("Tileset editor"));
+    notYet("mnuSprite", tr("Sprite editor"));
+    notYet("mnuSound", tr("Sound editor"));
+    notYet("mnuCredits", tr("Credits editor"));
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName("mnuOptions");
-    QMenu* speed = options->addMenu(QStringLiteral("&Scrollspeed"));
+    QMenu* speed = options->addMenu(tr("&Scrollspeed"));
     speed->setObjectName("mnuScrollspeed");
     const std::pair<const char*, std::pair<QString, int>> speeds[] = {
-        {"mnuSlow", {QStringLiteral("Slow"), 100}},
-        {"mnuNormal", {QStringLiteral("Normal"), 50}},
-        {"mnuFast", {QStringLiteral("Fast"), 25}},
+        {"mnuSlow", {tr("Slow"), 100}},
+        {"mnuNormal", {tr("Normal"), 50}},
+        {"mnuFast", {tr("Fast"), 25}},
     };
     for (const auto& [name, entry] : speeds) {
         const int interval = entry.second;
@@ -270,7 +269,7 @@ void MainWindow::buildMenus() {
     addToolsMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->setObjectName("mnuQuestion");
-    help->addAction("About " + AppInfo::descriptiveName(), this, &MainWindow::openAbout)
+    help->addAction(tr("About %1").arg(AppInfo::descriptiveName()), this, &MainWindow::openAbout)
         ->setObjectName("mnuAbout");
 }
 
@@ -299,8 +298,7 @@ QString MainWindow::levelName() const {
 }
 
 void MainWindow::showWindowTitle() {
-    const QString caption =
-        QStringLiteral("Zantor - %1 - Public Pre Alpha").arg(AppInfo::versionText());
+    const QString caption = tr("Zantor - %1 - Public Pre Alpha").arg(AppInfo::versionText());
     if (document_->romPath().isEmpty()) {
         setWindowTitle(caption + QStringLiteral("[*]"));
         return;
@@ -319,12 +317,11 @@ void MainWindow::showStatus() {
     const QLocale locale(QLocale::English);
     const int used = document_->mapBytesNeeded();
     const int slot = document_->slotBytes();
-    QString meter =
-        QStringLiteral("Map: %1 / %2 bytes").arg(locale.toString(used), locale.toString(slot));
+    QString meter = tr("Map: %1 / %2 bytes").arg(locale.toString(used), locale.toString(slot));
     // Within the slot the meter is never wider than with the slot's figure twice.
-    QString widest = QStringLiteral("Map: %1 / %1 bytes").arg(locale.toString(slot));
+    QString widest = tr("Map: %1 / %1 bytes").arg(locale.toString(slot));
     if (used > slot) {
-        meter += QStringLiteral(" (%1 over)").arg(locale.toString(used - slot));
+        meter += tr(" (%1 over)").arg(locale.toString(used - slot));
         widest = meter;
     }
     // Only on a change: setting a style sheet restyles the label every time. First, as the
@@ -335,7 +332,7 @@ void MainWindow::showStatus() {
         meterLabel_->setStyleSheet(style);
     showInStatusLabel(meterLabel_, meter, widest);
     if (document_->isComparing()) {
-        const QString changes = QStringLiteral("Changed from the original: %1 cells, %2 blocks");
+        const QString changes = tr("Changed from the original: %1 cells, %2 blocks");
         showInStatusLabel(usesLabel_,
                           changes.arg(locale.toString(document_->differingCells()))
                               .arg(locale.toString(document_->differingBlocks())),
@@ -343,7 +340,7 @@ void MainWindow::showStatus() {
     } else if (highlightAction_->isChecked()) {
         const auto& cells = document_->cells();
         const auto uses = std::count(cells.begin(), cells.end(), uint8_t(document_->paintBlock()));
-        const QString count = QStringLiteral("Block %1: %2 uses");
+        const QString count = tr("Block %1: %2 uses");
         showInStatusLabel(
             usesLabel_,
             count.arg(HexText2(document_->paintBlock()), locale.toString(qlonglong(uses))),
@@ -373,8 +370,7 @@ void MainWindow::setScrollSpeed(int milliseconds) {
 
 bool MainWindow::maybeSave() {
     return Dialogs::maybeSave(this, document_->isModified(),
-                              QStringLiteral("the changes to %1").arg(levelName()),
-                              [this] { return save(); });
+                              tr("the changes to %1").arg(levelName()), [this] { return save(); });
 }
 
 TitleScreenWindow* MainWindow::titleScreenWindow() const {
@@ -394,8 +390,8 @@ bool MainWindow::openRom(const QString& path) {
         const QString problems = CartridgeCheck::problems(rom);
         if (!problems.isEmpty() &&
             Dialogs::ask(this,
-                         QStringLiteral("\"%1\" does not look like a Super Mario Land 2 "
-                                        "cartridge:\n%2\n\nOpen it anyway?")
+                         tr("\"%1\" does not look like a Super Mario Land 2 "
+                            "cartridge:\n%2\n\nOpen it anyway?")
                              .arg(QDir::toNativeSeparators(path), problems),
                          {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
             return;
@@ -448,15 +444,14 @@ void MainWindow::reload() {
 }
 
 void MainWindow::chooseRom() {
-    const std::optional<QString> chosen =
-        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Open ROM"), kRomFilter,
-                            document_->romPath());
+    const std::optional<QString> chosen = Dialogs::chooseFile(
+        this, Dialogs::FileKind::Open, tr("Open ROM"), kRomFilter, document_->romPath());
     if (chosen)
         openRom(*chosen);
 }
 
 void MainWindow::reportSave(const QString& what, int bytes, int32_t offset) {
-    statusBar()->showMessage(QStringLiteral("Saved %1: %2 bytes at 0x%3")
+    statusBar()->showMessage(tr("Saved %1: %2 bytes at 0x%3")
                                  .arg(what, QLocale(QLocale::English).toString(bytes),
                                       QString::number(offset, 16).toUpper()),
                              8000);
@@ -470,32 +465,30 @@ bool MainWindow::offerRepack() {
         Dialogs::message(this, MapSaver::tooBigMessage(excess, false));
         return false;
     }
-    const QString moved =
-        offer.movedMaps.isEmpty()
-            ? QStringLiteral("No other map moves.")
-            : QStringLiteral("These maps move: %1.").arg(offer.movedMaps.join(", "));
+    const QString moved = offer.movedMaps.isEmpty()
+                              ? tr("No other map moves.")
+                              : tr("These maps move: %1.").arg(offer.movedMaps.join(", "));
     const QString question = MapSaver::tooBigMessage(excess, true) +
-                             QStringLiteral(
-                                 "\n\nRepack the maps of its region now? %1 %2 then gets %3 bytes. "
-                                 "Everything is saved in one go.")
+                             tr("\n\nRepack the maps of its region now? %1 %2 then gets %3 bytes. "
+                                "Everything is saved in one go.")
                                  .arg(moved, levelName())
                                  .arg(offer.newSlot);
-    if (Dialogs::ask(this, question, QStringLiteral("Repack"),
-                     {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes) {
+    if (Dialogs::ask(this, question, tr("Repack"), {Dialogs::Answer::Yes, Dialogs::Answer::No}) !=
+        Dialogs::Answer::Yes) {
         // Said, so that the question's end is not taken for a save.
         Dialogs::message(
-            this, QStringLiteral("Nothing was saved: the map of %1 is %2 over its slot, and "
-                                 "without the repack it cannot be written. Simplify the map, "
-                                 "or save again and answer Yes to repack.")
-                      .arg(levelName(),
-                           excess == 1 ? QStringLiteral("1 byte")
-                                       : QStringLiteral("%1 bytes")
-                                             .arg(QLocale(QLocale::English).toString(excess))));
+            this,
+            tr("Nothing was saved: the map of %1 is %2 over its slot, and "
+               "without the repack it cannot be written. Simplify the map, "
+               "or save again and answer Yes to repack.")
+                .arg(levelName(),
+                     excess == 1 ? tr("1 byte")
+                                 : tr("%1 bytes").arg(QLocale(QLocale::English).toString(excess))));
         return false;
     }
     return Guarded(this, [&] {
         const LevelDocument::SaveResult result = document_->saveRepacked();
-        reportSave(levelName() + QStringLiteral(" (repacked)"), result.mapBytes, result.mapOffset);
+        reportSave(levelName() + tr(" (repacked)"), result.mapBytes, result.mapOffset);
     });
 }
 
@@ -510,19 +503,19 @@ bool MainWindow::save() {
         written = result.written;
         QStringList parts;
         if (result.mapBytes > 0)
-            parts << QStringLiteral("map %1 bytes at 0x%2")
+            parts << tr("map %1 bytes at 0x%2")
                          .arg(QLocale(QLocale::English).toString(result.mapBytes),
                               QString::number(result.mapOffset, 16).toUpper());
         if (result.blocksWritten > 0)
-            parts << QStringLiteral("%1 block(s)").arg(result.blocksWritten);
+            parts << tr("%1 block(s)").arg(result.blocksWritten);
         if (result.headerWritten)
-            parts << QStringLiteral("header");
+            parts << tr("header");
         if (result.screensWritten)
             parts << tr("screens");
-        statusBar()->showMessage(
-            parts.isEmpty() ? QStringLiteral("Nothing to save")
-                            : QStringLiteral("Saved %1: %2").arg(levelName(), parts.join(", ")),
-            8000);
+        statusBar()->showMessage(parts.isEmpty()
+                                     ? tr("Nothing to save")
+                                     : tr("Saved %1: %2").arg(levelName(), parts.join(", ")),
+                                 8000);
     });
     return written;
 }
@@ -547,7 +540,7 @@ void MainWindow::saveBlock() {
         const LevelDocument::SaveResult result = document_->saveBlock(block);
         if (result.written)
             statusBar()->showMessage(
-                QStringLiteral("Saved block %1: 4 bytes at 0x%2")
+                tr("Saved block %1: 4 bytes at 0x%2")
                     .arg(QString::number(block, 16).toUpper().rightJustified(2, '0'),
                          QString::number(document_->header().BlockDataOffset() + 4 * block, 16)
                              .toUpper()),
@@ -558,8 +551,7 @@ void MainWindow::saveBlock() {
 void MainWindow::saveHeader() {
     Guarded(this, [&] {
         if (document_->saveHeader().written)
-            statusBar()->showMessage(QStringLiteral("Saved the header of %1").arg(levelName()),
-                                     8000);
+            statusBar()->showMessage(tr("Saved the header of %1").arg(levelName()), 8000);
     });
 }
 

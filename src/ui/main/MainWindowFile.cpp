@@ -35,41 +35,36 @@ bool isRomFile(const QString& path) {
 }  // namespace
 
 void MainWindow::addExportActions(QMenu* file) {
-    recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
+    recentMenu_ = file->addMenu(tr("Open &Recent"));
     recentMenu_->setObjectName("mnuRecent");
     connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     fillRecentMenu();
 
     file->addSeparator();
-    file->addAction(QStringLiteral("Export &level as PNG…"), this,
-                    [this] {
-                        exportPicture(QStringLiteral("Export level"), QStringLiteral("level.png"),
-                                      Level);
-                    })
+    file->addAction(
+            tr("Export &level as PNG…"), this,
+            [this] { exportPicture(tr("Export level"), QStringLiteral("level.png"), Level); })
         ->setObjectName("mnuExportLevel");
-    file->addAction(QStringLiteral("Export &tile sheet…"), this,
+    file->addAction(tr("Export &tile sheet…"), this,
                     [this] {
-                        exportPicture(QStringLiteral("Export tile sheet"),
-                                      QStringLiteral("tiles.png"), TileSheet);
+                        exportPicture(tr("Export tile sheet"), QStringLiteral("tiles.png"),
+                                      TileSheet);
                     })
         ->setObjectName("mnuExportTiles");
-    file->addAction(QStringLiteral("Export &blocks…"), this,
-                    [this] {
-                        exportPicture(QStringLiteral("Export blocks"), QStringLiteral("blocks.png"),
-                                      Blocks);
-                    })
+    file->addAction(
+            tr("Export &blocks…"), this,
+            [this] { exportPicture(tr("Export blocks"), QStringLiteral("blocks.png"), Blocks); })
         ->setObjectName("mnuExportBlocks");
     TiledTransfer::addActions(file, this, document_);
 }
 
 void MainWindow::addToolsMenu() {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName("mnuTools");
-    QAction* run =
-        tools->addAction(QStringLiteral("&Run in emulator"), this, &MainWindow::runInEmulator);
+    QAction* run = tools->addAction(tr("&Run in emulator"), this, &MainWindow::runInEmulator);
     run->setObjectName("mnuRunInEmulator");
     run->setShortcut(QKeySequence(Qt::Key_F5));
-    tools->addAction(QStringLiteral("&Preferences…"), this, &MainWindow::openPreferences)
+    tools->addAction(tr("&Preferences…"), this, &MainWindow::openPreferences)
         ->setObjectName("mnuPreferences");
 }
 
@@ -116,9 +111,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::exportPicture(const QString& title, const QString& suggested, int which) {
     if (!document_->hasLevel())
         return;
-    const std::optional<QString> chosen = Dialogs::chooseFile(
-        this, Dialogs::FileKind::Save, title, QStringLiteral("PNG pictures (*.png)|*.png"),
-        QFileInfo(document_->romPath()).dir().filePath(suggested));
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Save, title, tr("PNG pictures (*.png)|*.png"),
+                            QFileInfo(document_->romPath()).dir().filePath(suggested));
     if (!chosen)
         return;
     QString path = *chosen;
@@ -134,7 +129,7 @@ void MainWindow::exportPicture(const QString& title, const QString& suggested, i
         if (!ImageFiles::SavePicture(picture, path, "PNG", &reason))
             throw FileError(FileError::Kind::Write, path, reason);
         // The name alone: the folder was just chosen, and a path would not fit the status bar.
-        statusBar()->showMessage(QStringLiteral("Exported %1 × %2 pixels to %3")
+        statusBar()->showMessage(tr("Exported %1 × %2 pixels to %3")
                                      .arg(picture.width())
                                      .arg(picture.height())
                                      .arg(QFileInfo(path).fileName()),
@@ -146,19 +141,18 @@ void MainWindow::runInEmulator() {
     if (!document_->hasLevel())
         return;
     if (document_->isMapModified() && document_->mapBytesNeeded() > document_->slotBytes()) {
-        Dialogs::message(this, QStringLiteral("The map does not fit its slot, so it cannot be "
-                                              "tried out yet: simplify it until the meter fits."));
+        Dialogs::message(this, tr("The map does not fit its slot, so it cannot be "
+                                  "tried out yet: simplify it until the meter fits."));
         return;
     }
     Guarded(this, [&] {
         const QByteArray image = document_->imageWithChanges();
         // An emulator refuses it, or runs its idle loop on a blank screen: say why instead.
         if (CartridgeCheck::isSample(image)) {
-            Dialogs::message(this,
-                             QStringLiteral("\"%1\" is Zantor's sample cartridge: it has levels to "
-                                            "edit but no game to play, so an emulator cannot run "
-                                            "it. Open a Super Mario Land 2 ROM to play-test.")
-                                 .arg(QFileInfo(document_->romPath()).fileName()));
+            Dialogs::message(this, tr("\"%1\" is Zantor's sample cartridge: it has levels to "
+                                      "edit but no game to play, so an emulator cannot run "
+                                      "it. Open a Super Mario Land 2 ROM to play-test.")
+                                       .arg(QFileInfo(document_->romPath()).fileName()));
             return;
         }
         if (!launcher_)
@@ -173,10 +167,9 @@ void MainWindow::runInEmulator() {
         // The copy's folder (where its battery save stays) goes in the tooltip: a temporary
         // path is long and would push the message out of the status bar.
         statusBar()->setToolTip(
-            QStringLiteral("Copies for the emulator, and their battery saves, are in %1")
+            tr("Copies for the emulator, and their battery saves, are in %1")
                 .arg(QDir::toNativeSeparators(QFileInfo(result.copyPath).path())));
-        statusBar()->showMessage(QStringLiteral("Started the emulator on a copy with your edits"),
-                                 8000);
+        statusBar()->showMessage(tr("Started the emulator on a copy with your edits"), 8000);
     });
 }
 

@@ -32,7 +32,7 @@ QByteArray readWhole(const QString& path) {
         throw FileError(FileError::Kind::Read, path, file.errorString());
     if (file.size() > Patch::kMaxImageSize)
         throw FileError(FileError::Kind::Read, path,
-                        QStringLiteral("files over 16 MiB are not read"));
+                        MainWindow::tr("files over 16 MiB are not read"));
     return file.readAll();
 }
 
@@ -40,9 +40,9 @@ QByteArray readWhole(const QString& path) {
 // not open" would mislead; a patch for another cartridge says which one did not fit.
 QString patchRefusal(const PatchError& error, const QString& patch, const QString& rom) {
     if (error.kind() == PatchError::Kind::SourceMismatch)
-        return QStringLiteral("The patch \"%1\" is made for another cartridge, not for \"%2\": %3.")
+        return MainWindow::tr("The patch \"%1\" is made for another cartridge, not for \"%2\": %3.")
             .arg(patch, rom, error.detail());
-    return QStringLiteral("The patch \"%1\" cannot be applied to \"%2\": %3.")
+    return MainWindow::tr("The patch \"%1\" cannot be applied to \"%2\": %3.")
         .arg(patch, rom, error.text());
 }
 
@@ -55,11 +55,11 @@ void writeWhole(const QString& path, const QByteArray& bytes) {
 
 void MainWindow::addShareActions(QMenu* file) {
     file->addSeparator();
-    file->addAction(QStringLiteral("Create &patch…"), this, &MainWindow::createPatch)
+    file->addAction(tr("Create &patch…"), this, &MainWindow::createPatch)
         ->setObjectName("mnuCreatePatch");
-    file->addAction(QStringLiteral("&Apply patch…"), this, &MainWindow::applyPatch)
+    file->addAction(tr("&Apply patch…"), this, &MainWindow::applyPatch)
         ->setObjectName("mnuApplyPatch");
-    file->addAction(QStringLiteral("Restore &backup…"), this, &MainWindow::restoreBackup)
+    file->addAction(tr("Restore &backup…"), this, &MainWindow::restoreBackup)
         ->setObjectName("mnuRestoreBackup");
 }
 
@@ -71,15 +71,15 @@ void MainWindow::createPatch() {
         return;
     QSettings settings;
     const std::optional<QString> original =
-        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("The original cartridge"),
-                            kRomFilter, settings.value("patch/original").toString());
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, tr("The original cartridge"), kRomFilter,
+                            settings.value("patch/original").toString());
     if (!original)
         return;
     settings.setValue("patch/original", *original);
     const QFileInfo rom(document_->romPath());
-    const std::optional<QString> chosen = Dialogs::chooseFile(
-        this, Dialogs::FileKind::Save, QStringLiteral("Create patch"), kPatchFilter,
-        rom.dir().filePath(rom.completeBaseName() + QStringLiteral(".bps")));
+    const std::optional<QString> chosen =
+        Dialogs::chooseFile(this, Dialogs::FileKind::Save, tr("Create patch"), kPatchFilter,
+                            rom.dir().filePath(rom.completeBaseName() + QStringLiteral(".bps")));
     if (!chosen)
         return;
     QString out = *chosen;
@@ -88,13 +88,12 @@ void MainWindow::createPatch() {
     Guarded(this, [&] {
         const std::optional<PatchFormat> format = Patch::formatForFileName(out);
         if (!format)
-            throw FileError(FileError::Kind::Write, out,
-                            QStringLiteral("a patch file ends in .bps or .ips"));
+            throw FileError(FileError::Kind::Write, out, tr("a patch file ends in .bps or .ips"));
         try {
             const QByteArray patch =
                 Patch::create(readWhole(*original), session_->read().bytes(), *format);
             writeWhole(out, patch);
-            statusBar()->showMessage(QStringLiteral("Wrote the patch %1 (%2 bytes)")
+            statusBar()->showMessage(tr("Wrote the patch %1 (%2 bytes)")
                                          .arg(QFileInfo(out).fileName(),
                                               QLocale(QLocale::English).toString(patch.size())),
                                      8000);
@@ -108,8 +107,8 @@ void MainWindow::applyPatch() {
     if (document_->romPath().isEmpty())
         return;
     const std::optional<QString> patchPath =
-        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Apply patch"),
-                            kPatchFilter, QFileInfo(document_->romPath()).path());
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, tr("Apply patch"), kPatchFilter,
+                            QFileInfo(document_->romPath()).path());
     if (!patchPath)
         return;
     const QFileInfo rom(document_->romPath());
@@ -135,18 +134,17 @@ void MainWindow::applyPatch() {
     if (!patchRom())
         return;
     const std::optional<QString> chosen = Dialogs::chooseFile(
-        this, Dialogs::FileKind::Save, QStringLiteral("Write the patched cartridge as"), kRomFilter,
+        this, Dialogs::FileKind::Save, tr("Write the patched cartridge as"), kRomFilter,
         rom.dir().filePath(rom.completeBaseName() + QStringLiteral("-patched.gb")));
     if (!chosen)
         return;
     const QString out = *chosen;
     const bool overwritesOpenRom = QFileInfo(out).absoluteFilePath() == rom.absoluteFilePath();
     if (overwritesOpenRom &&
-        Dialogs::ask(
-            this,
-            QStringLiteral("This replaces the open ROM \"%1\" with the patched one. Go on?")
-                .arg(rom.fileName()),
-            {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
+        Dialogs::ask(this,
+                     tr("This replaces the open ROM \"%1\" with the patched one. Go on?")
+                         .arg(rom.fileName()),
+                     {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) != Dialogs::Answer::Yes)
         return;
     if (overwritesOpenRom) {
         if (!maybeSaveAll())
@@ -168,9 +166,8 @@ void MainWindow::applyPatch() {
         Guarded(this, [&] { document_->loadLevel(document_->mapIndex()); });
         return;
     }
-    if (Dialogs::ask(
-            this, QStringLiteral("Wrote \"%1\". Open it now?").arg(QDir::toNativeSeparators(out)),
-            {}, {Dialogs::Answer::Yes, Dialogs::Answer::No}) == Dialogs::Answer::Yes)
+    if (Dialogs::ask(this, tr("Wrote \"%1\". Open it now?").arg(QDir::toNativeSeparators(out)), {},
+                     {Dialogs::Answer::Yes, Dialogs::Answer::No}) == Dialogs::Answer::Yes)
         openRom(out);
 }
 
@@ -179,17 +176,16 @@ void MainWindow::restoreBackup() {
         return;
     const QList<BackupStore::Backup> backups = session_->restorePoints();
     if (backups.isEmpty()) {
-        Dialogs::message(this, QStringLiteral("There are no backups of this ROM yet. Zantor "
-                                              "makes one before the first save after opening."));
+        Dialogs::message(this, tr("There are no backups of this ROM yet. Zantor "
+                                  "makes one before the first save after opening."));
         return;
     }
     QStringList items;
     for (const BackupStore::Backup& backup : backups)
         items << QLocale().toString(backup.time.toLocalTime(), QLocale::LongFormat);
     bool ok = false;
-    const QString picked = QInputDialog::getItem(this, QStringLiteral("Restore backup"),
-                                                 QStringLiteral("Put the ROM back as it was on:"),
-                                                 items, 0, false, &ok);
+    const QString picked = QInputDialog::getItem(
+        this, tr("Restore backup"), tr("Put the ROM back as it was on:"), items, 0, false, &ok);
     if (!ok || !maybeSaveAll())
         return;
     const BackupStore::Backup& chosen = backups[items.indexOf(picked)];
@@ -198,7 +194,7 @@ void MainWindow::restoreBackup() {
         document_->loadLevel(document_->mapIndex());
         // The short form: the long one does not fit the status bar.
         statusBar()->showMessage(
-            QStringLiteral("Restored the ROM as it was on %1")
+            tr("Restored the ROM as it was on %1")
                 .arg(QLocale().toString(chosen.time.toLocalTime(), QLocale::ShortFormat)),
             8000);
     });
@@ -211,8 +207,8 @@ void MainWindow::toggleComparison() {
     }
     QSettings settings;
     const std::optional<QString> original =
-        Dialogs::chooseFile(this, Dialogs::FileKind::Open, QStringLiteral("Compare with original"),
-                            kRomFilter, settings.value("patch/original").toString());
+        Dialogs::chooseFile(this, Dialogs::FileKind::Open, tr("Compare with original"), kRomFilter,
+                            settings.value("patch/original").toString());
     if (!original)
         return;
     settings.setValue("patch/original", *original);

@@ -44,9 +44,9 @@ void MainWindow::addEditingActions(QMenu* edit) {
         return action;
     };
     edit->addSeparator();
-    QMenu* toolsMenu = edit->addMenu(QStringLiteral("&Tools"));
+    QMenu* toolsMenu = edit->addMenu(tr("&Tools"));
     toolsMenu->setObjectName("mnuEditTools");
-    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    QToolBar* bar = addToolBar(tr("Tools"));
     bar->setObjectName("tbTools");
     toolActions_ = new QActionGroup(this);
     ToolBox* tools = mapPage_->toolBox();
@@ -56,11 +56,10 @@ void MainWindow::addEditingActions(QMenu* edit) {
         QString caption;
         Qt::Key key;
     } entries[] = {
-        {ToolBox::Kind::Brush, "mnuBrush", QStringLiteral("&Brush"), Qt::Key_B},
-        {ToolBox::Kind::RectangleSelect, "mnuRectSelect", QStringLiteral("&Rectangle Select"),
-         Qt::Key_R},
-        {ToolBox::Kind::BucketFill, "mnuBucketFill", QStringLiteral("Bucket &Fill"), Qt::Key_F},
-        {ToolBox::Kind::ShapeFill, "mnuShapeFill", QStringLiteral("Sha&pe Fill"), Qt::Key_P},
+        {ToolBox::Kind::Brush, "mnuBrush", tr("&Brush"), Qt::Key_B},
+        {ToolBox::Kind::RectangleSelect, "mnuRectSelect", tr("&Rectangle Select"), Qt::Key_R},
+        {ToolBox::Kind::BucketFill, "mnuBucketFill", tr("Bucket &Fill"), Qt::Key_F},
+        {ToolBox::Kind::ShapeFill, "mnuShapeFill", tr("Sha&pe Fill"), Qt::Key_P},
     };
     for (const auto& entry : entries) {
         QAction* action = toolsMenu->addAction(entry.caption);
@@ -85,22 +84,21 @@ void MainWindow::addEditingActions(QMenu* edit) {
         action->setObjectName(name);
         return onMapPage(action, key);
     };
-    add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [this] { copySelection(true); });
-    add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy, [this] { copySelection(false); });
-    add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste, [this] { pasteStamp(); });
-    add("mnuDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete),
+    add("mnuCut", tr("Cu&t"), QKeySequence::Cut, [this] { copySelection(true); });
+    add("mnuCopy", tr("&Copy"), QKeySequence::Copy, [this] { copySelection(false); });
+    add("mnuPaste", tr("&Paste"), QKeySequence::Paste, [this] { pasteStamp(); });
+    add("mnuDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete),
         [this] { document_->clearSelection(); });
     edit->addSeparator();
-    add("mnuSelectAll", QStringLiteral("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
+    add("mnuSelectAll", tr("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
         [this] { document_->setSelection(QRegion(0, 0, kMapColumns, kMapRows)); });
-    add("mnuSelectNone", QStringLiteral("Select &None"),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+    add("mnuSelectNone", tr("Select &None"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
         [this] { document_->setSelection(QRegion()); });
-    add("mnuEscape", QStringLiteral("Drop Stamp or Selection"), QKeySequence(Qt::Key_Escape),
+    add("mnuEscape", tr("Drop Stamp or Selection"), QKeySequence(Qt::Key_Escape),
         [this] { escape(); });
-    add("mnuFlipX", QStringLiteral("Flip Stamp &Horizontally"), QKeySequence(Qt::Key_X),
+    add("mnuFlipX", tr("Flip Stamp &Horizontally"), QKeySequence(Qt::Key_X),
         [this] { document_->flipStamp(true); });
-    add("mnuFlipY", QStringLiteral("Flip Stamp &Vertically"), QKeySequence(Qt::Key_Y),
+    add("mnuFlipY", tr("Flip Stamp &Vertically"), QKeySequence(Qt::Key_Y),
         [this] { document_->flipStamp(false); });
     edit->addSeparator();
     edit->addAction(QStringLiteral("Set as &background block"), this,
@@ -132,9 +130,8 @@ void MainWindow::showToolStatus() {
     zoomLabel_->setText(QStringLiteral("%1 %").arg(mapPage_->levelView()->zoomPercent()));
     QString tool = mapPage_->toolBox()->current()->name();
     if (document_->hasStamp())
-        tool += QStringLiteral(" (stamp %1 × %2)")
-                    .arg(document_->stamp().width())
-                    .arg(document_->stamp().height());
+        tool +=
+            tr(" (stamp %1 × %2)").arg(document_->stamp().width()).arg(document_->stamp().height());
     toolLabel_->setText(tool);
     const QRegion& selection = document_->selection();
     int cells = 0;
@@ -147,23 +144,23 @@ void MainWindow::showToolStatus() {
     selectionLabel_->setText(
         selection.isEmpty() ? QString()
         : selection.rectCount() == 1
-            ? QStringLiteral("Selection: %1 × %2").arg(bounds.width()).arg(bounds.height())
-            : QStringLiteral("Selection: %1 cells").arg(QLocale(QLocale::English).toString(cells)));
+            ? tr("Selection: %1 × %2").arg(bounds.width()).arg(bounds.height())
+            : tr("Selection: %1 cells").arg(QLocale(QLocale::English).toString(cells)));
 }
 
 void MainWindow::copySelection(bool cut) {
     const Stamp stamp = document_->selectedStamp();
     if (stamp.isEmpty()) {
-        statusBar()->showMessage(QStringLiteral("Nothing is selected: press R and drag over the "
-                                                "cells to copy first."),
+        statusBar()->showMessage(tr("Nothing is selected: press R and drag over the "
+                                    "cells to copy first."),
                                  5000);
         return;
     }
     QGuiApplication::clipboard()->setText(stamp.toText());
     if (cut)
         document_->clearSelection(true);
-    statusBar()->showMessage(QStringLiteral("%1 %2 × %3 cells")
-                                 .arg(cut ? QStringLiteral("Cut") : QStringLiteral("Copied"))
+    statusBar()->showMessage(tr("%1 %2 × %3 cells")
+                                 .arg(cut ? tr("Cut") : tr("Copied"))
                                  .arg(stamp.width())
                                  .arg(stamp.height()),
                              5000);
@@ -172,9 +169,9 @@ void MainWindow::copySelection(bool cut) {
 void MainWindow::pasteStamp() {
     const Stamp::Parsed parsed = Stamp::fromText(QGuiApplication::clipboard()->text());
     if (!parsed.stamp) {
-        Dialogs::message(this, QStringLiteral("The clipboard cannot be pasted as blocks: %1\n\n"
-                                              "Copy cells, or a grid of two-digit hex block "
-                                              "numbers separated by tabs, one line per row.")
+        Dialogs::message(this, tr("The clipboard cannot be pasted as blocks: %1\n\n"
+                                  "Copy cells, or a grid of two-digit hex block "
+                                  "numbers separated by tabs, one line per row.")
                                    .arg(parsed.error));
         return;
     }
@@ -196,8 +193,8 @@ void MainWindow::setBackgroundFromChosen() {
     document_->setBackgroundBlock(document_->paintBlock());
     QSettings().setValue(backgroundKey(document_->romPath(), document_->mapIndex()),
                          document_->backgroundBlock());
-    statusBar()->showMessage(
-        QStringLiteral("Background block: %1").arg(HexText2(document_->backgroundBlock())), 5000);
+    statusBar()->showMessage(tr("Background block: %1").arg(HexText2(document_->backgroundBlock())),
+                             5000);
 }
 
 void MainWindow::restoreBackground() {

@@ -28,7 +28,7 @@ constexpr int kPaletteColumns = 16;
 MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), document_(document) {
     cellLabel_ = new QLabel(QStringLiteral("x: 00 y: 00"), this);
     cellLabel_->setObjectName("Label14");
-    blockLabel_ = new QLabel(QStringLiteral("Block: 00"), this);
+    blockLabel_ = new QLabel(tr("Block: 00"), this);
     blockLabel_->setObjectName("Label15");
 
     // Read-outs change with every pointer move: fixed widths keep the layout (and so the
@@ -49,9 +49,8 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
     palette_->marked = [document](int block) { return document->blockDiffers(block); };
     palette_->toolTipFor = [document](int block) {
         const int uses = document->usesOf(block);
-        return QStringLiteral("Block %1: used %2")
-            .arg(HexText2(block),
-                 uses == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(uses));
+        return tr("Block %1: used %2")
+            .arg(HexText2(block), uses == 1 ? tr("1 time") : tr("%1 times").arg(uses));
     };
     palette_->pressed = [this](int cell, Qt::MouseButton button) {
         if (button != Qt::LeftButton)
@@ -76,7 +75,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
     paletteArea_->horizontalScrollBar()->setObjectName("hscrBlocks");
     paletteZoom_ = new QComboBox(this);
     paletteZoom_->setObjectName("cmbPaletteZoom");
-    paletteZoom_->setToolTip(QStringLiteral("Zoom of the block palette"));
+    paletteZoom_->setToolTip(tr("Zoom of the block palette"));
     for (int factor = 1; factor <= 4; ++factor)
         paletteZoom_->addItem(QStringLiteral("%1×").arg(factor), factor);
     connect(paletteZoom_, &QComboBox::currentIndexChanged, this,
@@ -91,7 +90,7 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
     paletteLabel_ = new QLabel(QStringLiteral("(00|00)"), this);
     paletteLabel_->setObjectName("lblBlock");
     FixLabelSize(paletteLabel_, QStringLiteral("(WW|WW)  "), true);
-    saveMap_ = new QPushButton(QStringLiteral("Save map"), this);
+    saveMap_ = new QPushButton(tr("Save map"), this);
     saveMap_->setObjectName("cmdSaveMap");
     saveMap_->setEnabled(false);
     connect(saveMap_, &QPushButton::clicked, this, &MapPage::saveMapRequested);
@@ -146,7 +145,11 @@ MapPage::MapPage(LevelDocument* document, QWidget* parent) : QWidget(parent), do
 
 void MapPage::setPaletteZoom(int factor) {
     factor = std::clamp(factor, 1, 4);
-    QSettings().setValue("view/paletteZoom", factor);
+    // Written only when it changes: every write syncs the settings file to disk, and the
+    // page's own start (and the list answering it) would write it twice before the first frame.
+    QSettings settings;
+    if (settings.value("view/paletteZoom").toInt() != factor)
+        settings.setValue("view/paletteZoom", factor);
     paletteZoom_->setCurrentIndex(factor - 1);
     palette_->setZoom(factor);
     // All 128 blocks without scrolling, as far as the page allows: the splitter gives the
@@ -207,7 +210,7 @@ void MapPage::showReadouts() {
     if (!cell)
         return;  // the labels keep the last cell, as the pointer leaves
     cellLabel_->setText("x: " + HexText2(cell->x()) + " y: " + HexText2(cell->y()));
-    blockLabel_->setText("Block: " + HexText2(document_->blockAt(*cell)));
+    blockLabel_->setText(tr("Block: %1").arg(HexText2(document_->blockAt(*cell))));
 }
 
 void MapPage::showPaletteLabel() {
@@ -224,9 +227,9 @@ void MapPage::showPaletteMenu(QPoint at) {
         return;
     const int chosen = document_->paintBlock();
     QMenu menu(this);
-    QAction* use = menu.addAction(QStringLiteral("Paint with block %1").arg(HexText2(block)));
-    QAction* replace = menu.addAction(QStringLiteral("Replace every use of block %1 with block %2")
-                                          .arg(HexText2(block), HexText2(chosen)));
+    QAction* use = menu.addAction(tr("Paint with block %1").arg(HexText2(block)));
+    QAction* replace = menu.addAction(
+        tr("Replace every use of block %1 with block %2").arg(HexText2(block), HexText2(chosen)));
     replace->setEnabled(block != chosen);
     QAction* picked = menu.exec(palette_->mapToGlobal(at));
     if (picked == use)

@@ -1,5 +1,6 @@
 #include "BrushTool.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "document/CellShapes.h"
@@ -8,7 +9,7 @@
 namespace zantor {
 
 QString BrushTool::name() const {
-    return QStringLiteral("Brush");
+    return QCoreApplication::translate("LevelTool", "Brush");
 }
 
 void BrushTool::press(QPoint cell, Qt::KeyboardModifiers modifiers) {

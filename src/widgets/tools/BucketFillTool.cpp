@@ -1,12 +1,14 @@
 #include "BucketFillTool.h"
 
+#include <QCoreApplication>
+
 #include "document/CellShapes.h"
 #include "document/LevelDocument.h"
 
 namespace zantor {
 
 QString BucketFillTool::name() const {
-    return QStringLiteral("Bucket Fill");
+    return QCoreApplication::translate("LevelTool", "Bucket Fill");
 }
 
 void BucketFillTool::press(QPoint cell, Qt::KeyboardModifiers modifiers) {

@@ -1,5 +1,6 @@
 #include "RectangleSelectTool.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "document/CellShapes.h"
@@ -8,7 +9,7 @@
 namespace zantor {
 
 QString RectangleSelectTool::name() const {
-    return QStringLiteral("Rectangle Select");
+    return QCoreApplication::translate("LevelTool", "Rectangle Select");
 }
 
 void RectangleSelectTool::press(QPoint cell, Qt::KeyboardModifiers modifiers) {

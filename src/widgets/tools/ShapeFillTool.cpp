@@ -1,5 +1,6 @@
 #include "ShapeFillTool.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "document/CellShapes.h"
@@ -8,7 +9,7 @@
 namespace zantor {
 
 QString ShapeFillTool::name() const {
-    return QStringLiteral("Shape Fill");
+    return QCoreApplication::translate("LevelTool", "Shape Fill");
 }
 
 void ShapeFillTool::press(QPoint cell, Qt::KeyboardModifiers modifiers) {
