@@ -3,6 +3,7 @@
 #include "BlockQuartersCommand.h"
 #include "GridEditCommand.h"
 #include "HeaderFieldCommand.h"
+#include "TileSetDocument.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
@@ -98,6 +99,7 @@ void LevelDocument::putInPlace(LoadedMap loaded) {
     chosenTile_ = 0;
     hoveredCell_.reset();
     resetToolState();
+    attachTileSets();
     startHistory();
     emit levelLoaded();
     emit choiceChanged();
@@ -296,7 +298,8 @@ int LevelDocument::modifiedBlockCount() const {
 }
 
 bool LevelDocument::differsFromRom() const {
-    return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0;
+    return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0 ||
+           areTilesModified();
 }
 
 void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const {
@@ -322,12 +325,19 @@ void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResul
         }
         result.headerWritten = true;
     }
+    if (changes.tiles) {
+        for (TileSetDocument* run : tileSets_) {
+            if (run)
+                run->writeChanges(rom);
+        }
+    }
 }
 
 LevelDocument::Changes LevelDocument::unsavedChanges() const {
     Changes changes;
     changes.map = isMapModified();
     changes.header = isHeaderModified();
+    changes.tiles = areTilesModified();
     for (int b = 0; b < kBlockCount; ++b) {
         if (isBlockModified(b))
             changes.blocks.push_back(b);
@@ -348,6 +358,12 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     }
     if (changes.header) {
         savedHeader_ = level_->header;
+    }
+    if (changes.tiles) {
+        for (TileSetDocument* run : tileSets_) {
+            if (run)
+                run->markWritten();
+        }
     }
     markSaved();
     return result;
@@ -429,6 +445,12 @@ LevelDocument::SaveResult LevelDocument::saveRepacked() {
         savedBlocks_[size_t(b)] = level_->blocks[size_t(b)];
     }
     savedHeader_ = level_->header;
+    if (changes.tiles) {
+        for (TileSetDocument* run : tileSets_) {
+            if (run)
+                run->markWritten();
+        }
+    }
     markSaved();
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
+#include "document/TileSetDocument.h"
 #include "document/TitleDocument.h"
 #include "map/MapTable.h"
 
@@ -64,9 +65,24 @@ TitleDocument* RomSession::titleDocument() {
     return title_;
 }
 
+TileSetDocument* RomSession::tileSet(const TileRange& range) {
+    if (!isOpen())
+        return nullptr;
+    for (TileSetDocument* tiles : tileSets_) {
+        if (tiles->range() == range)
+            return tiles;
+    }
+    auto* tiles = new TileSetDocument(this, range, this);
+    tiles->reload();
+    tileSets_.append(tiles);
+    return tiles;
+}
+
 void RomSession::reread() {
     if (title_)
         title_->reload();
+    for (TileSetDocument* tiles : tileSets_)
+        tiles->reload();
     emit opened();
 }
 

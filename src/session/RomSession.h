@@ -9,10 +9,12 @@
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
+#include "map/TileRanges.h"
 
 namespace zantor {
 
 class TitleDocument;
+class TileSetDocument;
 
 // The open ROM, for every window: its path, the cartridge's version byte as opened, the
 // restore points, and the one way to write. Every writer (level saves, the title screen, tile
@@ -77,6 +79,9 @@ public:
 
     // The title screen of the open ROM, read on first use. Null before a ROM is open.
     TitleDocument* titleDocument();
+    // The tile set document of a run of stored tiles, shared by every level that reads it;
+    // read on first use. Null before a ROM is open.
+    TileSetDocument* tileSet(const TileRange& range);
 
     // For tests: the restore points' clock.
     BackupStore& backups() { return backups_; }
@@ -95,6 +100,7 @@ private:
     uint8_t version_ = 0;
     BackupStore backups_;
     TitleDocument* title_ = nullptr;  // a child, made on first use
+    QList<TileSetDocument*> tileSets_;  // children, made on first use
 };
 
 }  // namespace zantor

@@ -7,8 +7,9 @@ namespace zantor::tool {
 const std::vector<ToolCommand>& AllCommands() {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
-        for (auto part : {SampleCommands(), InfoCommands(), MapCommands(), SpaceCommands(),
-                          ObjectCommands(), RenderCommands(), TitleCommands(), PatchCommands()}) {
+        for (auto part :
+             {SampleCommands(), InfoCommands(), MapCommands(), SpaceCommands(), ObjectCommands(),
+              TileSetCommands(), RenderCommands(), TitleCommands(), PatchCommands()}) {
             all.insert(all.end(), part.begin(), part.end());
         }
         return all;

@@ -52,5 +52,6 @@ std::vector<ToolCommand> TitleCommands();
 std::vector<ToolCommand> PatchCommands();
 std::vector<ToolCommand> SpaceCommands();
 std::vector<ToolCommand> ObjectCommands();
+std::vector<ToolCommand> TileSetCommands();
 
 }  // namespace zantor::tool
