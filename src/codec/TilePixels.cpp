@@ -1,5 +1,8 @@
 #include "TilePixels.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "TileCodec.h"
@@ -54,6 +57,69 @@ TileBytes RotateTile(const TileBytes& tile) {
             SetTilePixel(turned, x, y, TilePixel(tile, y, 7 - x));
     }
     return turned;
+}
+
+TileBytes FillTile(const TileBytes& tile, int x, int y, int colour) {
+    TileBytes filled = tile;
+    if (x < 0 || x > 7 || y < 0 || y > 7)
+        return filled;
+    const int from = TilePixel(tile, x, y);
+    if (from == colour)
+        return filled;
+    int stack[64][2];
+    int size = 0;
+    SetTilePixel(filled, x, y, colour);
+    stack[size][0] = x;
+    stack[size++][1] = y;
+    while (size > 0) {
+        --size;
+        const int px = stack[size][0];
+        const int py = stack[size][1];
+        const int next[4][2] = {{px - 1, py}, {px + 1, py}, {px, py - 1}, {px, py + 1}};
+        for (const auto& n : next) {
+            if (n[0] < 0 || n[0] > 7 || n[1] < 0 || n[1] > 7 ||
+                TilePixel(filled, n[0], n[1]) != from)
+                continue;
+            // Coloured as it is pushed, so no pixel is pushed twice: 64 places are enough.
+            SetTilePixel(filled, n[0], n[1], colour);
+            stack[size][0] = n[0];
+            stack[size++][1] = n[1];
+        }
+    }
+    return filled;
+}
+
+namespace {
+void plot(TileBytes& tile, int x, int y, int colour) {
+    if (x >= 0 && x < 8 && y >= 0 && y < 8)
+        SetTilePixel(tile, x, y, colour);
+}
+}  // namespace
+
+TileBytes DrawTileLine(const TileBytes& tile, int x0, int y0, int x1, int y1, int colour) {
+    TileBytes drawn = tile;
+    const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    for (int i = 0; i <= steps; ++i) {
+        const double f = steps == 0 ? 0.0 : double(i) / steps;
+        plot(drawn, x0 + int(std::lround((x1 - x0) * f)), y0 + int(std::lround((y1 - y0) * f)),
+             colour);
+    }
+    return drawn;
+}
+
+TileBytes DrawTileRectangle(const TileBytes& tile, int x0, int y0, int x1, int y1, int colour) {
+    TileBytes drawn = tile;
+    const int left = std::min(x0, x1), right = std::max(x0, x1);
+    const int top = std::min(y0, y1), bottom = std::max(y0, y1);
+    for (int x = left; x <= right; ++x) {
+        plot(drawn, x, top, colour);
+        plot(drawn, x, bottom, colour);
+    }
+    for (int y = top; y <= bottom; ++y) {
+        plot(drawn, left, y, colour);
+        plot(drawn, right, y, colour);
+    }
+    return drawn;
 }
 
 }  // namespace zantor

@@ -24,5 +24,11 @@ void DrawTile(Picture& picture, int x, int y, const TileBytes& tile, uint8_t pal
 TileBytes FlipTile(const TileBytes& tile, bool horizontally);
 // A quarter turn clockwise.
 TileBytes RotateTile(const TileBytes& tile);
+// The pixels 4-connected to (x, y) that share its colour, given `colour`; within the tile.
+TileBytes FillTile(const TileBytes& tile, int x, int y, int colour);
+// A straight line and a rectangle's outline between two pixels (either may lie outside the
+// tile; what falls outside is left out).
+TileBytes DrawTileLine(const TileBytes& tile, int x0, int y0, int x1, int y1, int colour);
+TileBytes DrawTileRectangle(const TileBytes& tile, int x0, int y0, int x1, int y1, int colour);
 
 }  // namespace zantor
