@@ -26,7 +26,7 @@ public:
     explicit LevelTileSheet(const Runs& runs) : runs_(runs) {}
 
     bool isValid() const;
-    const Runs& runs() const { return runs_; }
+    Runs runs() const { return runs_; }
     TileSetDocument* runOf(uint8_t tile) const;
     TileBytes tile(uint8_t tile) const;
     // The 256 tiles' 4096 bytes in tile number order.

@@ -82,15 +82,12 @@ void TileSetWindow::buildControls() {
         return tr("Tile %1").arg(HexText2(SheetCellOfTile(uint8_t(cell))));
     };
     sheetView_->pressed = [this](int cell, Qt::MouseButton) {
-        areaAnchor_ = QPoint(cell % 16, cell / 16);
-        area_ = QRect(*areaAnchor_, QSize(1, 1));
-        chooseTile(SheetCellOfTile(uint8_t(cell)));
+        areaAnchor_ = SheetCellOfTile(uint8_t(cell));
+        chooseTiles(*areaAnchor_, *areaAnchor_);
     };
     sheetView_->dragged = [this](int cell, Qt::MouseButtons) {
-        if (!areaAnchor_)
-            return;
-        area_ = QRect(*areaAnchor_, QPoint(cell % 16, cell / 16)).normalized();
-        sheetView_->refresh();
+        if (areaAnchor_)
+            chooseTiles(*areaAnchor_, SheetCellOfTile(uint8_t(cell)));
     };
     auto* sheetArea = new QScrollArea(this);
     sheetArea->setWidget(sheetView_);
@@ -286,6 +283,13 @@ void TileSetWindow::setColours(int left, int right) {
 void TileSetWindow::chooseTile(int tile) {
     chosenTile_ = std::clamp(tile, 0, 255);
     showState();
+}
+
+void TileSetWindow::chooseTiles(int from, int to) {
+    const int a = SheetCellOfTile(uint8_t(from));
+    const int b = SheetCellOfTile(uint8_t(to));
+    area_ = QRect(QPoint(a % 16, a / 16), QPoint(b % 16, b / 16)).normalized();
+    chooseTile(to);
 }
 
 QRect TileSetWindow::chosenCells() const {

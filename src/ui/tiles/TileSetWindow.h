@@ -40,6 +40,8 @@ public:
     LevelTileSheet sheet() const;
     int chosenTile() const { return chosenTile_; }
     void chooseTile(int tile);
+    // The rectangle of the sheet between two tiles, for copying (the chosen tile is `to`).
+    void chooseTiles(int from, int to);
     void setTool(Tool tool);
     // The colour numbers the left and the right button draw with.
     void setColours(int left, int right);
@@ -86,7 +88,7 @@ private:
     QPoint strokeStart_;
     QPoint strokeLast_;
     TileBytes strokeBefore_{};
-    std::optional<QPoint> areaAnchor_;
+    std::optional<int> areaAnchor_;  // the tile a drag on the sheet started on
     QRect area_;
     // Copied tiles: columns × rows tiles of 16 bytes, row by row.
     QByteArray copied_;
