@@ -22,8 +22,13 @@ struct TileBench {
             run->confirmSharing();
         tiles = new TileSetWindow(level, main);
         tiles->show();
-        // The tile most used by the level's blocks, so the level view has cells to redraw.
-        tiles->chooseTile(level->blocks()[size_t(level->cells()[0] & 0x7F)][0]);
+        // A tile of the first block in view that is not the background (the sky would have
+        // the whole view repainted), so the level view has some cells to redraw.
+        const int background = level->mostUsedBlock();
+        int block = background;
+        for (int i = 0; i < kMapCells && block == background; ++i)
+            block = level->cells()[size_t(i)] & 0x7F;
+        tiles->chooseTile(level->blocks()[size_t(block)][0]);
         QApplication::processEvents();
     }
 };

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zantor {
 
@@ -35,20 +36,49 @@ void TilePixelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int s = pixelSize_;
     const QImage picture = source ? source() : QImage();
-    if (!picture.isNull())
-        painter.drawImage(QRect(0, 0, kPixels * s, kPixels * s), picture);
-    // The neighbours are context, not canvas.
-    painter.fillRect(QRect(0, 0, kPixels * s, 8 * s), QColor(128, 128, 160, 110));
-    painter.fillRect(QRect(0, 16 * s, kPixels * s, 8 * s), QColor(128, 128, 160, 110));
-    painter.fillRect(QRect(0, 8 * s, 8 * s, 8 * s), QColor(128, 128, 160, 110));
-    painter.fillRect(QRect(16 * s, 8 * s, 8 * s, 8 * s), QColor(128, 128, 160, 110));
-    painter.setPen(QColor(128, 128, 128, 90));
-    for (int i = 8; i <= 16; ++i) {
-        painter.drawLine(8 * s, i * s, 16 * s, i * s);
-        painter.drawLine(i * s, 8 * s, i * s, 16 * s);
+    if (picture.size() == QSize(kPixels, kPixels)) {
+        // Enlarged by hand, the neighbours dimmed on the way: a scaled, translucent drawing
+        // costs Qt's raster engine several times as much (and a thread pool hand-over).
+        if (enlarged_.size() != QSize(kPixels * s, kPixels * s))
+            enlarged_ = QImage(kPixels * s, kPixels * s, QImage::Format_RGB32);
+        const QImage source32 = picture.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < kPixels; ++y) {
+            const auto* from = reinterpret_cast<const QRgb*>(source32.constScanLine(y));
+            auto* row = reinterpret_cast<QRgb*>(enlarged_.scanLine(y * s));
+            for (int x = 0; x < kPixels; ++x) {
+                QRgb colour = from[x];
+                if (x < 8 || x >= 16 || y < 8 || y >= 16) {
+                    // Half way to a blue grey.
+                    colour = qRgb((qRed(colour) + 128) / 2, (qGreen(colour) + 128) / 2,
+                                  (qBlue(colour) + 160) / 2);
+                }
+                std::fill(row + x * s, row + (x + 1) * s, colour);
+            }
+            for (int r = 1; r < s; ++r)
+                std::memcpy(enlarged_.scanLine(y * s + r), row, size_t(kPixels * s) * 4);
+        }
+        // The pixel grid of the middle tile, drawn into the picture: a translucent line pen
+        // sends every line through Qt's thread pool.
+        auto darken = [](QRgb c) {
+            return qRgb(qRed(c) * 3 / 4, qGreen(c) * 3 / 4, qBlue(c) * 3 / 4);
+        };
+        for (int i = 8; i <= 16; ++i) {
+            const int at = std::min(i * s, kPixels * s - 1);
+            auto* line = reinterpret_cast<QRgb*>(enlarged_.scanLine(at));
+            for (int x = 8 * s; x < 16 * s; ++x)
+                line[x] = darken(line[x]);
+            for (int y = 8 * s; y < 16 * s; ++y) {
+                auto* pixel = reinterpret_cast<QRgb*>(enlarged_.scanLine(y)) + at;
+                *pixel = darken(*pixel);
+            }
+        }
+        painter.drawImage(0, 0, enlarged_);
     }
-    painter.setPen(QPen(QColor(220, 40, 40), 2));
-    painter.drawRect(QRect(8 * s, 8 * s, 8 * s, 8 * s));
+    const QColor frame(220, 40, 40);
+    painter.fillRect(QRect(8 * s - 1, 8 * s - 1, 8 * s + 2, 2), frame);
+    painter.fillRect(QRect(8 * s - 1, 16 * s - 1, 8 * s + 2, 2), frame);
+    painter.fillRect(QRect(8 * s - 1, 8 * s - 1, 2, 8 * s + 2), frame);
+    painter.fillRect(QRect(16 * s - 1, 8 * s - 1, 2, 8 * s + 2), frame);
     if (numberAt) {
         QFont font = painter.font();
         font.setPixelSize(std::max(6, s / 2));

@@ -40,6 +40,7 @@ private:
     QPoint pixelAt(QPointF point) const;
 
     int pixelSize_ = 16;
+    QImage enlarged_;  // kept between paints: a pencil move repaints the view
     bool dragging_ = false;
 };
 

@@ -57,8 +57,10 @@ TileSetWindow::TileSetWindow(LevelDocument* level, QWidget* parent)
     setObjectName("frmTileset");
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    connect(level_, &LevelDocument::tilesChanged, this, &TileSetWindow::showState);
+    connect(level_, &LevelDocument::tilesChanged, this, &TileSetWindow::showTiles);
+    connect(level_, &LevelDocument::levelLoaded, this, &TileSetWindow::showSwatches);
     connect(level_, &LevelDocument::levelLoaded, this, &TileSetWindow::showState);
+    connect(level_, &LevelDocument::headerChanged, this, &TileSetWindow::showSwatches);
     connect(level_, &LevelDocument::headerChanged, this, &TileSetWindow::showState);
     connect(level_, &Document::modifiedChanged, this, &TileSetWindow::showState);
     showState();
@@ -158,6 +160,7 @@ void TileSetWindow::buildControls() {
         tr("Show the stored colour numbers 0-3 as white to black instead of the level's palette"));
     connect(rawBox_, &QCheckBox::toggled, this, [this](bool on) {
         raw_ = on;
+        showSwatches();
         showState();
     });
 
@@ -277,7 +280,7 @@ void TileSetWindow::setTool(Tool tool) {
 void TileSetWindow::setColours(int left, int right) {
     colours_[0] = std::clamp(left, 0, 3);
     colours_[1] = std::clamp(right, 0, 3);
-    showState();
+    showSwatches();
 }
 
 void TileSetWindow::chooseTile(int tile) {
@@ -320,7 +323,9 @@ QImage TileSetWindow::neighbourhood() const {
     return around;
 }
 
-void TileSetWindow::showState() {
+void TileSetWindow::showSwatches() {
+    // Style sheets cost a restyle each: set only when the colours or the palette change, not
+    // on every pencil move.
     const uint8_t palette = level_->header().backgroundPalette();
     for (int n = 0; n < 4; ++n) {
         const uint32_t grey = raw_ ? shade::kColours[size_t(n)] : ShadeColour(palette, n);
@@ -330,6 +335,21 @@ void TileSetWindow::showState() {
         shades_[n]->setText(QString::number(n));
     }
     coloursLabel_->setText(tr("Left: %1  Right: %2").arg(colours_[0]).arg(colours_[1]));
+}
+
+void TileSetWindow::showTiles(const QList<int>& tiles) {
+    // A pencil move: only the changed tiles of the sheet are drawn again.
+    for (int t : tiles) {
+        const QPoint at = SheetPixelOfTile(uint8_t(t));
+        sheetView_->update(QRect(at * zoom_, QSize(8, 8) * zoom_));
+    }
+    pixelView_->refresh();
+    const LevelTileSheet s = sheet();
+    undoButton_->setEnabled(s.isValid() && s.canUndo());
+    redoButton_->setEnabled(s.isValid() && s.canRedo());
+}
+
+void TileSetWindow::showState() {
     const LevelTileSheet s = sheet();
     setWindowTitle(tr("Tileset editor — %1%2")
                        .arg(MapNames().value(level_->mapIndex()),

@@ -68,6 +68,8 @@ protected:
 private:
     void buildControls();
     void showState();
+    void showSwatches();
+    void showTiles(const QList<int>& tiles);
     // Before the first edit of runs other levels share: asks, unless told not to.
     bool mayEdit(const QList<int>& tiles);
     void setTile(const TileBytes& tile, const QString& text, int strokeId = 0);
