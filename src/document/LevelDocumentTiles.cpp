@@ -37,6 +37,8 @@ void LevelDocument::attachTileSets() {
             redrawTiles(group, all);
         });
         connect(run, &Document::modifiedChanged, this, [this] { updateModified(); });
+        // The session goes first when the main window closes.
+        connect(run, &QObject::destroyed, this, [this, g] { tileSets_[size_t(g)] = nullptr; });
     }
     // Edits another level made and has not saved show here too. The load drew the sheet from
     // the ROM, so only those tiles are drawn again; the level is announced whole after this.

@@ -14,7 +14,9 @@ TileSetDocument::TileSetDocument(RomSession* session, TileRange range, QObject* 
 }
 
 TileSetDocument::~TileSetDocument() {
-    // The commands call back into the documents; they go first.
+    // The commands call back into the documents; they go first. The levels that follow this
+    // run hear nothing of it: they may be going too.
+    blockSignals(true);
     undo_.clear();
 }
 

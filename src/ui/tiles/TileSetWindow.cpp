@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
@@ -397,17 +396,16 @@ bool TileSetWindow::mayEdit(const QList<int>& tiles) {
             others.size() <= 2 ? others.join(tr(" and "))
                                : tr("%1, %2 and %n more level(s)", nullptr, int(others.size()) - 2)
                                      .arg(others[0], others[1]);
-        QMessageBox box(QMessageBox::Question, tr("Edit shared tiles"),
-                        tr("These tiles are also used by %1. An edit shows in all of them. Go "
-                           "on?")
-                            .arg(names),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        auto* dontAsk = new QCheckBox(tr("Do not ask again for these tiles"), &box);
-        box.setCheckBox(dontAsk);
-        if (box.exec() != QMessageBox::Yes)
+        bool dontAsk = false;
+        if (Dialogs::ask(this,
+                         tr("These tiles are also used by %1. An edit shows in all of them. Go "
+                            "on?")
+                             .arg(names),
+                         tr("Edit shared tiles"), {Dialogs::Answer::Yes, Dialogs::Answer::No},
+                         tr("Do not ask again for these tiles"), &dontAsk) != Dialogs::Answer::Yes)
             return false;
         run->confirmSharing();
-        if (dontAsk->isChecked())
+        if (dontAsk)
             settings.setValue(settingsKeyOf(run), true);
     }
     return true;

@@ -9,6 +9,7 @@
 #include "sample/SampleCartridge.h"
 #include "support/TempRom.h"
 #include "ui/tiles/TileSetWindow.h"
+#include "widgets/Dialogs.h"
 
 using namespace zantor;
 
@@ -17,11 +18,13 @@ struct Editor {
     QTemporaryDir dir;
     LevelDocument level;
     std::unique_ptr<TileSetWindow> window;
-    Editor() {
+    explicit Editor(bool confirmed = true) {
         level.load(WriteFile(dir, "s.gb", BuildSampleCartridge(0)), 2);
         // The question before editing shared tiles is answered once per run.
-        for (TileSetDocument* run : level.storedTiles().runs())
-            run->confirmSharing();
+        for (TileSetDocument* run : level.storedTiles().runs()) {
+            if (confirmed)
+                run->confirmSharing();
+        }
         window = std::make_unique<TileSetWindow>(&level);
         window->chooseTile(0x41);
     }
@@ -41,6 +44,28 @@ class TestTileSetWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void theFirstEditOfSharedTilesAsksNamingTheLevels() {
+        Editor e(false);
+        const TileBytes before = e.tile();
+        QStringList asked;
+        Dialogs::Answer answer = Dialogs::Answer::No;
+        Dialogs::ScopedScript script(
+            {{}, {}, [&](const QString& text, const QString&, const QList<Dialogs::Answer>&) {
+                 asked << text;
+                 return answer;
+             }});
+        e.window->rotateTile();
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains("Tree Zone 1") && asked[0].contains("more level"),
+                 qPrintable(asked[0]));
+        QVERIFY(e.tile() == before);  // refused: nothing changed
+        answer = Dialogs::Answer::Yes;
+        e.window->rotateTile();
+        e.window->rotateTile();
+        QCOMPARE(asked.size(), 2);  // asked once more, then not again for this source
+        QVERIFY(e.tile() == FlipTile(FlipTile(before, true), false));
+    }
+
     void aPencilStrokeIsOneStepAndShowsOnTheSheet() {
         Editor e;
         const TileBytes before = e.tile();
