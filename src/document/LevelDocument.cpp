@@ -298,8 +298,7 @@ int LevelDocument::modifiedBlockCount() const {
 }
 
 bool LevelDocument::differsFromRom() const {
-    return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0 ||
-           areTilesModified();
+    return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0 || areTilesModified();
 }
 
 void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const {

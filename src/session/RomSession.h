@@ -100,7 +100,8 @@ private:
     uint8_t version_ = 0;
     BackupStore backups_;
     TitleDocument* title_ = nullptr;  // a child, made on first use
-    QList<TileSetDocument*> tileSets_;  // children, made on first use
+    // Children, made on first use.
+    QList<TileSetDocument*> tileSets_;
 };
 
 }  // namespace zantor

@@ -1,5 +1,7 @@
 // Editors › Tileset editor and the block tab's "Edit Tileset": one window per main window,
 // following its level.
+#include <QSettings>
+
 #include "MainWindow.h"
 #include "document/LevelDocument.h"
 #include "ui/tiles/TileSetWindow.h"
@@ -12,7 +14,8 @@ void MainWindow::openTileSetEditor() {
     if (!tileSet_) {
         tileSet_ = new TileSetWindow(document_, this);
         tileSet_->setWindowIcon(windowIcon());
-        tileSet_->resize(900, 640);
+        if (!QSettings().contains("tiles/geometry"))
+            tileSet_->resize(900, 640);
     }
     tileSet_->show();
     tileSet_->raise();

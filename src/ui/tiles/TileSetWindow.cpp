@@ -56,6 +56,7 @@ TileSetWindow::TileSetWindow(LevelDocument* level, QWidget* parent)
     setObjectName("frmTileset");
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
+    restoreGeometry(QSettings().value("tiles/geometry").toByteArray());
     connect(level_, &LevelDocument::tilesChanged, this, &TileSetWindow::showTiles);
     connect(level_, &LevelDocument::levelLoaded, this, &TileSetWindow::showSwatches);
     connect(level_, &LevelDocument::levelLoaded, this, &TileSetWindow::showState);
