@@ -4,6 +4,7 @@
 #include "GridEditCommand.h"
 #include "HeaderFieldCommand.h"
 #include "LevelScreens.h"
+#include "TileSetDocument.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
@@ -100,6 +101,7 @@ void LevelDocument::putInPlace(LoadedMap loaded) {
     hoveredCell_.reset();
     resetToolState();
     screens_->reload();
+    attachTileSets();
     startHistory();
     emit levelLoaded();
     emit choiceChanged();
@@ -299,7 +301,7 @@ int LevelDocument::modifiedBlockCount() const {
 
 bool LevelDocument::differsFromRom() const {
     return isMapModified() || isHeaderModified() || modifiedBlockCount() > 0 ||
-           screens_->isModified();
+           screens_->isModified() || areTilesModified();
 }
 
 void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const {
@@ -329,12 +331,19 @@ void LevelDocument::writeChanges(RomFile& rom, const Changes& changes, SaveResul
         screens_->write(rom);
         result.screensWritten = true;
     }
+    if (changes.tiles) {
+        for (TileSetDocument* run : tileSets_) {
+            if (run)
+                run->writeChanges(rom);
+        }
+    }
 }
 
 LevelDocument::Changes LevelDocument::unsavedChanges() const {
     Changes changes;
     changes.map = isMapModified();
     changes.header = isHeaderModified();
+    changes.tiles = areTilesModified();
     for (int b = 0; b < kBlockCount; ++b) {
         if (isBlockModified(b))
             changes.blocks.push_back(b);
@@ -359,6 +368,12 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     }
     if (changes.screens)
         screens_->markWritten();
+    if (changes.tiles) {
+        for (TileSetDocument* run : tileSets_) {
+            if (run)
+                run->markWritten();
+        }
+    }
     markSaved();
     return result;
 }
@@ -441,6 +456,12 @@ LevelDocument::SaveResult LevelDocument::saveRepacked() {
     savedHeader_ = level_->header;
     if (changes.screens)
         screens_->markWritten();
+    if (changes.tiles) {
+        for (TileSetDocument* run : tileSets_) {
+            if (run)
+                run->markWritten();
+        }
+    }
     markSaved();
     return result;
 }

@@ -9,6 +9,7 @@
 
 #include "CellGrid.h"
 #include "Document.h"
+#include "LevelTileSheet.h"
 #include "Stamp.h"
 #include "map/LoadedMap.h"
 #include "map/MapSizeMeter.h"
@@ -48,6 +49,10 @@ public:
     const BlockTable& blocks() const { return level().blocks; }
     const MapHeader& header() const { return level().header; }
     const Picture& tileSheet() const { return level().tileSheet; }
+    // The session's documents of the runs the sheet's tiles are stored in: edits of them show
+    // in the sheet, the blocks and the level at once. Invalid before a level is loaded.
+    LevelTileSheet storedTiles() const { return LevelTileSheet(tileSets_); }
+    bool areTilesModified() const;
     // The 128 blocks at 16 × 16, block b at (16b, 0): what every view draws the level from.
     const Picture& blockStrip() const { return level().blockStrip; }
     uint8_t blockAt(QPoint cell) const {
@@ -210,6 +215,8 @@ signals:
     void cellsChanged(const QRect& cells);
     // These blocks' quarters changed; the strip is redrawn already.
     void blocksChanged(const QList<int>& blocks);
+    // These tile numbers were drawn anew on the sheet (an edit of their stored bytes).
+    void tilesChanged(const QList<int>& tiles);
     void choiceChanged();
     void hoveredCellChanged();
     void headerChanged();
@@ -232,6 +239,9 @@ private:
     // Both words of a position as one step.
     void setPosition(HeaderField x, HeaderField y, QPoint position, const QString& text);
     void putInPlace(LoadedMap loaded);
+    // Follows the session's documents of the level's tile runs, and shows their unsaved edits.
+    void attachTileSets();
+    void redrawTiles(TileGroup group, const QList<int>& indices);
     // A new level: no selection, its most used block as the background.
     void resetToolState();
     // Pushes the edits that change a cell as one step; returns how many there were.
@@ -241,6 +251,7 @@ private:
         bool header = false;
         std::vector<int> blocks;
         bool screens = false;
+        bool tiles = false;
     };
     Changes unsavedChanges() const;
     void writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const;
@@ -249,6 +260,7 @@ private:
     RomSession* session_;
     LevelScreens* screens_ = nullptr;
     std::optional<LoadedMap> level_;
+    LevelTileSheet::Runs tileSets_{};
     MapCells savedCells_{};
     BlockTable savedBlocks_{};
     MapHeader savedHeader_;

@@ -14,6 +14,7 @@ enum class UndoId : int {
     ScreenArrays,
     ExitScript,
     Checkpoint,
+    TilePixels,
 };
 
 }  // namespace zantor

@@ -4,6 +4,7 @@
 
 #include "BlockSet.h"
 #include "MapHeader.h"
+#include "TileSources.h"
 #include "base/Picture.h"
 #include "codec/MapCodec.h"
 
@@ -24,6 +25,8 @@ struct LoadedMap {
     // One more than the stored bytes the decoder consumed: the map's slot plus one.
     int32_t CompressedLength = 0;
 
+    // Where the sheet's tiles are stored.
+    TileSources tileSources;
     Picture tileSheet;     // 128 × 128, in the header's background palette
     Picture rawTileSheet;  // the same in the identity palette, to recolour from
     Picture blockStrip;    // 2048 × 16: block b at (16b, 0)

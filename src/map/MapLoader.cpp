@@ -139,6 +139,7 @@ LoadedMap LoadMap(const RomFile& rom, int mapIndex) {
     map.header = MapHeader::read(rom, map.headerOffset);
     map.romVersion = ReadRomVersion(rom);
 
+    map.tileSources = ReadTileSources(rom, mapIndex, map.romVersion);
     map.rawTileSheet = DrawTileSheet(rom, mapIndex, map.romVersion, kIdentityPalette);
     // Decoding the sheet again in the level's palette costs less than recolouring a copy.
     const uint8_t palette = map.header.backgroundPalette();

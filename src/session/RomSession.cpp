@@ -3,6 +3,7 @@
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
 #include "document/ScreenArraysDocument.h"
+#include "document/TileSetDocument.h"
 #include "document/TitleDocument.h"
 #include "map/MapTable.h"
 
@@ -71,11 +72,26 @@ ScreenArraysDocument* RomSession::screenArrays() {
     return screenArrays_;
 }
 
+TileSetDocument* RomSession::tileSet(const TileRange& range) {
+    if (!isOpen())
+        return nullptr;
+    for (TileSetDocument* tiles : tileSets_) {
+        if (tiles->range() == range)
+            return tiles;
+    }
+    auto* tiles = new TileSetDocument(this, range, this);
+    tiles->reload();
+    tileSets_.append(tiles);
+    return tiles;
+}
+
 void RomSession::reread() {
     if (title_)
         title_->reload();
     if (screenArrays_)
         screenArrays_->reload();
+    for (TileSetDocument* tiles : tileSets_)
+        tiles->reload();
     emit opened();
 }
 

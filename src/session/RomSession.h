@@ -9,11 +9,13 @@
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
+#include "map/TileRanges.h"
 
 namespace zantor {
 
 class TitleDocument;
 class ScreenArraysDocument;
+class TileSetDocument;
 
 // The open ROM, for every window: its path, the cartridge's version byte as opened, the
 // restore points, and the one way to write. Every writer (level saves, the title screen, tile
@@ -78,6 +80,9 @@ public:
 
     // The title screen of the open ROM, read on first use. Null before a ROM is open.
     TitleDocument* titleDocument();
+    // The tile set document of a run of stored tiles, shared by every level that reads it;
+    // read on first use. Null before a ROM is open.
+    TileSetDocument* tileSet(const TileRange& range);
 
     // The levels' shared screen arrays and exit scripts; empty until a level asks.
     ScreenArraysDocument* screenArrays();
@@ -101,6 +106,8 @@ private:
     TitleDocument* title_ = nullptr;  // a child, made on first use
     // A child, made on first use.
     ScreenArraysDocument* screenArrays_ = nullptr;
+    // Children, made on first use.
+    QList<TileSetDocument*> tileSets_;
 };
 
 }  // namespace zantor

@@ -10,8 +10,8 @@ const std::vector<ToolCommand>& AllCommands() {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
         for (auto part : {SampleCommands(), InfoCommands(), MapCommands(), TiledCommands(),
-                          SpaceCommands(), ObjectCommands(), ScreenCommands(), RenderCommands(),
-                          TitleCommands(), PatchCommands()}) {
+                          SpaceCommands(), ObjectCommands(), ScreenCommands(), TileSetCommands(),
+                          RenderCommands(), TitleCommands(), PatchCommands()}) {
             all.insert(all.end(), part.begin(), part.end());
         }
         return all;

@@ -54,5 +54,6 @@ std::vector<ToolCommand> SpaceCommands();
 std::vector<ToolCommand> ObjectCommands();
 std::vector<ToolCommand> TiledCommands();
 std::vector<ToolCommand> ScreenCommands();
+std::vector<ToolCommand> TileSetCommands();
 
 }  // namespace zantor::tool

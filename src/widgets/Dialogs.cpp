@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QCoreApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,7 +41,14 @@ void Dialogs::message(QWidget* parent, const QString& text, const QString& title
 
 Dialogs::Answer Dialogs::ask(QWidget* parent, const QString& text, const QString& title,
                              const QList<Answer>& answers) {
+    return ask(parent, text, title, answers, QString(), nullptr);
+}
+
+Dialogs::Answer Dialogs::ask(QWidget* parent, const QString& text, const QString& title,
+                             const QList<Answer>& answers, const QString& option, bool* checked) {
     Q_ASSERT(!answers.isEmpty());
+    if (checked)
+        *checked = false;
     const QString shownTitle = title.isEmpty() ? AppInfo::name() : title;
     if (script()) {
         return script()->onAsk ? script()->onAsk(text, shownTitle, answers) : answers.last();
@@ -70,7 +78,11 @@ Dialogs::Answer Dialogs::ask(QWidget* parent, const QString& text, const QString
     }
     box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first().first));
     box.setEscapeButton(buttons.last().first);
+    if (!option.isEmpty())
+        box.setCheckBox(new QCheckBox(option, &box));
     box.exec();
+    if (checked && box.checkBox())
+        *checked = box.checkBox()->isChecked();
     for (const auto& [button, answer] : buttons) {
         if (box.clickedButton() == button)
             return answer;

@@ -25,6 +25,10 @@ public:
     // last one (Cancel or No by convention).
     static Answer ask(QWidget* parent, const QString& text, const QString& title,
                       const QList<Answer>& answers);
+    // The same with a check box under the text ("Do not ask again ..."); *checked says how it
+    // was left (a script leaves it unchecked).
+    static Answer ask(QWidget* parent, const QString& text, const QString& title,
+                      const QList<Answer>& answers, const QString& option, bool* checked);
     // "Save changes to ...?" before an action that would drop unsaved work: Save, Discard or
     // Cancel. `what` names the work ("the changes to Tree Zone 1").
     static Answer askToSave(QWidget* parent, const QString& what);

@@ -63,7 +63,7 @@ LevelView::LevelView(LevelDocument* document, QWidget* parent)
 
     connect(document_, &LevelDocument::levelLoaded, viewport(), [this] { viewport()->update(); });
     connect(document_, &LevelDocument::cellsChanged, this, &LevelView::repaintCells);
-    connect(document_, &LevelDocument::blocksChanged, viewport(), [this] { viewport()->update(); });
+    connect(document_, &LevelDocument::blocksChanged, this, &LevelView::repaintBlocks);
     connect(document_, &LevelDocument::choiceChanged, viewport(), [this] {
         if (overlays_.highlightChosen)
             viewport()->update();

@@ -95,6 +95,8 @@ private:
     void updateScrollBars();
     void dragTick();
     void repaintCells(const QRect& cells);
+    // Repaints the visible cells that show these blocks (a tile or block edit).
+    void repaintBlocks(const QList<int>& blocks);
     void paintLevel(QPainter& painter, const QRect& exposed);
     void paintSelectionAndPreview(QPainter& painter, const QRect& exposed);
     // Repaints where the tool's preview was and where it is now.

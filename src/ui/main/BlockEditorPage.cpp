@@ -80,8 +80,7 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
     connect(saveBlock_, &QPushButton::clicked, this, &BlockEditorPage::saveBlockRequested);
     auto* editTileset = new QPushButton(tr("Edit Tileset"), this);
     editTileset->setObjectName("Command2");
-    connect(editTileset, &QPushButton::clicked, this,
-            [this] { Dialogs::message(this, tr("Tileset-editing not included yet!")); });
+    connect(editTileset, &QPushButton::clicked, this, &BlockEditorPage::editTilesetRequested);
     auto* refresh = new QPushButton(tr("Refresh displayed data"), this);
     refresh->setObjectName("Command1");
     connect(refresh, &QPushButton::clicked, this, &BlockEditorPage::refreshRequested);
@@ -116,6 +115,7 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
 
     connect(document, &LevelDocument::levelLoaded, this, &BlockEditorPage::updateState);
     connect(document, &LevelDocument::blocksChanged, this, &BlockEditorPage::updateState);
+    connect(document, &LevelDocument::tilesChanged, this, &BlockEditorPage::updateState);
     connect(document, &LevelDocument::choiceChanged, this, &BlockEditorPage::updateState);
     connect(document, &LevelDocument::saved, this, &BlockEditorPage::updateState);
     connect(document, &LevelDocument::modifiedChanged, this, &BlockEditorPage::updateState);

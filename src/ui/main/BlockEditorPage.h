@@ -27,6 +27,7 @@ public:
 signals:
     void saveBlockRequested();
     void refreshRequested();
+    void editTilesetRequested();
 
 private:
     void setSheetZoom(int factor);

@@ -33,6 +33,7 @@
 #include "services/RecentFiles.h"
 #include "session/RomSession.h"
 #include "ui/about/AboutBox.h"
+#include "ui/tiles/TileSetWindow.h"
 #include "ui/title/TitleScreenWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/EventsView.h"
@@ -107,6 +108,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     connect(mapPage_, &MapPage::saveMapRequested, this, &MainWindow::saveMap);
     connect(blockPage_, &BlockEditorPage::saveBlockRequested, this, &MainWindow::saveBlock);
+    connect(blockPage_, &BlockEditorPage::editTilesetRequested, this,
+            &MainWindow::openTileSetEditor);
     connect(blockPage_, &BlockEditorPage::refreshRequested, this, &MainWindow::reload);
     connect(eventsPage_, &EventsPage::saveHeaderRequested, this, &MainWindow::saveHeader);
 
@@ -136,6 +139,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 MainWindow::~MainWindow() {
     delete titleScreen_.data();
+    delete tileSet_.data();
     delete info_.data();
 }
 
@@ -241,7 +245,10 @@ void MainWindow::buildMenus() {
     notYet("mnuOverworld", tr("Overworld editor"));
     titleEditorAction_ = editor("mnuTitle", tr("&Titlescreen editor"));
     connect(titleEditorAction_, &QAction::triggered, this, &MainWindow::openTitleEditor);
-    notYet("mnuTileset", tr("Tileset editor"));
+    QAction* tileSetAction = editor("mnuTileset", tr("Tileset editor"));
+    connect(tileSetAction, &QAction::triggered, this, &MainWindow::openTileSetEditor);
+    connect(document_, &LevelDocument::levelLoaded, tileSetAction,
+            [this, tileSetAction] { tileSetAction->setEnabled(document_->hasLevel()); });
     notYet("mnuSprite", tr("Sprite editor"));
     notYet("mnuSound", tr("Sound editor"));
     notYet("mnuCredits", tr("Credits editor"));

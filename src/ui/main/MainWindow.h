@@ -21,6 +21,7 @@ class EventsPage;
 class BlockEditorPage;
 class HeaderPage;
 class TitleScreenWindow;
+class TileSetWindow;
 class AboutBox;
 class EmulatorLauncher;
 
@@ -95,6 +96,7 @@ private:
     void reload();
     void showStart();
     void openTitleEditor();
+    void openTileSetEditor();
     void openAbout();
     void setScrollSpeed(int milliseconds);
     void applyOverlays();
@@ -130,6 +132,7 @@ private:
     std::unique_ptr<EmulatorLauncher> launcher_;
 
     QPointer<TitleScreenWindow> titleScreen_;
+    QPointer<TileSetWindow> tileSet_;
     QPointer<AboutBox> info_;
     // The meter and counts follow painting at most once a frame.
     CoalescedCall statusOnEdit_{this, [this] { showStatus(); }};
