@@ -11,6 +11,7 @@ enum class UndoId : int {
     GridCells = 1,
     BlockQuarters,
     HeaderField,
+    ObjectMove,
 };
 
 }  // namespace zantor

@@ -1,7 +1,10 @@
 #include "RomSession.h"
 
+#include <QSet>
+
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
+#include "document/ObjectListDocument.h"
 #include "document/TitleDocument.h"
 #include "map/MapTable.h"
 
@@ -64,9 +67,23 @@ TitleDocument* RomSession::titleDocument() {
     return title_;
 }
 
+ObjectListDocument* RomSession::objectList(int level) {
+    if (!isOpen() || level < 0 || level >= kMapCount)
+        return nullptr;
+    if (objectLists_.isEmpty())
+        objectLists_ = ObjectListDocument::makeAll(this, this);
+    return objectLists_[level];
+}
+
 void RomSession::reread() {
     if (title_)
         title_->reload();
+    // Which levels share a list may have changed: the lists are made anew on their next use.
+    // Holders still have the old ones until their opened() handler asks again.
+    for (ObjectListDocument* list :
+         QSet<ObjectListDocument*>(objectLists_.begin(), objectLists_.end()))
+        list->deleteLater();
+    objectLists_.clear();
     emit opened();
 }
 

@@ -13,6 +13,7 @@
 namespace zantor {
 
 class TitleDocument;
+class ObjectListDocument;
 
 // The open ROM, for every window: its path, the cartridge's version byte as opened, the
 // restore points, and the one way to write. Every writer (level saves, the title screen, tile
@@ -78,6 +79,11 @@ public:
     // The title screen of the open ROM, read on first use. Null before a ROM is open.
     TitleDocument* titleDocument();
 
+    // The object list `level` (0-31) uses, read on first use; levels whose pointers are equal
+    // share one. Null before a ROM is open. Another ROM, or new contents, replaces them all
+    // (opened()): holders ask again then.
+    ObjectListDocument* objectList(int level);
+
     // For tests: the restore points' clock.
     BackupStore& backups() { return backups_; }
 
@@ -95,6 +101,8 @@ private:
     uint8_t version_ = 0;
     BackupStore backups_;
     TitleDocument* title_ = nullptr;  // a child, made on first use
+    // Children, by level; made on first use.
+    QList<ObjectListDocument*> objectLists_;
 };
 
 }  // namespace zantor

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "ObjectLayer.h"
 #include "QuietScrollBar.h"
 #include "ZoomSteps.h"
 #include "codec/TileCodec.h"
@@ -45,7 +46,10 @@ bool IsDarkPalette(uint8_t palette) {
 }  // namespace
 
 LevelView::LevelView(LevelDocument* document, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), tools_(new ToolBox(document, this)) {
+    : QAbstractScrollArea(parent),
+      document_(document),
+      tools_(new ToolBox(document, this)),
+      objectLayer_(new ObjectLayer(this)) {
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -200,6 +204,7 @@ void LevelView::paintEvent(QPaintEvent* event) {
         paintGrids(painter, exposed);
         paintSelectionAndPreview(painter, exposed);
         paintOverlay(painter, exposed);
+        objectLayer_->paint(painter, exposed);
         painter.restore();
     }
 }
@@ -314,7 +319,7 @@ void LevelView::paintSelectionAndPreview(QPainter& painter, const QRect& exposed
 void LevelView::paintOverlay(QPainter&, const QRect&) {}
 
 void LevelView::mousePressEvent(QMouseEvent* event) {
-    if (pressOverlay(event))
+    if (pressOverlay(event) || objectLayer_->press(event))
         return;
     const std::optional<QPoint> cell = cellAt(event->position().toPoint());
     switch (event->button()) {
@@ -348,7 +353,7 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
 void LevelView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit pointerMoved(levelPoint(at));
-    if (moveOverlay(event))
+    if (moveOverlay(event) || objectLayer_->move(event))
         return;
     const std::optional<QPoint> cell = cellAt(at);
     if (drag_) {
@@ -364,7 +369,7 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void LevelView::mouseReleaseEvent(QMouseEvent* event) {
-    if (releaseOverlay(event))
+    if (releaseOverlay(event) || objectLayer_->release(event))
         return;
     if (event->button() == Qt::LeftButton && pressedTool_) {
         LevelTool* tool = std::exchange(pressedTool_, nullptr);
@@ -378,6 +383,11 @@ void LevelView::mouseReleaseEvent(QMouseEvent* event) {
         viewport()->unsetCursor();
         viewport()->update();
     }
+}
+
+void LevelView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!objectLayer_->doubleClick(event))
+        mousePressEvent(event);
 }
 
 void LevelView::dragTick() {
@@ -415,6 +425,8 @@ void LevelView::leaveEvent(QEvent* event) {
 }
 
 void LevelView::keyPressEvent(QKeyEvent* event) {
+    if (objectLayer_->key(event))
+        return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     QPoint step;
     switch (event->key()) {

@@ -111,7 +111,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     buildStatusBar();
     buildMenus();
-    connect(document_, &LevelDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &LevelDocument::modifiedChanged, this, &MainWindow::showObjectsModified);
     connect(document_, &LevelDocument::levelLoaded, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::saved, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::choiceChanged, this, &MainWindow::showStatus);
@@ -236,7 +236,7 @@ void MainWindow::buildMenus() {
     titleEditorAction_ = editor("mnuTitle", QStringLiteral("&Titlescreen editor"));
     connect(titleEditorAction_, &QAction::triggered, this, &MainWindow::openTitleEditor);
     notYet("mnuTileset", QStringLiteral("Tileset editor"));
-    notYet("mnuSprite", QStringLiteral("Sprite editor"));
+    addObjectEditing(view, editor("mnuSprite", QStringLiteral("Sprite editor")));
     notYet("mnuSound", QStringLiteral("Sound editor"));
     notYet("mnuCredits", QStringLiteral("Credits editor"));
 
@@ -365,9 +365,12 @@ void MainWindow::setScrollSpeed(int milliseconds) {
 }
 
 bool MainWindow::maybeSave() {
-    return Dialogs::maybeSave(this, document_->isModified(),
-                              QStringLiteral("the changes to %1").arg(levelName()),
-                              [this] { return save(); });
+    const bool goOn = Dialogs::maybeSave(this, document_->isModified() || objectsModified(),
+                                         QStringLiteral("the changes to %1").arg(levelName()),
+                                         [this] { return save(); });
+    if (goOn)
+        discardUnsavedObjects();
+    return goOn;
 }
 
 TitleScreenWindow* MainWindow::titleScreenWindow() const {
@@ -494,6 +497,11 @@ bool MainWindow::offerRepack() {
 
 bool MainWindow::save() {
     if (!document_->hasLevel())
+        return true;
+    bool objectsWritten = false;
+    if (!saveObjects(&objectsWritten))
+        return false;
+    if (objectsWritten && !document_->isModified())
         return true;
     if (document_->isMapModified() && !document_->mapFits())
         return offerRepack();

@@ -9,6 +9,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDockWidget;
 class QLabel;
 class QTabWidget;
 
@@ -23,6 +24,9 @@ class HeaderPage;
 class TitleScreenWindow;
 class AboutBox;
 class EmulatorLauncher;
+class CurrentObjectList;
+class ObjectListPanel;
+class ObjectNames;
 
 // The main window: the level list, the four tabs, the menus and the status bar, all observing
 // one document. It asks before anything would drop unsaved work, and reports a file that
@@ -53,6 +57,8 @@ public:
     bool save();
 
     MapPage* mapPage() const { return mapPage_; }
+    // The level's object list, which the views, the objects panel and saving follow.
+    CurrentObjectList* objectList() const { return objects_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +92,24 @@ private:
     // The map does not fit its slot: says by how much and offers a repack when one helps.
     // True when the save went through by repacking.
     bool offerRepack();
+    // The level's objects (MainWindowObjects.cpp). The clipboard's and Delete's part returns
+    // false when the Objects tool is not the one in use.
+    void addObjectEditing(QMenu* view, QAction* spriteEditor);
+    void addObjectNamesAction(QMenu* tools);
+    void editObjectNames();
+    void showObjectNames();
+    void followObjectList();
+    void showObjectsModified();
+    bool objectsModified() const;
+    // The level's objects as the ROM holds them, after the question let unsaved work go.
+    void discardUnsavedObjects();
+    bool objectToolActive() const;
+    bool copyObjects(bool cut);
+    bool pasteObjects();
+    bool deleteObjects();
+    // Saves the level's object list when it has unsaved edits (asking before a repack); false
+    // when it could not be saved.
+    bool saveObjects(bool* written = nullptr);
     void openPreferences();
     void buildStatusBar();
     void chooseRom();
@@ -128,6 +152,11 @@ private:
     QList<QAction*> speedActions_;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<EmulatorLauncher> launcher_;
+
+    CurrentObjectList* objects_ = nullptr;
+    QDockWidget* objectsDock_ = nullptr;
+    ObjectListPanel* objectsPanel_ = nullptr;
+    std::shared_ptr<ObjectNames> objectNames_;
 
     QPointer<TitleScreenWindow> titleScreen_;
     QPointer<AboutBox> info_;

@@ -69,6 +69,7 @@ void MainWindow::addToolsMenu() {
     run->setShortcut(QKeySequence(Qt::Key_F5));
     tools->addAction(QStringLiteral("&Preferences…"), this, &MainWindow::openPreferences)
         ->setObjectName("mnuPreferences");
+    addObjectNamesAction(tools);
 }
 
 void MainWindow::fillRecentMenu() {

@@ -61,6 +61,7 @@ void MainWindow::addEditingActions(QMenu* edit) {
          Qt::Key_R},
         {ToolBox::Kind::BucketFill, "mnuBucketFill", QStringLiteral("Bucket &Fill"), Qt::Key_F},
         {ToolBox::Kind::ShapeFill, "mnuShapeFill", QStringLiteral("Sha&pe Fill"), Qt::Key_P},
+        {ToolBox::Kind::Objects, "mnuObjectTool", tr("&Objects"), Qt::Key_O},
     };
     for (const auto& entry : entries) {
         QAction* action = toolsMenu->addAction(entry.caption);
@@ -85,11 +86,22 @@ void MainWindow::addEditingActions(QMenu* edit) {
         action->setObjectName(name);
         return onMapPage(action, key);
     };
-    add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [this] { copySelection(true); });
-    add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy, [this] { copySelection(false); });
-    add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste, [this] { pasteStamp(); });
-    add("mnuDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete),
-        [this] { document_->clearSelection(); });
+    add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [this] {
+        if (!copyObjects(true))
+            copySelection(true);
+    });
+    add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy, [this] {
+        if (!copyObjects(false))
+            copySelection(false);
+    });
+    add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste, [this] {
+        if (!pasteObjects())
+            pasteStamp();
+    });
+    add("mnuDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), [this] {
+        if (!deleteObjects())
+            document_->clearSelection();
+    });
     edit->addSeparator();
     add("mnuSelectAll", QStringLiteral("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
         [this] { document_->setSelection(QRegion(0, 0, kMapColumns, kMapRows)); });
