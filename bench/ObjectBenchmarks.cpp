@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "BenchWindow.h"
+#include "codec/RomFile.h"
 #include "document/CurrentObjectList.h"
 #include "document/LevelDocument.h"
 #include "document/ObjectListDocument.h"
@@ -73,18 +74,26 @@ const QString& samplePath() {
     return path;
 }
 
-// A full level load and its object list read, as the editor does on opening a level: the
-// ratio to BM_FullLoad is what the objects add.
+// A full level load and its object list's document, as the editor does on opening a ROM: the
+// lists are read from the file the load opened, the level's document made. The ratio to
+// BM_FullLoad is what the document adds; the reading itself is inside both (see the README).
 void BM_FullLoadWithObjects(benchmark::State& state) {
     const int index = int(state.range(0));
     LevelDocument document;
     for (auto _ : state) {
         document.load(samplePath(), index);
-        ObjectListDocument objects(document.session(), {index});
-        objects.reload();
+        ObjectListDocument* objects = document.session()->objectList(index);
         benchmark::DoNotOptimize(document.blockStrip().constScanLine(0));
-        benchmark::DoNotOptimize(objects.count());
+        benchmark::DoNotOptimize(objects->count());
     }
 }
 BENCHMARK(BM_FullLoadWithObjects)->DenseRange(0, 13)->Unit(benchmark::kMicrosecond);
+
+// Reading every object list of the ROM from the file a load opened (its pages already read).
+void BM_ObjectListsRead(benchmark::State& state) {
+    const RomFile rom = RomFile::open(samplePath());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ObjectListDocument::readSources(rom).size());
+}
+BENCHMARK(BM_ObjectListsRead)->Unit(benchmark::kMicrosecond);
 }  // namespace

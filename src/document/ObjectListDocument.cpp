@@ -30,43 +30,39 @@ QRect areaOf(const std::vector<LevelObject>& a, const std::vector<LevelObject>& 
 }
 }  // namespace
 
-ObjectListDocument::ObjectListDocument(RomSession* session, QList<int> levels, QObject* parent)
-    : Document(parent), session_(session), levels_(std::move(levels)) {}
+ObjectListDocument::ObjectListDocument(RomSession* session, const ObjectListSource& source,
+                                       QObject* parent)
+    : Document(parent),
+      session_(session),
+      levels_(source.levels),
+      loaded_(source.error.isEmpty()),
+      loadError_(source.error),
+      objects_(source.objects),
+      savedObjects_(source.objects) {}
 
 ObjectListDocument::~ObjectListDocument() {
     undo_.clear();
 }
 
-QList<ObjectListDocument*> ObjectListDocument::makeAll(RomSession* session, QObject* parent) {
-    // The level each level's list is first found at, by where its pointer leads.
-    QList<int> levelsOf[kMapCount];
-    try {
-        const RomFile rom = session->read();
-        QMap<int32_t, int> firstAt;
-        for (int level = 0; level < kMapCount; ++level) {
-            int first = level;
-            try {
-                first = firstAt.value(ObjectListOffset(rom, level), level);
-                firstAt.insert(ObjectListOffset(rom, level), first);
-            } catch (const Error&) {
-                // Its own document says why.
-            }
-            levelsOf[first].append(level);
-        }
-    } catch (const Error&) {
-        for (int level = 0; level < kMapCount; ++level)
-            levelsOf[level] = {level};
-    }
-    QList<ObjectListDocument*> documents(kMapCount, nullptr);
+std::vector<ObjectListSource> ObjectListDocument::readSources(const RomFile& rom) {
+    std::vector<ObjectListSource> sources;
+    QMap<int32_t, size_t> byOffset;
     for (int level = 0; level < kMapCount; ++level) {
-        if (levelsOf[level].isEmpty())
-            continue;
-        auto* document = new ObjectListDocument(session, levelsOf[level], parent);
-        document->reload();
-        for (int user : levelsOf[level])
-            documents[user] = document;
+        try {
+            const int32_t offset = ObjectListOffset(rom, level);
+            const auto it = byOffset.constFind(offset);
+            if (it != byOffset.cend()) {
+                sources[*it].levels.append(level);
+                continue;
+            }
+            ObjectListSource source{{level}, ReadLevelObjects(rom, level).objects, {}};
+            byOffset.insert(offset, sources.size());
+            sources.push_back(std::move(source));
+        } catch (const Error& error) {
+            sources.push_back({{level}, {}, error.text()});
+        }
     }
-    return documents;
+    return sources;
 }
 
 void ObjectListDocument::reload() {

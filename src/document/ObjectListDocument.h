@@ -12,7 +12,16 @@
 
 namespace zantor {
 
+class RomFile;
 class RomSession;
+
+// What a list's document starts from: the levels whose pointers lead to it, and its objects as
+// read (or why they could not be read).
+struct ObjectListSource {
+    QList<int> levels;
+    std::vector<LevelObject> objects;
+    QString error;
+};
 
 // The object list (enemies and items) that one or more levels' pointers lead to. Owned by the
 // session: levels whose pointers are equal share one document, and it knows which they are.
@@ -23,14 +32,15 @@ class ObjectListDocument : public Document {
     Q_OBJECT
 
 public:
-    // `levels`: the levels whose pointers lead to this list, the first the one saves go by.
-    ObjectListDocument(RomSession* session, QList<int> levels, QObject* parent = nullptr);
+    // A list as read (`source.levels`: the levels whose pointers lead to it, the first the one
+    // saves go by), with a new history.
+    ObjectListDocument(RomSession* session, const ObjectListSource& source,
+                       QObject* parent = nullptr);
     ~ObjectListDocument() override;
 
-    // One loaded document per distinct list of the session's ROM, by level (0-31); levels
-    // whose pointers are equal get the same one. A level whose list cannot be read gets one of
-    // its own that says why.
-    static QList<ObjectListDocument*> makeAll(RomSession* session, QObject* parent);
+    // Every distinct list of `rom`: levels whose pointers are equal share one, and a level whose
+    // list cannot be read has one of its own that says why. Each level is in exactly one.
+    static std::vector<ObjectListSource> readSources(const RomFile& rom);
 
     // Reads the list from the session's ROM and starts a new history. When it cannot be read
     // the document is empty and loadError() says why. Never throws.

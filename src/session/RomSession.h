@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "services/BackupStore.h"
 #include "codec/RomAccessError.h"
@@ -14,6 +15,7 @@ namespace zantor {
 
 class TitleDocument;
 class ObjectListDocument;
+struct ObjectListSource;
 
 // The open ROM, for every window: its path, the cartridge's version byte as opened, the
 // restore points, and the one way to write. Every writer (level saves, the title screen, tile
@@ -95,13 +97,16 @@ signals:
     void written();
 
 private:
-    void reread();
+    // `rom`: the file as opened, when the caller has it (no second open for the object lists).
+    void reread(const RomFile* rom = nullptr);
 
     QString path_;
     uint8_t version_ = 0;
     BackupStore backups_;
     TitleDocument* title_ = nullptr;  // a child, made on first use
-    // Children, by level; made on first use.
+    // The object lists as read when the ROM was opened, and their documents (children, by
+    // level), each made on first use.
+    std::vector<ObjectListSource> objectSources_;
     QList<ObjectListDocument*> objectLists_;
 };
 

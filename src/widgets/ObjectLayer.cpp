@@ -89,7 +89,7 @@ void ObjectLayer::repaintArea(const QRect& levelArea) {
         return;
     const QRect shown(view_->viewportPoint(levelArea.topLeft()),
                       view_->viewportPoint(levelArea.bottomRight() + QPoint(1, 1)));
-    view_->viewport()->update(shown.adjusted(-2, -2, kNameRoom, 2));
+    view_->viewport()->update(shown.adjusted(-2, -2, names_ ? kNameRoom : 2, 2));
 }
 
 void ObjectLayer::paint(QPainter& painter, const QRect& exposed) const {
@@ -118,19 +118,39 @@ void ObjectLayer::paint(QPainter& painter, const QRect& exposed) const {
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         if (!withText)
             continue;
-        const QString type = QString::number(object.type, 16).toUpper().rightJustified(2, '0');
+        const QStaticText& type =
+            text(QString::number(object.type, 16).toUpper().rightJustified(2, '0'), font);
         painter.setPen(kTextColour);
-        painter.drawText(box, Qt::AlignCenter, type);
+        painter.drawStaticText(
+            box.center() - QPointF(type.size().width(), type.size().height()) / 2 + QPointF(1, 1),
+            type);
         const QString name = names_ ? names_(mapIndex, object.type) : QString();
         if (!name.isEmpty()) {
-            const QRect beside(box.right() + 3, box.top(), kNameRoom - 4, box.height());
+            const QStaticText& shown = text(name, font);
+            const QPointF at(box.right() + 4, box.center().y() - shown.size().height() / 2);
             painter.setPen(Qt::black);
-            painter.drawText(beside.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, name);
+            painter.drawStaticText(at + QPointF(1, 1), shown);
             painter.setPen(kTextColour);
-            painter.drawText(beside, Qt::AlignLeft | Qt::AlignVCenter, name);
+            painter.drawStaticText(at, shown);
         }
     }
     painter.restore();
+}
+
+const QStaticText& ObjectLayer::text(const QString& text, const QFont& font) const {
+    if (textsZoom_ != view_->zoomPercent()) {
+        texts_.clear();
+        textsZoom_ = view_->zoomPercent();
+    }
+    auto it = texts_.find(text);
+    if (it == texts_.end()) {
+        QStaticText laidOut(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.setTextWidth(-1);
+        laidOut.prepare(QTransform(), font);
+        it = texts_.insert(text, laidOut);
+    }
+    return *it;
 }
 
 ObjectTool* ObjectLayer::activeTool() const {

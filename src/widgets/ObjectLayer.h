@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
 #include <QRect>
+#include <QStaticText>
 #include <functional>
 #include <optional>
 
@@ -59,6 +61,7 @@ private:
     ObjectTool* activeTool() const;
     void repaintArea(const QRect& levelArea);
     void follow();
+    const QStaticText& text(const QString& text, const QFont& font) const;
 
     LevelView* view_;
     QPointer<CurrentObjectList> source_;
@@ -67,6 +70,10 @@ private:
     Names names_;
     std::optional<QPointF> pointer_;
     bool pressed_ = false;
+    // The texts drawn on boxes, laid out once per text and zoom: laying out a text on every
+    // paint cost more than the rest of a drag's repaint.
+    mutable QHash<QString, QStaticText> texts_;
+    mutable int textsZoom_ = 0;
 };
 
 }  // namespace zantor

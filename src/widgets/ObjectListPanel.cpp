@@ -76,7 +76,8 @@ void ObjectListPanel::follow() {
     document_ = source_->document();
     model_->setDocument(document_, source_->level()->mapIndex());
     if (document_) {
-        connect(document_, &ObjectListDocument::objectsChanged, this, &ObjectListPanel::showHints);
+        connect(document_, &ObjectListDocument::objectsChanged, this,
+                [this] { hintsOnEdit_.request(); });
         connect(document_, &ObjectListDocument::selectionChanged, this,
                 &ObjectListPanel::selectionToTable);
     }

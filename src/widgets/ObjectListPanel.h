@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "CoalescedCall.h"
 #include "document/ObjectListDocument.h"
 
 class QLabel;
@@ -51,6 +52,8 @@ private:
     QTableView* table_;
     QListWidget* hints_;
     bool syncing_ = false;
+    // The hints follow a drag at most once a frame.
+    CoalescedCall hintsOnEdit_{this, [this] { showHints(); }};
 };
 
 }  // namespace zantor

@@ -20,6 +20,7 @@ void ObjectTableModel::setDocument(ObjectListDocument* document, int level) {
     document_ = document;
     level_ = level;
     rows_ = document_ ? document_->count() : 0;
+    shown_ = document_ ? document_->objects() : std::vector<LevelObject>();
     if (document_) {
         connect(document_, &ObjectListDocument::objectsChanged, this,
                 &ObjectTableModel::objectsChanged);
@@ -36,14 +37,27 @@ void ObjectTableModel::setNames(std::function<QString(int, int)> names) {
 }
 
 void ObjectTableModel::objectsChanged() {
+    // A row added or removed is the view's business at once; changed rows can wait a frame.
     const int now = document_ ? document_->count() : 0;
     if (now != rows_) {
         beginResetModel();
         rows_ = now;
+        shown_ = document_ ? document_->objects() : std::vector<LevelObject>();
         endResetModel();
-    } else if (rows_ > 0) {
-        emit dataChanged(index(0, 0), index(rows_ - 1, Columns - 1));
+    } else {
+        rowsOnEdit_.request();
     }
+}
+
+void ObjectTableModel::showChangedRows() {
+    if (!document_ || document_->count() != rows_)
+        return;
+    const std::vector<LevelObject>& now = document_->objects();
+    for (int row = 0; row < rows_; ++row) {
+        if (now[size_t(row)] != shown_[size_t(row)])
+            emit dataChanged(index(row, 0), index(row, Columns - 1));
+    }
+    shown_ = now;
 }
 
 int ObjectTableModel::rowCount(const QModelIndex& parent) const {

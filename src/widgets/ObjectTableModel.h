@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "CoalescedCall.h"
 #include "document/ObjectListDocument.h"
 
 namespace zantor {
@@ -31,10 +32,15 @@ public:
 
 private:
     void objectsChanged();
+    void showChangedRows();
 
     QPointer<ObjectListDocument> document_;
     int level_ = 0;
     int rows_ = 0;
+    // The objects as the rows show them: an edit repaints only the rows that changed.
+    std::vector<LevelObject> shown_;
+    // A drag changes a row on every pointer move; the table follows at most once a frame.
+    CoalescedCall rowsOnEdit_{this, [this] { showChangedRows(); }};
     std::function<QString(int, int)> names_;
 };
 

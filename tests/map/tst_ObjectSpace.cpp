@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "codec/RomFile.h"
+#include "map/ObjectHints.h"
 #include "map/ObjectListWriter.h"
 #include "map/ObjectSpace.h"
 #include "map/RepackError.h"
@@ -154,6 +155,23 @@ private slots:
             QCOMPARE(error.kind(), RepackError::Kind::TooBig);
         }
         QCOMPARE(rom.bytes(), before);
+    }
+
+    void hintsTellCrowdsAndObjectsBeforeTheStart() {
+        // 17 objects within 336 pixels (given out of order), then 16 more spaced wider.
+        std::vector<LevelObject> objects;
+        for (int i = 16; i >= 0; --i)
+            objects.push_back({1000 + 20 * i, 16, 1, false});
+        for (int i = 0; i < 16; ++i)
+            objects.push_back({2000 + 24 * i, 16, 1, false});
+        objects.push_back({100, 16, 1, false});
+        const std::vector<ObjectHint> hints = ObjectHints(objects, 40);
+        QCOMPARE(hints.size(), size_t(2));
+        QCOMPARE(hints[0].objects.size(), 17);
+        QVERIFY(hints[0].text.contains("x 1000 and 1320"));
+        // Only the one left of the camera's start + 112.
+        QCOMPARE(hints[1].objects, QList<int>({33}));
+        QVERIFY(ObjectHints(row(16), 40).size() == 1);  // 16 alive at once is fine
     }
 };
 
