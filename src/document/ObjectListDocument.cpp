@@ -44,18 +44,49 @@ ObjectListDocument::~ObjectListDocument() {
     undo_.clear();
 }
 
+namespace {
+// The list at `offset`, read in one piece when its end comes soon enough: a byte at a time, the
+// lists cost a tenth of a level's load.
+std::vector<LevelObject> readList(const RomFile& rom, int32_t offset, uint8_t bank) {
+    const int32_t bankEnd = std::min<int32_t>((int32_t(bank) + 1) * 0x4000, int32_t(rom.size()));
+    const int32_t length =
+        std::min<int32_t>(kMaxLevelObjects * kObjectEntrySize + 1, bankEnd - offset);
+    uint8_t bytes[kMaxLevelObjects * kObjectEntrySize + 1];
+    if (length > 0) {
+        rom.ReadRomBytes(offset, length, bytes);
+        std::vector<LevelObject> objects;
+        for (int32_t at = 0; at < length; at += kObjectEntrySize) {
+            if (bytes[at] == kObjectListEnd)
+                return objects;
+            if (at + kObjectEntrySize > length)
+                break;
+            objects.push_back(DecodeObject(bytes + at));
+        }
+    }
+    // Longer than a level may hold, or without an end: the careful reader says which.
+    return ReadObjectListAt(rom, offset, bank).objects;
+}
+}  // namespace
+
 std::vector<ObjectListSource> ObjectListDocument::readSources(const RomFile& rom) {
     std::vector<ObjectListSource> sources;
+    const std::optional<ObjectTableLocation> table = ObjectTableFor(ReadRomVersion(rom));
     QMap<int32_t, size_t> byOffset;
+    uint8_t words[2 * kMapCount] = {};
+    if (table)
+        rom.ReadRomBytes(table->tableOffset, int32_t(sizeof words), words);
     for (int level = 0; level < kMapCount; ++level) {
+        const int address = words[2 * level] | words[2 * level + 1] << 8;
         try {
-            const int32_t offset = ObjectListOffset(rom, level);
+            if (!table || address < 0x4000 || address >= 0x8000)
+                ObjectListOffset(rom, level);  // throws the reason
+            const int32_t offset = int32_t(table->bank) * 0x4000 + address - 0x4000;
             const auto it = byOffset.constFind(offset);
             if (it != byOffset.cend()) {
                 sources[*it].levels.append(level);
                 continue;
             }
-            ObjectListSource source{{level}, ReadLevelObjects(rom, level).objects, {}};
+            ObjectListSource source{{level}, readList(rom, offset, table->bank), {}};
             byOffset.insert(offset, sources.size());
             sources.push_back(std::move(source));
         } catch (const Error& error) {

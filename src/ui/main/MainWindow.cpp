@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QUndoGroup>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -161,10 +162,10 @@ void MainWindow::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName("mnuEdit");
-    QAction* undo = document_->undoStack()->createUndoAction(this, QStringLiteral("Undo"));
+    QAction* undo = editHistory()->createUndoAction(this, QStringLiteral("Undo"));
     undo->setObjectName("mnuUndo");
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = document_->undoStack()->createRedoAction(this, QStringLiteral("Redo"));
+    QAction* redo = editHistory()->createRedoAction(this, QStringLiteral("Redo"));
     redo->setObjectName("mnuRedo");
     redo->setShortcuts(WithExtraKey(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
     edit->addAction(undo);

@@ -12,6 +12,7 @@ class QComboBox;
 class QDockWidget;
 class QLabel;
 class QTabWidget;
+class QUndoGroup;
 
 namespace zantor {
 
@@ -95,6 +96,10 @@ private:
     // The level's objects (MainWindowObjects.cpp). The clipboard's and Delete's part returns
     // false when the Objects tool is not the one in use.
     void addObjectEditing(QMenu* view, QAction* spriteEditor);
+    // What Edit › Undo and Redo act on: the level's history, or with the Objects tool the
+    // objects' history.
+    QUndoGroup* editHistory();
+    void followEditHistory();
     void addObjectNamesAction(QMenu* tools);
     void editObjectNames();
     void showObjectNames();
@@ -155,6 +160,7 @@ private:
 
     CurrentObjectList* objects_ = nullptr;
     QDockWidget* objectsDock_ = nullptr;
+    QUndoGroup* history_ = nullptr;
     ObjectListPanel* objectsPanel_ = nullptr;
     std::shared_ptr<ObjectNames> objectNames_;
 

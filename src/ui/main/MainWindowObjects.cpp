@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
+#include <QUndoGroup>
 
 #include "EventsPage.h"
 #include "MainWindow.h"
@@ -83,9 +84,26 @@ void MainWindow::addObjectEditing(QMenu* view, QAction* spriteEditor) {
     connect(mapPage_->toolBox(), &ToolBox::toolChanged, this, [this] {
         if (objectToolActive())
             objectsDock_->show();
+        followEditHistory();
     });
     connect(objects_, &CurrentObjectList::changed, this, &MainWindow::followObjectList);
     followObjectList();
+}
+
+QUndoGroup* MainWindow::editHistory() {
+    if (!history_) {
+        history_ = new QUndoGroup(this);
+        history_->addStack(document_->undoStack());
+        history_->setActiveStack(document_->undoStack());
+    }
+    return history_;
+}
+
+void MainWindow::followEditHistory() {
+    QUndoStack* objects = objectToolActive() ? objects_->document()->undoStack() : nullptr;
+    if (objects && !history_->stacks().contains(objects))
+        history_->addStack(objects);
+    history_->setActiveStack(objects ? objects : document_->undoStack());
 }
 
 void MainWindow::addObjectNamesAction(QMenu* tools) {
@@ -119,6 +137,7 @@ void MainWindow::followObjectList() {
                 Qt::UniqueConnection);
     }
     showObjectsModified();
+    followEditHistory();
 }
 
 void MainWindow::showObjectsModified() {

@@ -53,6 +53,10 @@ private slots:
         f.trigger("mnuCopy");
         f.trigger("mnuPaste");
         QCOMPARE(f.list->count(), int(loaded.size()) + 1);
+        // Edit › Undo takes back the objects' edits while the tool is in use.
+        f.trigger("mnuUndo");
+        QCOMPARE(f.list->count(), int(loaded.size()));
+        f.trigger("mnuRedo");
         QCOMPARE(f.list->selection(), QList<int>({int(loaded.size())}));
         // Editing the pasted row's type edits the object.
         const QModelIndex type = table->model()->index(int(loaded.size()), 2);
