@@ -51,6 +51,21 @@ void printRatios(const RatioReporter& r, FILE* out) {
     if (meter > 0)
         std::fprintf(out, "  an edit with the size meter's update:     %.4f ms (target <= 0.05)\n",
                      meter / 1e6);
+    const double objectMove = r.timeOf("BM_ObjectDragMove");
+    if (objectMove > 0)
+        std::fprintf(out, "  object drag, per move with its repaint:   %.4f ms (target <= 0.02)\n",
+                     objectMove / 1e6);
+    std::vector<double> loads;
+    for (int level = 0; level < 14; ++level) {
+        if (const double t = r.timeOf("BM_FullLoad/" + std::to_string(level)); t > 0)
+            loads.push_back(t);
+    }
+    // A load reads the object lists with the level; the list's document is made on first use.
+    // Against a load without them: (load + lists + document) / (load).
+    const double withObjects = median(r.timesOf("BM_FullLoadWithObjects/"));
+    if (withObjects > 0 && !loads.empty())
+        std::fprintf(out, "  load with objects / full load (0-13):     %.3fx (target <= 1.05)\n",
+                     withObjects / (median(loads) - r.timeOf("BM_ObjectListsRead")));
     if (big > 0 && small > 0)
         std::fprintf(out, "  load from 8 MiB / from 512 KiB image:     %.2fx (target ~1.0)\n",
                      big / small);

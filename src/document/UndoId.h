@@ -15,6 +15,7 @@ enum class UndoId : int {
     ExitScript,
     Checkpoint,
     TilePixels,
+    ObjectMove,
 };
 
 }  // namespace zantor

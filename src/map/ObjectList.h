@@ -45,6 +45,9 @@ public:
         UnknownVersion,      // no table location is known for the cartridge's version
         PointerOutsideBank,  // the level's word does not address the bank's window
         NoEnd,               // the list runs to the end of its bank without a terminator
+        Unstorable,          // the objects cannot be written (see ObjectListProblem)
+        DoesNotFit,          // longer than its slot, and no repack was asked for
+        Unsafe,              // the stored list overlaps another list or the pointer table
     };
     ObjectListError(Kind kind, QString text) : Error(std::move(text)), kind_(kind) {}
     Kind kind() const { return kind_; }

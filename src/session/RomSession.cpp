@@ -1,7 +1,10 @@
 #include "RomSession.h"
 
+#include <QSet>
+
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
+#include "document/ObjectListDocument.h"
 #include "document/ScreenArraysDocument.h"
 #include "document/TileSetDocument.h"
 #include "document/TitleDocument.h"
@@ -17,7 +20,7 @@ void RomSession::open(const RomFile& rom) {
     path_ = rom.path();
     version_ = ReadRomVersion(rom);
     backups_.opened(path_);
-    reread();
+    reread(&rom);
 }
 
 RomFile RomSession::read() const {
@@ -85,13 +88,54 @@ TileSetDocument* RomSession::tileSet(const TileRange& range) {
     return tiles;
 }
 
-void RomSession::reread() {
+ObjectListDocument* RomSession::objectList(int level) {
+    if (!isOpen() || level < 0 || level >= kMapCount)
+        return nullptr;
+    if (objectSources_.empty()) {
+        try {
+            objectSources_ = ObjectListDocument::readSources(read());
+        } catch (const Error& error) {
+            for (int each = 0; each < kMapCount; ++each)
+                objectSources_.push_back({{each}, {}, error.text()});
+        }
+    }
+    if (objectLists_.isEmpty())
+        objectLists_.fill(nullptr, kMapCount);
+    if (!objectLists_[level]) {
+        for (const ObjectListSource& source : objectSources_) {
+            if (!source.levels.contains(level))
+                continue;
+            auto* document = new ObjectListDocument(this, source, this);
+            for (int user : source.levels)
+                objectLists_[user] = document;
+        }
+    }
+    return objectLists_[level];
+}
+
+void RomSession::reread(const RomFile* rom) {
     if (title_)
         title_->reload();
     if (screenArrays_)
         screenArrays_->reload();
     for (TileSetDocument* tiles : tileSets_)
         tiles->reload();
+    // Which levels share a list may have changed: the lists are made anew on their next use.
+    // Holders still have the old ones until their opened() handler asks again.
+    for (ObjectListDocument* list :
+         QSet<ObjectListDocument*>(objectLists_.begin(), objectLists_.end())) {
+        if (list)
+            list->deleteLater();
+    }
+    objectLists_.clear();
+    objectSources_.clear();
+    if (rom) {
+        try {
+            objectSources_ = ObjectListDocument::readSources(*rom);
+        } catch (const Error&) {
+            // Read again, and the failure told, when a list is asked for.
+        }
+    }
     emit opened();
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "services/BackupStore.h"
 #include "codec/RomAccessError.h"
@@ -16,6 +17,8 @@ namespace zantor {
 class TitleDocument;
 class ScreenArraysDocument;
 class TileSetDocument;
+class ObjectListDocument;
+struct ObjectListSource;
 
 // The open ROM, for every window: its path, the cartridge's version byte as opened, the
 // restore points, and the one way to write. Every writer (level saves, the title screen, tile
@@ -87,6 +90,11 @@ public:
     // The levels' shared screen arrays and exit scripts; empty until a level asks.
     ScreenArraysDocument* screenArrays();
 
+    // The object list `level` (0-31) uses, read on first use; levels whose pointers are equal
+    // share one. Null before a ROM is open. Another ROM, or new contents, replaces them all
+    // (opened()): holders ask again then.
+    ObjectListDocument* objectList(int level);
+
     // For tests: the restore points' clock.
     BackupStore& backups() { return backups_; }
 
@@ -98,7 +106,8 @@ signals:
     void written();
 
 private:
-    void reread();
+    // `rom`: the file as opened, when the caller has it (no second open for the object lists).
+    void reread(const RomFile* rom = nullptr);
 
     QString path_;
     uint8_t version_ = 0;
@@ -108,6 +117,10 @@ private:
     ScreenArraysDocument* screenArrays_ = nullptr;
     // Children, made on first use.
     QList<TileSetDocument*> tileSets_;
+    // The object lists as read when the ROM was opened, and their documents (children, by
+    // level), each made on first use.
+    std::vector<ObjectListSource> objectSources_;
+    QList<ObjectListDocument*> objectLists_;
 };
 
 }  // namespace zantor

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <cstdio>
 
+#include "ObjectSpaceText.h"
 #include "RepackText.h"
 #include "ToolCommand.h"
 #include "codec/RomFile.h"
@@ -145,7 +146,8 @@ int space(const QStringList& rawArgs) {
         for (const BankSpace& bank : space.banks()) {
             banks.append(toJson(bank));
         }
-        const QJsonObject root{{"file", rom.path()}, {"banks", banks}};
+        const QJsonObject root{
+            {"file", rom.path()}, {"banks", banks}, {"objectLists", ObjectSpaceJson(rom)}};
         std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
         return kExitOk;
     }
@@ -154,6 +156,7 @@ int space(const QStringList& rawArgs) {
     for (const BankSpace& bank : space.banks()) {
         printBank(bank);
     }
+    std::fputs(qPrintable(ObjectSpaceText(rom)), stdout);
     return kExitOk;
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "ObjectLayer.h"
 #include "QuietScrollBar.h"
 #include "ViewLayer.h"
 #include "ZoomSteps.h"
@@ -46,7 +47,10 @@ bool IsDarkPalette(uint8_t palette) {
 }  // namespace
 
 LevelView::LevelView(LevelDocument* document, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document), tools_(new ToolBox(document, this)) {
+    : QAbstractScrollArea(parent),
+      document_(document),
+      tools_(new ToolBox(document, this)),
+      objectLayer_(new ObjectLayer(this)) {
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -205,6 +209,7 @@ void LevelView::paintEvent(QPaintEvent* event) {
                 layer->paint(painter, exposed);
         }
         paintOverlay(painter, exposed);
+        objectLayer_->paint(painter, exposed);
         painter.restore();
     }
 }
@@ -323,7 +328,7 @@ void LevelView::addLayer(ViewLayer* layer) {
 }
 
 void LevelView::mousePressEvent(QMouseEvent* event) {
-    if (pressOverlay(event))
+    if (pressOverlay(event) || objectLayer_->press(event))
         return;
     for (ViewLayer* layer : layers_) {
         if (layer->isShown() && layer->press(event))
@@ -361,7 +366,7 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
 void LevelView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit pointerMoved(levelPoint(at));
-    if (moveOverlay(event))
+    if (moveOverlay(event) || objectLayer_->move(event))
         return;
     for (ViewLayer* layer : layers_) {
         if (layer->isShown() && layer->move(event))
@@ -381,7 +386,7 @@ void LevelView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void LevelView::mouseReleaseEvent(QMouseEvent* event) {
-    if (releaseOverlay(event))
+    if (releaseOverlay(event) || objectLayer_->release(event))
         return;
     for (ViewLayer* layer : layers_) {
         if (layer->isShown() && layer->release(event))
@@ -399,6 +404,11 @@ void LevelView::mouseReleaseEvent(QMouseEvent* event) {
         viewport()->unsetCursor();
         viewport()->update();
     }
+}
+
+void LevelView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!objectLayer_->doubleClick(event))
+        mousePressEvent(event);
 }
 
 void LevelView::dragTick() {
@@ -436,6 +446,8 @@ void LevelView::leaveEvent(QEvent* event) {
 }
 
 void LevelView::keyPressEvent(QKeyEvent* event) {
+    if (objectLayer_->key(event))
+        return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     QPoint step;
     switch (event->key()) {

@@ -9,6 +9,7 @@ namespace zantor {
 
 class LevelDocument;
 class LevelTool;
+class ObjectLayer;
 class ToolBox;
 class ViewLayer;
 
@@ -42,6 +43,9 @@ public:
     ToolBox* toolBox() const { return tools_; }
     void setToolBox(ToolBox* tools);
 
+    // The level's objects on top; shown once given a source.
+    ObjectLayer* objectLayer() const { return objectLayer_; }
+
     void setOverlays(const Overlays& overlays);
     const Overlays& overlays() const { return overlays_; }
 
@@ -71,6 +75,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -108,6 +113,7 @@ private:
     int zoom_ = 100;
     Overlays overlays_;
     ToolBox* tools_;
+    ObjectLayer* objectLayer_;
     // Between a left press and its release: the tool pressed gets the moves and the release,
     // even when another tool is chosen meanwhile.
     LevelTool* pressedTool_ = nullptr;

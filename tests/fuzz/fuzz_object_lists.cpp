@@ -1,11 +1,16 @@
 // The object lists over arbitrary images: the pointer table and the lists it leads to. Reading
 // never crashes and refuses only with an ObjectListError; every entry encodes back to the bytes
 // it was read from; and a list the editor could store as it stands (storable, sorted by X),
-// written back unchanged, changes no byte of the image.
+// written back unchanged, changes no byte of the image. A list grown by one object and
+// written with a repack keeps every other list's objects and writes nothing outside its
+// region and the pointer table.
 #include "FuzzCheck.h"
 #include "codec/RomFile.h"
 #include "map/MapTable.h"
 #include "map/ObjectList.h"
+#include "map/ObjectListWriter.h"
+#include "map/ObjectSpace.h"
+#include "map/RepackError.h"
 
 using namespace zantor;
 
@@ -31,6 +36,44 @@ void checkList(const QByteArray& original, const StoredObjectList& list) {
     rom.WriteRomBytes(list.offset, stored.constData(), int32_t(stored.size()));
     fuzz::Require(rom.bytes() == original, "writing a list back unchanged changes no byte");
 }
+void checkRepack(const QByteArray& original) {
+    ObjectSpace space;
+    try {
+        space = ObjectSpace::read(RomFile::fromBytes(original));
+    } catch (const ObjectListError&) {
+        return;
+    }
+    if (space.lists.empty())
+        return;
+    const int level = space.lists.front().levels.front();
+    std::vector<LevelObject> grown = SortedForWriting(space.lists.front().objects);
+    grown.insert(grown.begin(), LevelObject{0, 0, 0, false});
+    ObjectWritePlan plan;
+    try {
+        plan = ObjectListWriter::plan(space, level, grown, true);
+    } catch (const ObjectListError&) {
+        return;  // unstorable, or its list lies over another or the table
+    } catch (const RepackError&) {
+        return;
+    }
+    RomFile rom = RomFile::fromBytes(original);
+    ObjectListWriter::apply(rom, plan);
+    const QByteArray after = rom.bytes();
+    for (int32_t at = 0; at < after.size(); ++at) {
+        const bool mayChange = (at >= plan.start && at < plan.end) ||
+                               (at >= space.tableOffset && at < space.tableEnd());
+        fuzz::Require(mayChange || after[at] == original[at],
+                      "a list's write changes nothing outside its region and the table");
+    }
+    for (const StoredObjectSlot& list : space.lists) {
+        for (int user : list.levels) {
+            const std::vector<LevelObject> expected =
+                list.levels.contains(level) ? grown : list.objects;
+            fuzz::Require(ReadLevelObjects(rom, user).objects == expected,
+                          "a repack keeps every list's objects, and shared lists shared");
+        }
+    }
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -46,5 +89,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             // editor says so and shows no objects.
         }
     }
+    checkRepack(original);
     return 0;
 }

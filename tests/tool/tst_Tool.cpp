@@ -224,6 +224,36 @@ private slots:
         QCOMPARE(ReadFile(rom), after);
     }
 
+    void importObjectsWritesSortedOrRefusesWithNothingWritten() {
+        const QString rom = WriteFile(dir_, "objects.gb", Sample());
+        // Level 0 grown by three objects, given out of X order: more than its slot holds.
+        const QJsonObject printed =
+            QJsonDocument::fromJson(RunToolProcess({"objects", rom, "0", "--json"}).out).object();
+        QJsonArray objects = printed["objects"].toArray();
+        for (int x : {400, 16, 200})
+            objects.append(QJsonObject{{"x", x}, {"y", 32}, {"type", 5}});
+        const QString in = WriteFile(dir_, "grown.json",
+                                     QJsonDocument(QJsonObject{{"objects", objects}}).toJson());
+        ExpectRefused(RunToolProcess({"import-objects", rom, "0", in}), "--repack");
+        QCOMPARE(ReadFile(rom), Sample());
+        const QString bad =
+            WriteFile(dir_, "bad.json", R"({"objects": [{"x": 3840, "y": 0, "type": 122}]})");
+        ExpectRefused(RunToolProcess({"import-objects", rom, "0", bad, "--repack"}), "0x78-0x7F");
+        QCOMPARE(ReadFile(rom), Sample());
+
+        // The sample's lists lie back to back: level 1 shrinks first, then level 0 can grow.
+        const QString shorter = WriteFile(dir_, "short.json", R"({"objects": []})");
+        QCOMPARE(Exit({"import-objects", rom, "1", shorter}), 0);
+        QCOMPARE(Exit({"import-objects", rom, "0", in, "--repack"}), 0);
+        const std::vector<LevelObject> stored = ReadLevelObjects(RomFile::open(rom), 0).objects;
+        QCOMPARE(stored.size(), size_t(objects.size()));
+        QVERIFY(
+            std::is_sorted(stored.begin(), stored.end(),
+                           [](const LevelObject& a, const LevelObject& b) { return a.x < b.x; }));
+        QCOMPARE(ReadLevelObjects(RomFile::open(rom), 5).objects,
+                 ReadLevelObjects(RomFile::fromBytes(Sample()), 5).objects);
+    }
+
     void exportsWriteTheCellsAndThePictures() {
         for (const QString map : {"1", "Tree Zone 1"}) {
             const QString out = dir_.filePath(map + ".bin");

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QUndoGroup>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -115,7 +116,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     buildStatusBar();
     buildMenus();
-    connect(document_, &LevelDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &LevelDocument::modifiedChanged, this, &MainWindow::showObjectsModified);
     connect(document_, &LevelDocument::levelLoaded, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::saved, this, &MainWindow::showStatus);
     connect(document_, &LevelDocument::choiceChanged, this, &MainWindow::showStatus);
@@ -165,10 +166,10 @@ void MainWindow::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("mnuEdit");
-    QAction* undo = document_->undoStack()->createUndoAction(this, tr("Undo"));
+    QAction* undo = editHistory()->createUndoAction(this, tr("Undo"));
     undo->setObjectName("mnuUndo");
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = document_->undoStack()->createRedoAction(this, tr("Redo"));
+    QAction* redo = editHistory()->createRedoAction(this, tr("Redo"));
     redo->setObjectName("mnuRedo");
     redo->setShortcuts(WithExtraKey(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
     edit->addAction(undo);
@@ -249,7 +250,7 @@ void MainWindow::buildMenus() {
     connect(tileSetAction, &QAction::triggered, this, &MainWindow::openTileSetEditor);
     connect(document_, &LevelDocument::levelLoaded, tileSetAction,
             [this, tileSetAction] { tileSetAction->setEnabled(document_->hasLevel()); });
-    notYet("mnuSprite", tr("Sprite editor"));
+    addObjectEditing(view, editor("mnuSprite", tr("Sprite editor")));
     notYet("mnuSound", tr("Sound editor"));
     notYet("mnuCredits", tr("Credits editor"));
 
@@ -376,8 +377,12 @@ void MainWindow::setScrollSpeed(int milliseconds) {
 }
 
 bool MainWindow::maybeSave() {
-    return Dialogs::maybeSave(this, document_->isModified(),
-                              tr("the changes to %1").arg(levelName()), [this] { return save(); });
+    const bool goOn =
+        Dialogs::maybeSave(this, document_->isModified() || objectsModified(),
+                           tr("the changes to %1").arg(levelName()), [this] { return save(); });
+    if (goOn)
+        discardUnsavedObjects();
+    return goOn;
 }
 
 TitleScreenWindow* MainWindow::titleScreenWindow() const {
@@ -501,6 +506,11 @@ bool MainWindow::offerRepack() {
 
 bool MainWindow::save() {
     if (!document_->hasLevel())
+        return true;
+    bool objectsWritten = false;
+    if (!saveObjects(&objectsWritten))
+        return false;
+    if (objectsWritten && !document_->isModified())
         return true;
     if (document_->isMapModified() && !document_->mapFits())
         return offerRepack();

@@ -9,8 +9,10 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDockWidget;
 class QLabel;
 class QTabWidget;
+class QUndoGroup;
 
 namespace zantor {
 
@@ -24,6 +26,9 @@ class TitleScreenWindow;
 class TileSetWindow;
 class AboutBox;
 class EmulatorLauncher;
+class CurrentObjectList;
+class ObjectListPanel;
+class ObjectNames;
 
 // The main window: the level list, the four tabs, the menus and the status bar, all observing
 // one document. It asks before anything would drop unsaved work, and reports a file that
@@ -54,6 +59,8 @@ public:
     bool save();
 
     MapPage* mapPage() const { return mapPage_; }
+    // The level's object list, which the views, the objects panel and saving follow.
+    CurrentObjectList* objectList() const { return objects_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +94,28 @@ private:
     // The map does not fit its slot: says by how much and offers a repack when one helps.
     // True when the save went through by repacking.
     bool offerRepack();
+    // The level's objects (MainWindowObjects.cpp). The clipboard's and Delete's part returns
+    // false when the Objects tool is not the one in use.
+    void addObjectEditing(QMenu* view, QAction* spriteEditor);
+    // What Edit › Undo and Redo act on: the level's history, or with the Objects tool the
+    // objects' history.
+    QUndoGroup* editHistory();
+    void followEditHistory();
+    void addObjectNamesAction(QMenu* tools);
+    void editObjectNames();
+    void showObjectNames();
+    void followObjectList();
+    void showObjectsModified();
+    bool objectsModified() const;
+    // The level's objects as the ROM holds them, after the question let unsaved work go.
+    void discardUnsavedObjects();
+    bool objectToolActive() const;
+    bool copyObjects(bool cut);
+    bool pasteObjects();
+    bool deleteObjects();
+    // Saves the level's object list when it has unsaved edits (asking before a repack); false
+    // when it could not be saved.
+    bool saveObjects(bool* written = nullptr);
     void openPreferences();
     void buildStatusBar();
     void chooseRom();
@@ -130,6 +159,12 @@ private:
     QList<QAction*> speedActions_;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<EmulatorLauncher> launcher_;
+
+    CurrentObjectList* objects_ = nullptr;
+    QDockWidget* objectsDock_ = nullptr;
+    QUndoGroup* history_ = nullptr;
+    ObjectListPanel* objectsPanel_ = nullptr;
+    std::shared_ptr<ObjectNames> objectNames_;
 
     QPointer<TitleScreenWindow> titleScreen_;
     QPointer<TileSetWindow> tileSet_;

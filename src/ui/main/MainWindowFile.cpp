@@ -66,6 +66,7 @@ void MainWindow::addToolsMenu() {
     run->setShortcut(QKeySequence(Qt::Key_F5));
     tools->addAction(tr("&Preferences…"), this, &MainWindow::openPreferences)
         ->setObjectName("mnuPreferences");
+    addObjectNamesAction(tools);
 }
 
 void MainWindow::fillRecentMenu() {

@@ -60,6 +60,7 @@ void MainWindow::addEditingActions(QMenu* edit) {
         {ToolBox::Kind::RectangleSelect, "mnuRectSelect", tr("&Rectangle Select"), Qt::Key_R},
         {ToolBox::Kind::BucketFill, "mnuBucketFill", tr("Bucket &Fill"), Qt::Key_F},
         {ToolBox::Kind::ShapeFill, "mnuShapeFill", tr("Sha&pe Fill"), Qt::Key_P},
+        {ToolBox::Kind::Objects, "mnuObjectTool", tr("&Objects"), Qt::Key_O},
     };
     for (const auto& entry : entries) {
         QAction* action = toolsMenu->addAction(entry.caption);
@@ -84,11 +85,22 @@ void MainWindow::addEditingActions(QMenu* edit) {
         action->setObjectName(name);
         return onMapPage(action, key);
     };
-    add("mnuCut", tr("Cu&t"), QKeySequence::Cut, [this] { copySelection(true); });
-    add("mnuCopy", tr("&Copy"), QKeySequence::Copy, [this] { copySelection(false); });
-    add("mnuPaste", tr("&Paste"), QKeySequence::Paste, [this] { pasteStamp(); });
-    add("mnuDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete),
-        [this] { document_->clearSelection(); });
+    add("mnuCut", tr("Cu&t"), QKeySequence::Cut, [this] {
+        if (!copyObjects(true))
+            copySelection(true);
+    });
+    add("mnuCopy", tr("&Copy"), QKeySequence::Copy, [this] {
+        if (!copyObjects(false))
+            copySelection(false);
+    });
+    add("mnuPaste", tr("&Paste"), QKeySequence::Paste, [this] {
+        if (!pasteObjects())
+            pasteStamp();
+    });
+    add("mnuDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete), [this] {
+        if (!deleteObjects())
+            document_->clearSelection();
+    });
     edit->addSeparator();
     add("mnuSelectAll", tr("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
         [this] { document_->setSelection(QRegion(0, 0, kMapColumns, kMapRows)); });

@@ -16,8 +16,8 @@ class ToolBox : public QObject {
     Q_OBJECT
 
 public:
-    enum class Kind { Brush, RectangleSelect, BucketFill, ShapeFill };
-    static constexpr int kKinds = 4;
+    enum class Kind { Brush, RectangleSelect, BucketFill, ShapeFill, Objects };
+    static constexpr int kKinds = 5;
 
     explicit ToolBox(LevelDocument* document, QObject* parent = nullptr);
     ~ToolBox() override;

@@ -1,0 +1,103 @@
+// The objects on a level view: hit-testing and drags with real mouse events at several zooms,
+// and adding by double-click.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "document/CurrentObjectList.h"
+#include "document/LevelDocument.h"
+#include "document/ObjectListDocument.h"
+#include "sample/SampleCartridge.h"
+#include "support/TempRom.h"
+#include "widgets/LevelView.h"
+#include "widgets/ObjectLayer.h"
+#include "widgets/tools/ToolBox.h"
+
+using namespace zantor;
+
+namespace {
+void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
+           Qt::KeyboardModifiers modifiers = {}) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, modifiers);
+    QApplication::sendEvent(target, &event);
+}
+}  // namespace
+
+class TestObjectLayer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hitTestingAndDragsFollowTheZoom_data() {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("50 %") << 50;
+        QTest::newRow("100 %") << 100;
+        QTest::newRow("300 %") << 300;
+    }
+
+    void hitTestingAndDragsFollowTheZoom() {
+        QFETCH(int, zoom);
+        QTemporaryDir dir;
+        LevelDocument level;
+        level.load(WriteFile(dir, "rom.gb", BuildSampleCartridge(0)), 4);
+        CurrentObjectList current(&level);
+        LevelView view(&level);
+        view.resize(640, 480);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        ObjectLayer* layer = view.objectLayer();
+        layer->setSource(&current);
+        view.toolBox()->setKind(ToolBox::Kind::Objects);
+        view.setZoomPercent(zoom);
+        ObjectListDocument* list = current.document();
+        QVERIFY(list && list->count() > 3);
+        const int chosen = 2;
+        const LevelObject object = list->objects()[chosen];
+        view.scrollToLevel(QPoint(object.x - 64, object.y - 64));
+
+        auto at = [&](double x, double y) { return view.viewportPoint(QPointF(x, y)); };
+        QCOMPARE(layer->objectAt(at(object.x + 8, object.y + 8)), chosen);
+        // The box's own corners hit at every zoom; a pixel outside does not.
+        QCOMPARE(layer->objectAt(at(object.x + 0.5, object.y + 0.5)), chosen);
+        QCOMPARE(layer->objectAt(at(object.x + 15.5, object.y + 15.5)), chosen);
+        QVERIFY(layer->objectAt(at(object.x - 1.5, object.y + 8)) != chosen);
+        QVERIFY(layer->objectAt(at(object.x + 8, object.y + 16.5)) != chosen);
+        QCOMPARE(layer->viewportRectOf(object).width(), 16 * zoom / 100);
+
+        // Press on the box, drag 19 px right and 30 down in level pixels: it snaps to 16, 32.
+        QWidget* port = view.viewport();
+        const QPoint grab = at(object.x + 4, object.y + 4);
+        mouse(port, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        QCOMPARE(list->selection(), QList<int>({chosen}));
+        mouse(port, QEvent::MouseMove, at(object.x + 10, object.y + 20), Qt::LeftButton);
+        mouse(port, QEvent::MouseMove, at(object.x + 23, object.y + 34), Qt::LeftButton);
+        mouse(port, QEvent::MouseButtonRelease, at(object.x + 23, object.y + 34), Qt::NoButton);
+        QCOMPARE(list->objects()[chosen].x, object.x + 16);
+        QCOMPARE(list->objects()[chosen].y, object.y + 32);
+        QCOMPARE(list->undoStack()->count(), 1);
+        // The cells under the drag were not painted.
+        QVERIFY(!level.isModified());
+
+        // Ctrl adds to the selection; a click on nothing empties it; a double-click there adds
+        // an object of the chosen type centred on the pointer.
+        const LevelObject other = list->objects()[0];
+        mouse(port, QEvent::MouseButtonPress, at(other.x + 8, other.y + 8), Qt::LeftButton,
+              Qt::ControlModifier);
+        mouse(port, QEvent::MouseButtonRelease, at(other.x + 8, other.y + 8), Qt::NoButton);
+        QCOMPARE(list->selection(), QList<int>({0, chosen}));
+        const QPoint empty = at(object.x + 80, object.y + 4);
+        QCOMPARE(layer->objectAt(empty), -1);
+        mouse(port, QEvent::MouseButtonPress, empty, Qt::LeftButton);
+        QVERIFY(list->selection().isEmpty());
+        mouse(port, QEvent::MouseButtonRelease, empty, Qt::NoButton);
+        const int before = list->count();
+        mouse(port, QEvent::MouseButtonDblClick, empty, Qt::LeftButton);
+        QCOMPARE(list->count(), before + 1);
+        const LevelObject added = list->objects().back();
+        QCOMPARE(layer->objectAt(empty), list->count() - 1);
+        QCOMPARE(added.x % 8, 0);
+        QCOMPARE(list->selection(), QList<int>({list->count() - 1}));
+    }
+};
+
+QTEST_MAIN(TestObjectLayer)
+#include "tst_ObjectLayer.moc"
