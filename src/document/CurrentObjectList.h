@@ -3,10 +3,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include "ObjectListDocument.h"
+
 namespace zantor {
 
 class LevelDocument;
-class ObjectListDocument;
 
 // The object list of the level a level document shows: the session's document for it, asked
 // for again whenever another level is loaded or the session reads its ROM anew. The views, the

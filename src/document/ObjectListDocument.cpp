@@ -163,6 +163,13 @@ void ObjectListDocument::addObjects(const std::vector<LevelObject>& added) {
     push(added.size() == 1 ? tr("Add Object") : tr("Add Objects"), std::move(after), selection);
 }
 
+void ObjectListDocument::replaceObjects(const std::vector<LevelObject>& objects,
+                                        const QString& text) {
+    if (!loaded_)
+        return;
+    push(text, objects, {});
+}
+
 void ObjectListDocument::moveObjects(const QList<int>& indices, QPoint delta, int dragKey) {
     const QList<int> moved = valid(indices);
     if (moved.isEmpty())

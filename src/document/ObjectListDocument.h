@@ -70,6 +70,8 @@ public:
     void setType(const QList<int>& indices, int type);
     // All hidden in Easy mode when any of them is shown, else all shown.
     void toggleHiddenInEasyMode(const QList<int>& indices);
+    // The whole list replaced (an import), as one step named `text`.
+    void replaceObjects(const std::vector<LevelObject>& objects, const QString& text);
     // One object replaced as a whole (a row of the objects panel).
     void setObject(int index, const LevelObject& object);
     // A key for moveObjects(): one per drag.

@@ -15,11 +15,13 @@
 namespace zantor::tool {
 
 int WriteImportedCells(const QString& romPath, int index, const MapCells& cells, bool repack,
-                       const QString& command) {
+                       const QString& command, const std::function<void(RomFile&)>& alsoWrite) {
     RomFile rom = RomFile::open(romPath);
     const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, index));
     const int slot = DecompressMap(rom, MapDataOffset(rom, header)).CompressedLength - 1;
     if (MapSaver::writeToSlot(rom, header, cells, slot)) {
+        if (alsoWrite)
+            alsoWrite(rom);
         rom.commit();
         return kExitOk;
     }
@@ -45,6 +47,8 @@ int WriteImportedCells(const QString& romPath, int index, const MapCells& cells,
     const RepackPlan plan = RegionRepack::planFor(space, index, cells);
     std::printf("%s", qPrintable(RepackText(plan)));
     RegionRepack::apply(rom, plan);
+    if (alsoWrite)
+        alsoWrite(rom);
     rom.commit();
     return kExitOk;
 }

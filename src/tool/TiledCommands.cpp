@@ -6,6 +6,8 @@
 #include "codec/RomFile.h"
 #include "map/MapLoader.h"
 #include "map/MapTable.h"
+#include "map/ObjectListWriter.h"
+#include "map/ObjectSpace.h"
 #include "tiled/TiledReader.h"
 #include "tiled/TmxWriter.h"
 
@@ -44,14 +46,31 @@ int importTmx(const QStringList& rawArgs) {
     const int index = ParseMapIndex(args.positional[1]);
     // Read whole before the ROM is opened: a map that cannot become a level writes nothing.
     const TiledLevel level = ReadTiledMap(args.positional[2]);
-    const int result =
-        WriteImportedCells(args.positional[0], index, level.cells, args.flags.contains("--repack"),
-                           QStringLiteral("import-tmx"));
-    if (result == kExitOk && level.objects) {
-        std::printf(
-            "%s\n",
-            qPrintable(
-                tr("objects read: %1, not written by this build").arg(level.objects->size())));
+    const bool repack = args.flags.contains("--repack");
+    // The objects are planned before anything is written, so that a list that cannot be
+    // stored refuses the whole import; cells and objects then go out in one commit.
+    std::optional<ObjectWritePlan> objects;
+    if (level.objects) {
+        try {
+            const ObjectSpace space = ObjectSpace::read(RomFile::open(args.positional[0]));
+            objects = ObjectListWriter::plan(space, index, *level.objects, repack);
+        } catch (const ObjectListError& error) {
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(tr("zantor-tool import-tmx: the objects: %1").arg(error.text())));
+            if (error.kind() == ObjectListError::Kind::DoesNotFit)
+                std::fprintf(stderr, "%s\n",
+                             qPrintable(tr("To repack, run the same command with --repack.")));
+            return kExitFailed;
+        }
+    }
+    const int result = WriteImportedCells(args.positional[0], index, level.cells, repack,
+                                          QStringLiteral("import-tmx"), [&](RomFile& rom) {
+                                              if (objects)
+                                                  ObjectListWriter::apply(rom, *objects);
+                                          });
+    if (result == kExitOk && objects) {
+        std::printf("%s\n", qPrintable(tr("%1 objects written").arg(level.objects->size())));
     }
     return result;
 }
@@ -70,7 +89,8 @@ std::vector<ToolCommand> TiledCommands() {
              "gzip) and writes its layer \"map\" over MAP's cells like import-map: in place,\n"
              "filling the map's slot, refused when too long unless --repack makes room. A map\n"
              "of another size, an empty cell or a tile id outside the blocks, or an unknown\n"
-             "encoding is refused (exit 1, nothing written). Objects are read and counted.",
+             "encoding is refused (exit 1, nothing written). The object group \"objects\", when\n"
+             "present, becomes MAP's object list like import-objects, in the same commit.",
              importTmx}};
 }
 

@@ -29,7 +29,7 @@ private slots:
         read.setName(1, 0x1D, "");
         QVERIFY(read.name(31, 0x1D).isEmpty());
 
-        for (const QByteArray damaged :
+        for (const QByteArray& damaged :
              {QByteArray("[1, 2]"), QByteArray(R"({"levels0to9": {"80": "x"}})"),
               QByteArray(R"({"levels10to31": {"1D": 5}})"), QByteArray("{")}) {
             ObjectNames kept = names;

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "document/LevelDocument.h"
+#include "document/ObjectListDocument.h"
 #include "map/MapTable.h"
 #include "session/RomSession.h"
 #include "tiled/TiledReader.h"
@@ -22,14 +23,11 @@ QString tr(const char* text) {
     return QCoreApplication::translate("TiledTransfer", text);
 }
 
-// The objects as the ROM holds them; none where its object lists are not known, since the
-// map is still worth exporting without them.
-std::optional<std::vector<LevelObject>> objectsOf(const LevelDocument& document) {
-    try {
-        return ReadLevelObjects(document.session()->read(), document.mapIndex()).objects;
-    } catch (const Error&) {
-        return std::nullopt;
-    }
+// The level's object list as the editor has it (unsaved edits too), or null where the
+// cartridge's object lists are not known or cannot be read: the map is still worth having.
+ObjectListDocument* objectListOf(const LevelDocument& document) {
+    ObjectListDocument* list = document.session()->objectList(document.mapIndex());
+    return list && list->isLoaded() ? list : nullptr;
 }
 
 QString suggestedName(const LevelDocument& document, const QString& suffix) {
@@ -64,7 +62,8 @@ void TiledTransfer::exportLevel(QMainWindow* window, LevelDocument& document) {
         level.cells = document.cells();
         level.levelName = MapNames()[document.mapIndex()];
         level.levelNumber = document.mapIndex();
-        level.objects = objectsOf(document);
+        if (const ObjectListDocument* list = objectListOf(document))
+            level.objects = list->objects();
         WriteTmx(path, level, document.blockStrip());
         window->statusBar()->showMessage(
             tr("Exported to %1 and %2")
@@ -88,8 +87,15 @@ void TiledTransfer::importLevel(QMainWindow* window, LevelDocument& document) {
         QString status =
             tr("Imported %1: %2 cells changed").arg(QFileInfo(*chosen).fileName()).arg(changed);
         if (level.objects) {
-            status += QStringLiteral("; ") +
-                      tr("objects read: %1, not written by this build").arg(level.objects->size());
+            // The objects are a step in the object list's own history, beside the cells'.
+            if (ObjectListDocument* list = objectListOf(document)) {
+                list->replaceObjects(*level.objects, tr("Import from Tiled"));
+                status += QStringLiteral("; ") + tr("%1 objects").arg(level.objects->size());
+            } else {
+                status += QStringLiteral("; ") +
+                          tr("the objects were not imported: this cartridge's object lists are "
+                             "not known");
+            }
         }
         window->statusBar()->showMessage(status, 8000);
     });

@@ -3,6 +3,8 @@
 #include <QComboBox>
 
 #include "MainWindowFixture.h"
+#include "document/ObjectListDocument.h"
+#include "session/RomSession.h"
 
 using namespace zantor;
 
@@ -17,6 +19,11 @@ private slots:
         f.doc->paint(QPoint(10, 20));
         const MapCells edited = f.doc->cells();
         QVERIFY(edited != loaded);
+        ObjectListDocument* objects = f.doc->session()->objectList(kLevel);
+        QVERIFY(objects && objects->count() > 1);
+        const std::vector<LevelObject> storedObjects = objects->objects();
+        objects->deleteObjects({0});
+        const std::vector<LevelObject> editedObjects = objects->objects();
 
         f.nextFile = f.dir.filePath("level");
         f.w().findChild<QAction*>("mnuExportTiled")->trigger();
@@ -26,12 +33,17 @@ private slots:
 
         f.doc->undoStack()->undo();
         QVERIFY(f.doc->cells() == loaded);
+        objects->undoStack()->undo();
+        QVERIFY(objects->objects() == storedObjects);
         const int steps = f.doc->undoStack()->count();
         f.nextFile = f.dir.filePath("level.tmx");
         f.w().findChild<QAction*>("mnuImportTiled")->trigger();
         QVERIFY(f.doc->cells() == edited);
         QCOMPARE(f.doc->undoStack()->count(), steps);  // the undone paint's place, taken
         QCOMPARE(f.doc->undoStack()->undoText(), QString("Import from Tiled"));
+        // The objects come back as one step of the objects' own history.
+        QVERIFY(objects->objects() == editedObjects);
+        QCOMPARE(objects->undoStack()->undoText(), QString("Import from Tiled"));
         f.doc->undoStack()->undo();
         QVERIFY(f.doc->cells() == loaded);
 
