@@ -53,6 +53,9 @@ public:
     // in the sheet, the blocks and the level at once. Invalid before a level is loaded.
     LevelTileSheet storedTiles() const { return LevelTileSheet(tileSets_); }
     bool areTilesModified() const;
+    // Puts the level's tiles back as the ROM holds them (the user discarded their edits):
+    // they are the session's, so they would otherwise stay unsaved in every level using them.
+    void discardTileEdits();
     // The 128 blocks at 16 × 16, block b at (16b, 0): what every view draws the level from.
     const Picture& blockStrip() const { return level().blockStrip; }
     uint8_t blockAt(QPoint cell) const {

@@ -15,6 +15,13 @@ bool LevelDocument::areTilesModified() const {
                        [](TileSetDocument* run) { return run && run->isModified(); });
 }
 
+void LevelDocument::discardTileEdits() {
+    for (TileSetDocument* run : tileSets_) {
+        if (run && run->isModified())
+            run->reload();
+    }
+}
+
 void LevelDocument::attachTileSets() {
     for (TileSetDocument* run : tileSets_) {
         if (run)

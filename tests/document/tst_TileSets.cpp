@@ -183,6 +183,16 @@ private slots:
         LevelDocument reread;
         reread.load(levels.path, levels.first.mapIndex());
         QVERIFY(reread.storedTiles().tile(t) == tile);
+
+        // Discarded edits leave every level that shows the tile, not only the one asked.
+        TileBytes again = tile;
+        SetTilePixel(again, 0, 0, (TilePixel(tile, 0, 0) + 1) % 4);
+        sheet.setTiles({{t, again}}, "Pencil");
+        QVERIFY(levels.second.isModified());
+        levels.first.discardTileEdits();
+        QVERIFY(!levels.first.isModified() && !levels.second.isModified());
+        QVERIFY(levels.second.storedTiles().tile(t) == tile);
+        QCOMPARE(levels.second.blockStrip().GetPixel(16 * block + 2, 5), shown);
     }
 
     void aStrokeAndAnImportAreOneStepEach() {

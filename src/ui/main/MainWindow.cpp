@@ -380,8 +380,10 @@ bool MainWindow::maybeSave() {
     const bool goOn =
         Dialogs::maybeSave(this, document_->isModified() || objectsModified(),
                            tr("the changes to %1").arg(levelName()), [this] { return save(); });
-    if (goOn)
+    if (goOn) {
         discardUnsavedObjects();
+        document_->discardTileEdits();
+    }
     return goOn;
 }
 
