@@ -162,6 +162,13 @@
     </message>
 </context>
 <context>
+    <name>ExitScriptCommand</name>
+    <message>
+        <source>Edit Exit Script %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>Could not open &quot;%1&quot;: %2</source>
@@ -210,6 +217,13 @@
     </message>
 </context>
 <context>
+    <name>InfoCommand</name>
+    <message>
+        <source>  camera start: x %1, y %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IpsPatch</name>
     <message>
         <source>IPS reaches offsets below 16 MiB only; the modified file is %1 bytes</source>
@@ -249,6 +263,13 @@
     </message>
     <message>
         <source>%1 bytes follow &quot;EOF&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LevelTileSheet</name>
+    <message>
+        <source>Import Tile Sheet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -306,6 +327,20 @@
     </message>
 </context>
 <context>
+    <name>ObjectHints</name>
+    <message>
+        <source>%1 objects between x %2 and %3: at most 16 are alive at once, so some may not appear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) left of x %1 (the camera&apos;s start + 112) never appear when the level starts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ObjectList</name>
     <message>
         <source>object %1 (x %2, y %3, type 0x%4)</source>
@@ -342,6 +377,47 @@
     <message>
         <source> cannot be stored: in the last screen (x from 3840) types 0x78-0x7F would read as the end of the list</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ObjectListJson</name>
+    <message>
+        <source>not JSON: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no &quot;objects&quot; array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>object %1: &quot;%2&quot; is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>object %1: &quot;hiddenInEasyMode&quot; is not true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ObjectSpace</name>
+    <message>
+        <source>the object lists of version %1 are not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its list at %1 lies over the pointer table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its list at %1 runs into the list at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ObjectTool</name>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
     </message>
 </context>
 <context>
@@ -491,6 +567,32 @@
     </message>
 </context>
 <context>
+    <name>ScreenArrays</name>
+    <message>
+        <source>The %1 base of bank %2 (word at %3) is $%4: the arrays of index %5 do not lie inside the bank, so there is nothing to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scroll-box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenFacts</name>
+    <message>
+        <source>The exit scripts of cartridge version %1 are not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The checkpoints of cartridge version %1 are not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Stamp</name>
     <message>
         <source>The clipboard holds no block numbers.</source>
@@ -507,6 +609,16 @@
     <message>
         <source>Row %1, cell %2: &quot;%3&quot; is not a block number (two hex digits, 00 to 7F).</source>
         <translation>Zeile %1, Zelle %2: „%3“ ist keine Blocknummer (zwei Hex-Ziffern, 00 bis 7F).</translation>
+    </message>
+</context>
+<context>
+    <name>TileSheetPng</name>
+    <message numerus="yes">
+        <source>%n pixel(s) of the picture are none of the four greys (white, light grey, dark grey, black); the first is at (%1, %2).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -559,6 +671,42 @@ A map editor for Super Mario Land 2 ROM images (.gb, .gbc).
         <translation>zantor: %s kann nicht geschrieben werden
 </translation>
     </message>
+    <message>
+        <source>Exit script %1&apos;s table word (at %2) is $%3, outside bank %4&apos;s $4000-$7FFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warp to row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera Y low byte %1, player Y low byte %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>enemy graphics from bank %1, address $%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither a TMX nor a Tiled JSON map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: larger than any map of a level</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zantor-tool</name>
@@ -590,20 +738,7 @@ A map editor for Super Mario Land 2 ROM images (.gb, .gbc).
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Prints the version byte and, for each of the 32 maps, its header (bytes and the
-Header tab&apos;s texts), BlockDataOffset, MapDataOffset, the map&apos;s slot (the bytes its
-stored form takes) and the bytes its cells need, and the four tile sources, after
-the header checksum (0x14D) and the global checksum (0x14E-0x14F), each with
-whether it holds. --json prints the same as one JSON document.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 holds %2 bytes; a block map is %3 bytes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>zantor-tool import-map: %s: %s
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -869,6 +1004,29 @@ Exit-Status: 0 erledigt, 1 die Operation schlug fehl, 2 falscher Aufruf.</transl
         <translation>zantor-tool: unbekannter Befehl „%1“
 </translation>
     </message>
+    <message>
+        <source>Prints the version byte and, for each of the 32 maps, its header (bytes and the
+Header tab&apos;s texts), BlockDataOffset, MapDataOffset, the map&apos;s slot (the bytes its
+stored form takes) and the bytes its cells need, the four tile sources and the
+camera start, after
+the header checksum (0x14D) and the global checksum (0x14E-0x14F), each with
+whether it holds. --json prints the same as one JSON document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zantor-tool %s: %s: %s
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes MAP&apos;s object list from JSON in the form `objects --json` prints, sorted by X
+(objects of the same X keep their order) and ended with 0xFF. A shorter list keeps
+its slot, the rest filled with 0xFF. Refused (exit 1, nothing written) for more than
+84 objects, one outside the level or off the 8-pixel grid, type 0x78-0x7F in the
+last screen, or a list longer than its slot; --repack then lays the lists of its
+region back to back and rewrites the pointers of those that move.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zantor::AboutBox</name>
@@ -924,10 +1082,6 @@ Exit-Status: 0 erledigt, 1 die Operation schlug fehl, 2 falscher Aufruf.</transl
         <translation>Tileset bearbeiten</translation>
     </message>
     <message>
-        <source>Tileset-editing not included yet!</source>
-        <translation>Tileset-Bearbeitung ist noch nicht enthalten!</translation>
-    </message>
-    <message>
         <source>Refresh displayed data</source>
         <translation>Angezeigte Daten aktualisieren</translation>
     </message>
@@ -951,8 +1105,87 @@ Exit-Status: 0 erledigt, 1 die Operation schlug fehl, 2 falscher Aufruf.</transl
         <translation>Änderungen speichern</translation>
     </message>
     <message>
-        <source>I don&apos;t know how events work in detail. If you have detailed informations contact me!</source>
-        <translation>Ich weiß nicht genau, wie Events funktionieren. Wenn Sie genauere Informationen haben, melden Sie sich!</translation>
+        <source>The level&apos;s 16 × 3 screens: red bars are edges the camera may not cross (click near an edge to toggle it, drag along a row to set them all), blue badges the screens&apos; exits, the blue frame the camera&apos;s start (drag its centre), orange the checkpoint&apos;s player and camera. Shaded: what the camera can never show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ExitsPanel</name>
+    <message>
+        <source>&lt;b&gt;Exits&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exit script run when the player walks through a closed edge of this screen; 0: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen script&apos;s bytes in hex; it keeps its length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick Warp Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then click the screen the chosen script&apos;s warp should lead to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen: row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a screen to edit its exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera start: x %1, y %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checkpoint: player x %1, y %2; camera x %3, y %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These screens are also those of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script %1 at %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(unsaved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit script %1 is run by %2. A change changes it for all of them. Change it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared exit script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script %1 takes %2 bytes, written as hex (&quot;40 17 FF&quot;); it cannot grow or shrink in place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script %1 has no warp to send elsewhere.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1111,6 +1344,33 @@ Exit-Status: 0 erledigt, 1 die Operation schlug fehl, 2 falscher Aufruf.</transl
     <message>
         <source>%1 cells</source>
         <translation>%1 Zellen</translation>
+    </message>
+</context>
+<context>
+    <name>zantor::LevelScreens</name>
+    <message>
+        <source>Level %1 has no checkpoint entry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Screen Edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Screen Edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Screen Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Checkpoint Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Checkpoint Camera</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1855,76 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
         <source>Background block: %1</source>
         <translation>Hintergrundblock: %1</translation>
     </message>
+    <message>
+        <source>S&amp;creens</source>
+        <translation>&amp;Bildschirme</translation>
+    </message>
+    <message>
+        <source>screens</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <source>&amp;Objects</source>
+        <translation>&amp;Objekte</translation>
+    </message>
+    <message>
+        <source>The object names cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>Object &amp;names…</source>
+        <translation>Objekt&amp;namen…</translation>
+    </message>
+    <message>
+        <source>The object names cannot be kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No object is selected: click one first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n object(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n object(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clipboard holds no objects: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The objects of %1 cannot be saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The objects of %1 do not fit their room, and repacking cannot help: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object list of %1 no longer fits its room. Repack the object lists around it (they move, their pointers are rewritten, their objects stay)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The objects of %1 were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved the objects of %1: %2 bytes at 0x%3%4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zantor::MapPage</name>
@@ -1633,6 +1963,282 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     <message>
         <source>Replace every use of block %1 with block %2</source>
         <translation>Jede Verwendung von Block %1 durch Block %2 ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ObjectListDocument</name>
+    <message>
+        <source>Add Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Object Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide in Easy Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Easy Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Object</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ObjectListPanel</name>
+    <message>
+        <source>Type of new objects:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hints:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No ROM is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared with levels %1: edits show there too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ObjectListWriter</name>
+    <message>
+        <source>the list needs %1 bytes but its slot at %2 holds %3; repacking its region may make room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>level %1 in the region %2-%3 cannot be moved: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lists of the region %1-%2 need %3 bytes together; it holds %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ObjectNames</name>
+    <message>
+        <source>not a names file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is not a type 00-7F with a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ObjectNamesDialog</name>
+    <message>
+        <source>Object names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels 0-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels 10-31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without a name: &quot;Object %1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export object names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import object names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ObjectTableModel</name>
+    <message>
+        <source>Object %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easy-hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::Parser</name>
+    <message>
+        <source>object %1 has no &quot;type&quot; property (0-127)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>object %1 has type %2; types are 0-127</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>object %1 has no position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a TMX map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a well-formed TMX map (line %1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not well-formed JSON (at byte %1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a Tiled JSON map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an infinite map; a level has a fixed size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV with compression &quot;%1&quot; is not a Tiled encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layer&apos;s base64 data is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown compression &quot;%1&quot;; zlib and gzip are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layer&apos;s %1 data is damaged or too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layer&apos;s data is not whole tile ids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown layer encoding &quot;%1&quot;; CSV and base64 are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layer holds %1 cells; a level has %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) holds no tile id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a map of orientation &quot;%1&quot;; a level is orthogonal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a map of %1 × %2 cells of %3 × %4 pixels; a level is %5 × %6 cells of %7 × %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the map has no tile layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the map has %1 tile layers and none is named &quot;map&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layer &quot;%1&quot; is %2 × %3 cells; a level is %4 × %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the map has no tileset for the blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) is empty; every cell of a level holds a block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) holds a flipped or rotated tile; blocks cannot be turned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) holds tile id %3, outside the blocks&apos; ids %4-%5</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1675,6 +2281,278 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     <message>
         <source>no ROM is open</source>
         <translation>kein ROM ist offen</translation>
+    </message>
+</context>
+<context>
+    <name>zantor::ScreensLayer</name>
+    <message>
+        <source>exit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::TileSetWindow</name>
+    <message>
+        <source>Export tile sheet</source>
+        <translation type="unfinished">Tile-Tabelle exportieren</translation>
+    </message>
+    <message>
+        <source>Wrote the tile sheet to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import tile sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be imported: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture holds the tiles as they are: nothing changed</source>
+        <translation type="unfinished">Das Bild enthält die Tiles so, wie sie sind: nichts geändert</translation>
+    </message>
+    <message>
+        <source>the tiles at %1 (also in %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n changed tile(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; shared sources changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour %1: the left button chooses it for the left button, the right button for the right one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raw colour numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the stored colour numbers 0-3 as white to black instead of the level&apos;s palette</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip ↔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip ↕</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished">Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished">Wiederholen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export tile sheet…</source>
+        <translation>Tile-Sheet exportieren…</translation>
+    </message>
+    <message>
+        <source>Import tile sheet…</source>
+        <translation>Tile-Sheet importieren…</translation>
+    </message>
+    <message>
+        <source>Copies the chosen tile, or the rectangle of tiles dragged on the sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pastes the copied tiles with their top-left on the chosen tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiles 20-23 may be replaced by animation while the level runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation type="unfinished">Zoom:</translation>
+    </message>
+    <message>
+        <source>Left: %1  Right: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tileset editor — %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These tiles are used by this level only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These tiles are also used by %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 and %n more level(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These tiles are also used by %1. An edit shows in all of them. Go on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit shared tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not ask again for these tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip Tile Horizontally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip Tile Vertically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n tile(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paste Tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Pasted: %n tile(s) changed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved the changed tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::TileSheetPng</name>
+    <message>
+        <source>The picture is %1 × %2 pixels; a tile sheet is 128 × 128.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantor::TiledTransfer</name>
+    <message>
+        <source>Export to &amp;Tiled…</source>
+        <translation>Nach &amp;Tiled exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import from Tiled…</source>
+        <translation>Aus Tiled &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Export to Tiled</source>
+        <translation>Nach Tiled exportieren</translation>
+    </message>
+    <message>
+        <source>Tiled maps (*.tmx)|*.tmx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from Tiled</source>
+        <translation>Aus Tiled importieren</translation>
+    </message>
+    <message>
+        <source>Tiled maps (*.tmx *.json)|*.tmx;*.json|All Files(*.*)|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 cells changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the objects were not imported: this cartridge&apos;s object lists are not known</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1793,6 +2671,134 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     <message>
         <source>the changes to the title screen</source>
         <translation>die Änderungen am Titelbild</translation>
+    </message>
+</context>
+<context>
+    <name>zantor::tool</name>
+    <message>
+        <source>To repack, run the same command with --repack.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repacked the object lists at %1-%2; moved the lists of levels %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object lists: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object lists (bank %1): table at %2, %3 lists
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  region %1-%2: %3 bytes, spare %4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    %1  slot %2  uses %3  %4 objects  levels %5%6
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (shared)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  level %1: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none (only levels 0-30 have one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player x %1, y %2; camera x %3, y %4 (at %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit scripts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: bank %3, index %4; scroll boxes at %5, exits at %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera start: x %1, y %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>checkpoint: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scroll boxes (bit 0 right, 1 left, 2 top, 3 bottom) and exits, by screen row:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of %2 numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2: each must be a whole number 0-%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an object with &quot;x&quot; and &quot;y&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs &quot;%2&quot; as a whole number 0-65535</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no JSON object: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level %1 has no checkpoint entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zantor-tool export-tmx: no object group: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zantor-tool import-tmx: the objects: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 objects written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is refused: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tile differs; nothing written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed %1 tile(s): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group %1 at 0x%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: used by no other level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: also used by %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
