@@ -42,6 +42,8 @@ ObjectListPanel::ObjectListPanel(CurrentObjectList* source, ObjectTool* tool, QW
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Numbers are short: every column fits the narrow dock without scrolling.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     hints_->setObjectName("lstObjectHints");
     hints_->setMaximumHeight(hints_->fontMetrics().height() * 5);

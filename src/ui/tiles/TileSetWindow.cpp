@@ -344,9 +344,16 @@ void TileSetWindow::showTiles(const QList<int>& tiles) {
         sheetView_->update(QRect(at * zoom_, QSize(8, 8) * zoom_));
     }
     pixelView_->refresh();
-    const LevelTileSheet s = sheet();
-    undoButton_->setEnabled(s.isValid() && s.canUndo());
-    redoButton_->setEnabled(s.isValid() && s.canRedo());
+    // The tiles change while the undo stack carries out its command, before the command is on
+    // the stack: what can be undone is asked once the edit is done.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const LevelTileSheet s = sheet();
+            undoButton_->setEnabled(s.isValid() && s.canUndo());
+            redoButton_->setEnabled(s.isValid() && s.canRedo());
+        },
+        Qt::QueuedConnection);
 }
 
 void TileSetWindow::showState() {

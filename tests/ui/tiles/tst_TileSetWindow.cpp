@@ -1,5 +1,6 @@
 // The tileset editor driven through its handlers: each tool's stroke is one step of the level's
 // stored tiles, and what it draws shows on the level's sheet.
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -77,6 +78,8 @@ private slots:
         QCOMPARE(e.pixel(0, 7), 0);
         const QPoint at = SheetPixelOfTile(0x41);
         QCOMPARE(e.level.level().rawTileSheet.GetPixel(at.x() + 5, at.y() + 5), shade::kBlack);
+        auto* undo = e.window->findChild<QPushButton*>("cmdUndo");
+        QTRY_VERIFY(undo->isEnabled());
 
         LevelTileSheet sheet = e.level.storedTiles();
         sheet.undo();
