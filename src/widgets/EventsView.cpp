@@ -23,6 +23,7 @@ EventsView::EventsView(LevelDocument* document, QWidget* parent)
       marker_(MarkerImage()),
       screensLayer_(new ScreensLayer(this, document->screens())) {
     screensLayer_->setTakesClicks(true);
+    screensLayer_->setDrawsCameraFrame(false);  // drawn below, with the player's marker
     addLayer(screensLayer_);
     connect(document, &LevelDocument::headerChanged, viewport(), [this] { viewport()->update(); });
 }

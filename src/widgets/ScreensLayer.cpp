@@ -144,7 +144,12 @@ void ScreensLayer::paint(QPainter& painter, const QRect& exposed) {
     // The camera start's centre handle, and the checkpoint's camera and player.
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(0, 120, 255), 2));
-    painter.drawEllipse(handleRect(screens_->level()->cameraPosition()));
+    const QPoint start = screens_->level()->cameraPosition();
+    painter.drawEllipse(handleRect(start));
+    if (drawsCameraFrame_) {
+        painter.drawRect(QRect(view_->viewportPoint(start - QPoint(80, 72)),
+                               view_->viewportPoint(start + QPoint(80, 72)) - QPoint(1, 1)));
+    }
     if (screens_->hasCheckpoint()) {
         const QPoint camera = screens_->checkpoint().camera;
         painter.setPen(QPen(QColor(255, 160, 0), 2, Qt::DashLine));

@@ -28,6 +28,8 @@ public:
 
     bool isShown() const override { return shown_; }
     void setShown(bool shown);
+    // The camera start's 160 × 144 frame around its handle; off where the view draws its own.
+    void setDrawsCameraFrame(bool draws) { drawsCameraFrame_ = draws; }
 
     // Whether a click that chooses a screen is the layer's alone (the Events tab) or goes on
     // to the editing tool as well (the Map tab).
@@ -66,6 +68,7 @@ private:
     LevelView* view_;
     LevelScreens* screens_;
     bool shown_ = true;
+    bool drawsCameraFrame_ = true;
     bool takesClicks_ = false;
     int chosen_ = -1;
     std::function<void(int, int)> picked_;
