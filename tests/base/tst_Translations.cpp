@@ -79,7 +79,9 @@ private slots:
                 source = xml.readElementText();
             } else if (xml.name() == u"translation") {
                 const bool unfinished = xml.attributes().value("type") == u"unfinished";
-                const QString translation = xml.readElementText();
+                // Plural entries hold their forms as child elements.
+                const QString translation =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 if (unfinished || translation.isEmpty())
                     continue;
                 ++finished;
