@@ -357,6 +357,11 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
     session_->write([&](RomFile& rom) { writeChanges(rom, changes, result); });
     // Committed: the ROM now holds these.
     result.written = true;
+    markWritten(changes);
+    return result;
+}
+
+void LevelDocument::markWritten(const Changes& changes) {
     if (changes.map) {
         savedCells_ = level_->cells;
     }
@@ -375,7 +380,6 @@ LevelDocument::SaveResult LevelDocument::saveChanges(const Changes& changes) {
         }
     }
     markSaved();
-    return result;
 }
 
 LevelDocument::SaveResult LevelDocument::saveMap() {
@@ -448,21 +452,10 @@ LevelDocument::SaveResult LevelDocument::saveRepacked() {
     result.written = true;
     result.mapBytes = newSlot;
     slot_ = newSlot;
+    // The repack wrote the map and the header's map pointer.
     changes.map = true;
-    savedCells_ = level_->cells;
-    for (int b : changes.blocks) {
-        savedBlocks_[size_t(b)] = level_->blocks[size_t(b)];
-    }
-    savedHeader_ = level_->header;
-    if (changes.screens)
-        screens_->markWritten();
-    if (changes.tiles) {
-        for (TileSetDocument* run : tileSets_) {
-            if (run)
-                run->markWritten();
-        }
-    }
-    markSaved();
+    changes.header = true;
+    markWritten(changes);
     return result;
 }
 

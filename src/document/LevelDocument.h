@@ -259,6 +259,8 @@ private:
     Changes unsavedChanges() const;
     void writeChanges(RomFile& rom, const Changes& changes, SaveResult& result) const;
     SaveResult saveChanges(const Changes& changes);
+    // What `changes` wrote is now what the ROM holds.
+    void markWritten(const Changes& changes);
 
     RomSession* session_;
     LevelScreens* screens_ = nullptr;
