@@ -37,12 +37,7 @@ void LevelDocument::attachTileSets() {
         const TileGroup group = TileGroup(g);
         connect(run, &TileSetDocument::tilesChanged, this,
                 [this, group](const QList<int>& indices) { redrawTiles(group, indices); });
-        connect(run, &TileSetDocument::loaded, this, [this, group, run] {
-            QList<int> all;
-            for (int i = 0; i < run->tileCount(); ++i)
-                all.append(i);
-            redrawTiles(group, all);
-        });
+        // A run read anew announces the tiles that changed (tilesChanged): only those are drawn.
         connect(run, &Document::modifiedChanged, this, [this] { updateModified(); });
         // The session goes first when the main window closes.
         connect(run, &QObject::destroyed, this, [this, g] { tileSets_[size_t(g)] = nullptr; });

@@ -1,6 +1,7 @@
 #include "TileSetDocument.h"
 
 #include <cstring>
+#include <optional>
 
 #include "codec/RomFile.h"
 #include "map/MapTable.h"
@@ -20,11 +21,14 @@ TileSetDocument::~TileSetDocument() {
     undo_.clear();
 }
 
-void TileSetDocument::reload() {
+void TileSetDocument::reload(const RomFile* opened) {
     QByteArray bytes(16 * range_.tiles, '\0');
     QList<int> sharing;
     try {
-        const RomFile rom = session_->read();
+        std::optional<RomFile> own;
+        if (!opened)
+            own = session_->read();
+        const RomFile& rom = opened ? *opened : *own;
         RomSession::onRom(rom.path(), [&] {
             rom.ReadRomBytes(range_.offset, int32_t(bytes.size()),
                              reinterpret_cast<uint8_t*>(bytes.data()));
@@ -46,10 +50,18 @@ void TileSetDocument::reload() {
         loadError_ = error.text();
         bytes.fill('\0');
     }
+    QList<int> changed;
+    for (int i = 0; i < range_.tiles; ++i) {
+        if (bytes_.size() != bytes.size() ||
+            std::memcmp(bytes_.constData() + 16 * i, bytes.constData() + 16 * i, 16) != 0)
+            changed.append(i);
+    }
     bytes_ = savedBytes_ = bytes;
     sharingLevels_ = sharing;
     sharingConfirmed_ = false;
     startHistory();
+    if (!changed.isEmpty())
+        emit tilesChanged(changed);
     emit loaded();
 }
 

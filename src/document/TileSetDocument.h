@@ -27,7 +27,9 @@ public:
 
     // Reads the tiles and which levels share them from the session's ROM, and starts a new
     // history. When they cannot be read the tiles are all 0 and loadError() says why.
-    void reload();
+    // Reads the run anew, from `rom` when the caller has the file open already. Tiles whose
+    // bytes changed (a new ROM, discarded edits) are announced by tilesChanged().
+    void reload(const RomFile* rom = nullptr);
     bool isLoaded() const { return loaded_; }
     const QString& loadError() const { return loadError_; }
 

@@ -119,7 +119,7 @@ void RomSession::reread(const RomFile* rom) {
     if (screenArrays_)
         screenArrays_->reload();
     for (TileSetDocument* tiles : tileSets_)
-        tiles->reload();
+        tiles->reload(rom);
     // Which levels share a list may have changed: the lists are made anew on their next use.
     // Holders still have the old ones until their opened() handler asks again.
     for (ObjectListDocument* list :
