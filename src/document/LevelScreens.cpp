@@ -45,6 +45,7 @@ const ScreenArrays& LevelScreens::arrays() const {
 void LevelScreens::reload() {
     place_.reset();
     arraysProblem_.clear();
+    scanned_ = false;
     sharing_.clear();
     exitsOfLevels_.assign(kMapCount, {});
     checkpointOffset_.reset();
@@ -67,17 +68,6 @@ void LevelScreens::reload() {
             } catch (const ScreenArraysError& error) {
                 arraysProblem_ = error.text();
             }
-            for (int i = 0; i < kMapCount; ++i) {
-                const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, i));
-                try {
-                    const ScreenArraysPlace place = ScreenArraysPlaceOf(rom, header);
-                    exitsOfLevels_[size_t(i)] = ReadScreenArrays(rom, place).exits;
-                    if (i != index && place_ && place == *place_)
-                        sharing_.append(i);
-                } catch (const ScreenArraysError&) {
-                    // That level has no arrays: it runs no script.
-                }
-            }
             checkpointOffset_ = CheckpointOffset(version, index);
             if (checkpointOffset_) {
                 checkpoint_ = savedCheckpoint_ = ReadCheckpoint(rom, *checkpointOffset_);
@@ -95,6 +85,36 @@ void LevelScreens::reload() {
         arraysProblem_ = checkpointProblem_ = error.text();
     }
     emit changed();
+}
+
+const QList<int>& LevelScreens::levelsSharingArrays() const {
+    scanLevels();
+    return sharing_;
+}
+
+void LevelScreens::scanLevels() const {
+    if (scanned_ || !level_->hasLevel() || !level_->session()->isOpen())
+        return;
+    scanned_ = true;
+    const int index = level_->mapIndex();
+    try {
+        const RomFile rom = level_->session()->read();
+        RomSession::onRom(rom.path(), [&] {
+            for (int i = 0; i < kMapCount; ++i) {
+                const MapHeader header = MapHeader::read(rom, HeaderOffset(rom, i));
+                try {
+                    const ScreenArraysPlace place = ScreenArraysPlaceOf(rom, header);
+                    exitsOfLevels_[size_t(i)] = ReadScreenArrays(rom, place).exits;
+                    if (i != index && place_ && place == *place_)
+                        sharing_.append(i);
+                } catch (const ScreenArraysError&) {
+                    // That level has no arrays: it runs no script.
+                }
+            }
+        });
+    } catch (const Error&) {
+        // Nothing is known to be shared; the level's own arrays were read at its load.
+    }
 }
 
 int LevelScreens::beginStroke() {
@@ -146,6 +166,7 @@ std::vector<LevelScreens::UsedScript> LevelScreens::scripts() const {
         if (exit != 0)
             numbers.insert(exit);
     }
+    scanLevels();
     for (int number : numbers) {
         UsedScript entry;
         entry.number = number;

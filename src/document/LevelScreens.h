@@ -39,7 +39,7 @@ public:
     // The arrays as edited; all zeros without a place.
     const ScreenArrays& arrays() const;
     // The other levels (by index) that show the same arrays.
-    const QList<int>& levelsSharingArrays() const { return sharing_; }
+    const QList<int>& levelsSharingArrays() const;
     uint8_t box(int screen) const { return arrays().boxes[size_t(screen)]; }
     uint8_t exit(int screen) const { return arrays().exits[size_t(screen)]; }
 
@@ -94,9 +94,13 @@ private:
     QPointer<ScreenArraysDocument> shared_;
     std::optional<ScreenArraysPlace> place_;
     QString arraysProblem_;
-    QList<int> sharing_;
-    // Per level, its exits as read at the load, to tell who shares a script.
-    std::vector<std::array<uint8_t, kScreenCount>> exitsOfLevels_;
+    // Read from the ROM on first use, not at every load: the scan reads every level's header
+    // and arrays, which would cost a level load several times what the load itself does.
+    void scanLevels() const;
+    mutable bool scanned_ = false;
+    mutable QList<int> sharing_;
+    // Per level, its exits as read, to tell who shares a script.
+    mutable std::vector<std::array<uint8_t, kScreenCount>> exitsOfLevels_;
     std::optional<int32_t> checkpointOffset_;
     QString checkpointProblem_;
     Checkpoint checkpoint_;
