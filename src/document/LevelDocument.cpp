@@ -49,7 +49,9 @@ LevelDocument::LevelDocument(RomSession* session, QObject* parent)
     : Document(parent), session_(session), screens_(new LevelScreens(this)) {}
 
 LevelDocument::~LevelDocument() {
-    // The commands call back into the document; they go first.
+    // The commands call back into the document; they go first, without telling anyone: the
+    // window that observes the document may be half destroyed already (it is its parent).
+    undo_.disconnect(this);
     undo_.clear();
 }
 
