@@ -34,11 +34,7 @@ int importMap(const QStringList& rawArgs) {
     RequireCount(args, 3);
     const int index = ParseMapIndex(args.positional[1]);
     const QString& in = args.positional[2];
-    QFile file(in);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(FileError::Kind::Read, in, file.errorString());
-    }
-    const QByteArray bytes = file.read(kMapCells + 1);
+    const QByteArray bytes = ReadInputFile(in, kMapCells + 1);
     if (bytes.size() != kMapCells) {
         throw UsageError{
             QCoreApplication::translate("zantor-tool", "%1 holds %2 bytes; a block map is %3 bytes")

@@ -64,12 +64,9 @@ int importObjects(const QStringList& rawArgs) {
     RequireCount(args, 3);
     const int index = ParseMapIndex(args.positional[1]);
     const QString& in = args.positional[2];
-    QFile file(in);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(FileError::Kind::Read, in, file.errorString());
-    }
     QString why;
-    const std::optional<std::vector<LevelObject>> objects = ObjectsFromJson(file.readAll(), &why);
+    const std::optional<std::vector<LevelObject>> objects =
+        ObjectsFromJson(ReadInputFile(in, 1 << 20), &why);
     if (!objects) {
         std::fprintf(stderr, "zantor-tool import-objects: %s: %s\n", qPrintable(in),
                      qPrintable(why));

@@ -176,11 +176,8 @@ int importScreens(const QStringList& rawArgs) {
     RequireCount(args, 3);
     const int level = ParseMapIndex(args.positional[1]);
     const QString& in = args.positional[2];
-    QFile file(in);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(FileError::Kind::Read, in, file.errorString());
     QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(file.read(1 << 20), &parseError);
+    const QJsonDocument json = QJsonDocument::fromJson(ReadInputFile(in, 1 << 20), &parseError);
     if (!json.isObject())
         throw ImportRefused(tr("%1 is no JSON object: %2").arg(in, parseError.errorString()));
     const QJsonObject root = json.object();

@@ -98,11 +98,7 @@ TitleScreen::Cells readTitleMap(const QString& in) {
     if (info.size() != TitleScreen::kCells) {
         throw wrongSize(info.size());
     }
-    QFile file(in);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(FileError::Kind::Read, in, file.errorString());
-    }
-    const QByteArray bytes = file.read(TitleScreen::kCells + 1);
+    const QByteArray bytes = ReadInputFile(in, TitleScreen::kCells + 1);
     if (bytes.size() != TitleScreen::kCells) {
         throw wrongSize(bytes.size());  // it changed under us
     }

@@ -1,7 +1,9 @@
 #include "ToolCommand.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
+#include "base/FileError.h"
 #include "map/MapTable.h"
 
 namespace zantor::tool {
@@ -71,6 +73,16 @@ int ParseMapIndex(const QString& text) {
                 .arg(text)};
     }
     return index;
+}
+
+QByteArray ReadInputFile(const QString& path, qint64 maxBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(FileError::Kind::Read, path, file.errorString());
+    QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(FileError::Kind::Read, path, file.errorString());
+    return bytes;
 }
 
 }  // namespace zantor::tool

@@ -44,6 +44,10 @@ void RequireCount(const ParsedArgs& args, int n);
 int ParseMapIndex(const QString& text);
 
 // The command lists registered by each file.
+// The first `maxBytes` bytes of an input file; throws FileError when it cannot be opened or
+// read.
+QByteArray ReadInputFile(const QString& path, qint64 maxBytes);
+
 std::vector<ToolCommand> SampleCommands();
 std::vector<ToolCommand> InfoCommands();
 std::vector<ToolCommand> MapCommands();
