@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 
@@ -12,6 +15,7 @@
 #include "sample/SampleCartridge.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MapPage.h"
+#include "widgets/DeferredIconStyle.h"
 #include "widgets/Dialogs.h"
 #include "widgets/LevelView.h"
 
@@ -34,6 +38,23 @@ QString writeDemoCartridge() {
         return {};
     }
     return path;
+}
+
+// The window's first frame as it was put on the screen: wait until the window is shown there,
+// let it paint, and take its pixels rather than painting them all again. Where the platform
+// gives no pixels (or the window is not shown within two seconds), the window is rendered.
+QImage grabFirstFrame(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    const QDeadlineTimer deadline(2000);
+    while (handle && !handle->isExposed() && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    QApplication::processEvents();
+    QImage shot;
+    if (handle && handle->isExposed())
+        shot = window.screen()->grabWindow(window.winId()).toImage();
+    if (shot.isNull() || shot.deviceIndependentSize().toSize() != window.size())
+        shot = window.grab().toImage();
+    return shot;
 }
 
 void printUsageError(const QString& error) {
@@ -77,6 +98,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InstallTranslations();
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
     QApplication::setOrganizationName(AppInfo::name());
     QApplication::setApplicationName(AppInfo::name());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -114,8 +136,7 @@ int main(int argc, char** argv) {
             const QPoint start = window.document()->startPosition();
             window.mapPage()->levelView()->scrollToLevel(start - QPoint(100, 150));
         }
-        QApplication::processEvents();
-        const QImage shot = window.grab().toImage();
+        const QImage shot = grabFirstFrame(window);
         if (!shot.save(options.screenshot, "PNG")) {
             std::fprintf(
                 stderr,

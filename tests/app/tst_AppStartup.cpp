@@ -39,6 +39,31 @@ private slots:
         QCOMPARE(wrong.exitCode, 2);
         QVERIFY(wrong.err.startsWith("zantor: unknown option --no-such-option\nUsage:"));
     }
+
+    // --screenshot keeps the window's first frame as it was shown: the whole window, with the
+    // level drawn in it, not a blank or black picture.
+    void screenshotKeepsTheFirstFrame() {
+        QTemporaryDir dir;
+        const QString shot = dir.filePath("shot.png");
+        const ToolRun run = RunProcess(ZANTOR_APP_PATH, {"--demo", "--screenshot", shot},
+                                       [&dir](QProcess& process) {
+                                           QProcessEnvironment env = process.processEnvironment();
+                                           env.insert("QT_QPA_PLATFORM", "offscreen");
+                                           env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+                                           env.insert("TMPDIR", dir.path());
+                                           process.setProcessEnvironment(env);
+                                       });
+        QVERIFY2(run.exitCode == 0 && run.clean(), run.err.constData());
+        const QImage image(shot);
+        QCOMPARE(image.size(), QSize(760, 620));
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 7) {
+            for (int x = 0; x < image.width(); x += 7)
+                colours.insert(image.pixel(x, y));
+        }
+        // The style's greys and the level's four shades at least.
+        QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAppStartup)

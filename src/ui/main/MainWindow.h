@@ -104,6 +104,8 @@ private:
     void addObjectNamesAction(QMenu* tools);
     void editObjectNames();
     void showObjectNames();
+    // The objects panel's dock, built when first shown: most starts never show it.
+    QDockWidget* objectsDock();
     void followObjectList();
     void showObjectsModified();
     bool objectsModified() const;

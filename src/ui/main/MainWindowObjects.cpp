@@ -39,7 +39,6 @@ constexpr auto kShowObjectsKey = "view/objects";
 void MainWindow::addObjectEditing(QMenu* view, QAction* spriteEditor) {
     objects_ = new CurrentObjectList(document_, this);
     const bool shown = QSettings().value(kShowObjectsKey, true).toBool();
-    auto* tool = static_cast<ObjectTool*>(mapPage_->toolBox()->tool(ToolBox::Kind::Objects));
     for (LevelView* each : {mapPage_->levelView(), static_cast<LevelView*>(eventsPage_->view())}) {
         each->objectLayer()->setSource(objects_);
         each->objectLayer()->setShown(shown);
@@ -56,38 +55,45 @@ void MainWindow::addObjectEditing(QMenu* view, QAction* spriteEditor) {
         eventsPage_->view()->objectLayer()->setShown(on);
     });
 
-    auto* panel = new ObjectListPanel(objects_, tool, this);
-    objectsPanel_ = panel;
     objectNames_ = std::make_shared<ObjectNames>();
     QString unreadable;
     if (!objectNames_->load(ObjectNames::defaultPath(), &unreadable))
         statusBar()->showMessage(tr("The object names cannot be read: %1").arg(unreadable), 8000);
     showObjectNames();
-    objectsDock_ = new QDockWidget(tr("Objects"), this);
-    objectsDock_->setObjectName("dockObjects");
-    objectsDock_->setWidget(panel);
-    addDockWidget(Qt::RightDockWidgetArea, objectsDock_);
-    objectsDock_->hide();
-    connect(panel, &ObjectListPanel::objectChosen, this, [this](int index) {
-        LevelView* shown = tabs_->currentWidget() == eventsPage_
-                               ? static_cast<LevelView*>(eventsPage_->view())
-                               : mapPage_->levelView();
-        shown->objectLayer()->scrollTo(index);
-    });
     spriteEditor->setEnabled(true);
     connect(spriteEditor, &QAction::triggered, this, [this] {
-        objectsDock_->show();
+        objectsDock()->show();
         objectsDock_->raise();
         objectsDock_->widget()->setFocus();
     });
     // The Objects tool edits objects: the panel comes with it.
     connect(mapPage_->toolBox(), &ToolBox::toolChanged, this, [this] {
         if (objectToolActive())
-            objectsDock_->show();
+            objectsDock()->show();
         followEditHistory();
     });
     connect(objects_, &CurrentObjectList::changed, this, &MainWindow::followObjectList);
     followObjectList();
+}
+
+QDockWidget* MainWindow::objectsDock() {
+    if (objectsDock_)
+        return objectsDock_;
+    auto* tool = static_cast<ObjectTool*>(mapPage_->toolBox()->tool(ToolBox::Kind::Objects));
+    objectsPanel_ = new ObjectListPanel(objects_, tool, this);
+    showObjectNames();
+    objectsDock_ = new QDockWidget(tr("Objects"), this);
+    objectsDock_->setObjectName("dockObjects");
+    objectsDock_->setWidget(objectsPanel_);
+    objectsDock_->hide();
+    addDockWidget(Qt::RightDockWidgetArea, objectsDock_);
+    connect(objectsPanel_, &ObjectListPanel::objectChosen, this, [this](int index) {
+        LevelView* shown = tabs_->currentWidget() == eventsPage_
+                               ? static_cast<LevelView*>(eventsPage_->view())
+                               : mapPage_->levelView();
+        shown->objectLayer()->scrollTo(index);
+    });
+    return objectsDock_;
 }
 
 QUndoGroup* MainWindow::editHistory() {
@@ -116,7 +122,8 @@ void MainWindow::showObjectNames() {
     const auto lookUp = [names](int level, int type) { return names->name(level, type); };
     mapPage_->levelView()->objectLayer()->setNames(lookUp);
     eventsPage_->view()->objectLayer()->setNames(lookUp);
-    objectsPanel_->setNames(lookUp);
+    if (objectsPanel_)
+        objectsPanel_->setNames(lookUp);
 }
 
 void MainWindow::editObjectNames() {

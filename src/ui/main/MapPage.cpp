@@ -165,10 +165,15 @@ void MapPage::setPaletteZoom(int factor) {
 }
 
 void MapPage::drawPaletteGrid() {
-    const QImage& strip = document_->blockStrip().image();
     const int rows = (kBlockCount + kPaletteColumns - 1) / kPaletteColumns;
     if (paletteGrid_.size() != QSize(16 * kPaletteColumns, 16 * rows))
         paletteGrid_ = QImage(16 * kPaletteColumns, 16 * rows, QImage::Format_RGB32);
+    if (!document_->hasLevel()) {
+        // Without a level every block is blank; its pictures need not be made to say so.
+        paletteGrid_.fill(Qt::white);
+        return;
+    }
+    const QImage& strip = document_->blockStrip().image();
     QPainter painter(&paletteGrid_);
     for (int b = 0; b < kBlockCount; ++b)
         painter.drawImage(QPoint(16 * (b % kPaletteColumns), 16 * (b / kPaletteColumns)), strip,
