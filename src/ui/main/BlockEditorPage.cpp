@@ -119,6 +119,7 @@ BlockEditorPage::BlockEditorPage(LevelDocument* document, QWidget* parent)
     connect(document, &LevelDocument::choiceChanged, this, &BlockEditorPage::updateState);
     connect(document, &LevelDocument::saved, this, &BlockEditorPage::updateState);
     connect(document, &LevelDocument::modifiedChanged, this, &BlockEditorPage::updateState);
+    updateState();  // the page may be built after the level was loaded
 }
 
 void BlockEditorPage::setSheetZoom(int factor) {

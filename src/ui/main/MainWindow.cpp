@@ -41,6 +41,7 @@
 #include "widgets/ExtraShortcut.h"
 #include "widgets/FixedLabel.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/LazyPage.h"
 #include "widgets/LevelView.h"
 #include "widgets/MarkerImage.h"
 #include "widgets/ScreensLayer.h"
@@ -94,12 +95,23 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     tabs_->setObjectName("SSTab1");
     mapPage_ = new MapPage(document_, tabs_);
     eventsPage_ = new EventsPage(document_, tabs_);
-    blockPage_ = new BlockEditorPage(document_, tabs_);
-    headerPage_ = new HeaderPage(document_, tabs_);
+    // The block and header pages are built when first shown.
+    auto* blockTab = new LazyPage([this](QWidget* parent) {
+        blockPage_ = new BlockEditorPage(document_, parent);
+        connect(blockPage_, &BlockEditorPage::saveBlockRequested, this, &MainWindow::saveBlock);
+        connect(blockPage_, &BlockEditorPage::editTilesetRequested, this,
+                &MainWindow::openTileSetEditor);
+        connect(blockPage_, &BlockEditorPage::refreshRequested, this, &MainWindow::reload);
+        return blockPage_;
+    });
+    auto* headerTab = new LazyPage([this](QWidget* parent) {
+        headerPage_ = new HeaderPage(document_, parent);
+        return headerPage_;
+    });
     tabs_->addTab(mapPage_, tr("&Map"));
     tabs_->addTab(eventsPage_, tr("&Events"));
-    tabs_->addTab(blockPage_, tr("&Block data and tileset"));
-    tabs_->addTab(headerPage_, tr("&Header"));
+    tabs_->addTab(blockTab, tr("&Block data and tileset"));
+    tabs_->addTab(headerTab, tr("&Header"));
 
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -108,10 +120,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
 
     connect(mapPage_, &MapPage::saveMapRequested, this, &MainWindow::saveMap);
-    connect(blockPage_, &BlockEditorPage::saveBlockRequested, this, &MainWindow::saveBlock);
-    connect(blockPage_, &BlockEditorPage::editTilesetRequested, this,
-            &MainWindow::openTileSetEditor);
-    connect(blockPage_, &BlockEditorPage::refreshRequested, this, &MainWindow::reload);
     connect(eventsPage_, &EventsPage::saveHeaderRequested, this, &MainWindow::saveHeader);
 
     buildStatusBar();

@@ -143,8 +143,8 @@ private:
     QTabWidget* tabs_;
     MapPage* mapPage_;
     EventsPage* eventsPage_;
-    BlockEditorPage* blockPage_;
-    HeaderPage* headerPage_;
+    BlockEditorPage* blockPage_ = nullptr;  // built when first shown
+    HeaderPage* headerPage_ = nullptr;      // built when first shown
     QLabel* pathLabel_ = nullptr;
     QLabel* meterLabel_ = nullptr;
     QLabel* usesLabel_ = nullptr;

@@ -177,6 +177,7 @@ private slots:
     void typedHeaderFieldsReachTheDocumentAndItsUndo() {
         // Which bytes a header save writes is tst_LevelDocument's.
         OpenedLevel f;
+        f.w().findChild<QTabWidget*>("SSTab1")->setCurrentIndex(3);  // the Header tab
         auto* music = f.w().findChild<QLineEdit*>("txtMusic");
         auto* saveChanges = f.w().findChild<QPushButton*>("Command3");
         const QString before = music->text();
