@@ -62,6 +62,12 @@ private:
     void repaintArea(const QRect& levelArea);
     void follow();
     const QStaticText& text(const QString& text, const QFont& font) const;
+    int mapIndex() const;
+    // A type as drawn on its box: two hex digits.
+    static const QString& typeText(int type);
+    QFont labelFont() const;
+    // How far right of its box a name reaches, in viewport pixels.
+    int nameReachOf(const QString& name, const QFont& font) const;
 
     LevelView* view_;
     QPointer<CurrentObjectList> source_;
@@ -74,6 +80,9 @@ private:
     // paint cost more than the rest of a drag's repaint.
     mutable QHash<QString, QStaticText> texts_;
     mutable int textsZoom_ = 0;
+    // The farthest any name drawn reached right of its box since the zoom last changed: a
+    // change repaints that far, so that a name drawn before it is wiped.
+    mutable int nameReach_ = 0;
 };
 
 }  // namespace zantor

@@ -27,6 +27,50 @@ class TestObjectLayer : public QObject {
     Q_OBJECT
 
 private slots:
+    // A change repaints only as far as names reach: what is on the screen after drags, a
+    // shorter name and a deletion is what a full repaint draws, with no name left behind.
+    void changesLeaveNoNameBehind() {
+        QTemporaryDir dir;
+        LevelDocument level;
+        level.load(WriteFile(dir, "rom.gb", BuildSampleCartridge(0)), 4);
+        CurrentObjectList current(&level);
+        LevelView view(&level);
+        view.resize(640, 480);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        ObjectLayer* layer = view.objectLayer();
+        layer->setSource(&current);
+        ObjectListDocument* list = current.document();
+        const LevelObject object = list->objects()[2];
+        layer->setNames([&](int, int type) {
+            return type == object.type ? QStringLiteral("A rather long name for this type")
+                                       : QStringLiteral("Short");
+        });
+        view.setZoomPercent(200);
+        view.scrollToLevel(QPoint(object.x - 100, object.y - 60));
+        QApplication::processEvents();
+        auto shown = [&] {
+            QApplication::processEvents();
+            return view.screen()->grabWindow(view.winId()).toImage();
+        };
+        auto repainted = [&] {
+            view.viewport()->repaint();
+            return shown();
+        };
+        for (int step = 0; step < 6; ++step) {
+            list->moveObjects({2}, QPoint(-8, 8), 1);
+            shown();
+        }
+        QImage before = shown();
+        QCOMPARE(before, repainted());
+        list->setType({2}, (object.type + 1) & 0x7F);
+        before = shown();
+        QCOMPARE(before, repainted());
+        list->deleteObjects({2});
+        before = shown();
+        QCOMPARE(before, repainted());
+    }
+
     void hitTestingAndDragsFollowTheZoom_data() {
         QTest::addColumn<int>("zoom");
         QTest::newRow("50 %") << 50;
