@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "CartridgeChecksum.h"
 #include "FileReadAt.h"
@@ -15,7 +17,30 @@ namespace zantor {
 
 RomFile::RomFile(RomFile&&) noexcept = default;
 RomFile& RomFile::operator=(RomFile&&) noexcept = default;
-RomFile::~RomFile() = default;
+namespace {
+// The pixels of the last file closed, kept for the next one of the same size. Every load opens
+// the ROM, and a fresh image-sized buffer each time cost a tenth of a load: the allocator gave
+// the memory back to the system at each close and faulted it in again page by page at each
+// open. The pages are read before they are used, so what the buffer held does not matter.
+// Never destroyed: files in static storage may close after every other static is gone.
+constexpr qint64 kLargestKept = 8 * 1024 * 1024;
+struct KeptBuffer {
+    QMutex mutex;
+    QByteArray bytes;
+};
+KeptBuffer& keptBuffer() {
+    static auto* kept = new KeptBuffer;
+    return *kept;
+}
+}  // namespace
+
+RomFile::~RomFile() {
+    if (data_.isDetached() && data_.size() <= kLargestKept && data_.size() > 0) {
+        KeptBuffer& kept = keptBuffer();
+        const QMutexLocker lock(&kept.mutex);
+        kept.bytes = std::move(data_);
+    }
+}
 
 RomFile RomFile::open(const QString& path) {
     auto refuse = [&](const QString& reason) {
@@ -76,7 +101,14 @@ RomFile RomFile::fromBytes(const QByteArray& bytes) {
 
 void RomFile::allocate(qint64 size) {
     size_ = size;
-    data_ = QByteArray(size, Qt::Uninitialized);
+    {
+        KeptBuffer& kept = keptBuffer();
+        const QMutexLocker lock(&kept.mutex);
+        if (kept.bytes.size() == size && kept.bytes.isDetached())
+            data_ = std::exchange(kept.bytes, QByteArray());
+    }
+    if (data_.size() != size)
+        data_ = QByteArray(size, Qt::Uninitialized);
     loaded_.assign(size_t((size + kPageSize - 1) / kPageSize), false);
     allLoaded_ = false;
 }
