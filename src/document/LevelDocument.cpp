@@ -72,15 +72,15 @@ void LevelDocument::load(const RomFile& rom, int mapIndex) {
     LoadedMap loaded = onRom(rom.path(), [&] { return LoadMap(rom, mapIndex); });
     // Nothing below throws: the session and the document change all at once.
     session_->open(rom);
-    putInPlace(std::move(loaded));
+    putInPlace(std::move(loaded), rom);
 }
 
 void LevelDocument::loadLevel(int mapIndex) {
     const RomFile rom = session_->read();
-    putInPlace(onRom(rom.path(), [&] { return LoadMap(rom, mapIndex); }));
+    putInPlace(onRom(rom.path(), [&] { return LoadMap(rom, mapIndex); }), rom);
 }
 
-void LevelDocument::putInPlace(LoadedMap loaded) {
+void LevelDocument::putInPlace(LoadedMap loaded, const RomFile& rom) {
     strokeOpen_ = false;
     undo_.clear();
     level_ = std::move(loaded);
@@ -102,7 +102,10 @@ void LevelDocument::putInPlace(LoadedMap loaded) {
     chosenTile_ = 0;
     hoveredCell_.reset();
     resetToolState();
-    screens_->reload();
+    screens_->reload(rom);
+    // The views ask for the level's objects as soon as it is announced: read them from the file
+    // at hand rather than open it again.
+    session_->objectList(level_->mapIndex, &rom);
     attachTileSets();
     startHistory();
     emit levelLoaded();

@@ -241,7 +241,8 @@ private:
     void pushHeader(const MapHeader& after, unsigned fields, const QString& text);
     // Both words of a position as one step.
     void setPosition(HeaderField x, HeaderField y, QPoint position, const QString& text);
-    void putInPlace(LoadedMap loaded);
+    // `rom` is the file the level was read from, for what is read with it.
+    void putInPlace(LoadedMap loaded, const RomFile& rom);
     // Follows the session's documents of the level's tile runs, and shows their unsaved edits.
     void attachTileSets();
     void redrawTiles(TileGroup group, const QList<int>& indices);

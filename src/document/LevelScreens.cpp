@@ -42,7 +42,7 @@ const ScreenArrays& LevelScreens::arrays() const {
     }
 }
 
-void LevelScreens::reload() {
+void LevelScreens::reload(const RomFile& rom) {
     place_.reset();
     arraysProblem_.clear();
     scanned_ = false;
@@ -61,7 +61,6 @@ void LevelScreens::reload() {
     const int index = level_->mapIndex();
     const uint8_t version = level_->session()->version();
     try {
-        const RomFile rom = level_->session()->read();
         RomSession::onRom(rom.path(), [&] {
             try {
                 place_ = ScreenArraysPlaceOf(rom, level_->header());
@@ -78,7 +77,7 @@ void LevelScreens::reload() {
             }
         });
         if (place_)
-            document->arrays(*place_);
+            document->arrays(*place_, &rom);
     } catch (const Error& error) {
         place_.reset();
         checkpointOffset_.reset();

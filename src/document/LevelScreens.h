@@ -74,8 +74,9 @@ public:
     void setCheckpointCamera(QPoint position);
 
     // --- For the level document ---
-    // Reads everything for the level just put in place; drops unsaved edits.
-    void reload();
+    // Reads everything for the level just put in place from `rom`, the file it was loaded
+    // from; drops unsaved edits.
+    void reload(const RomFile& rom);
     bool isModified() const;
     void write(RomFile& rom) const;
     void markWritten();

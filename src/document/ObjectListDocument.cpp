@@ -68,32 +68,27 @@ std::vector<LevelObject> readList(const RomFile& rom, int32_t offset, uint8_t ba
 }
 }  // namespace
 
-std::vector<ObjectListSource> ObjectListDocument::readSources(const RomFile& rom) {
-    std::vector<ObjectListSource> sources;
+ObjectListSource ObjectListDocument::readSource(const RomFile& rom, int level) {
     const std::optional<ObjectTableLocation> table = ObjectTableFor(ReadRomVersion(rom));
-    QMap<int32_t, size_t> byOffset;
     uint8_t words[2 * kMapCount] = {};
     if (table)
         rom.ReadRomBytes(table->tableOffset, int32_t(sizeof words), words);
-    for (int level = 0; level < kMapCount; ++level) {
-        const int address = words[2 * level] | words[2 * level + 1] << 8;
-        try {
-            if (!table || address < 0x4000 || address >= 0x8000)
-                ObjectListOffset(rom, level);  // throws the reason
-            const int32_t offset = int32_t(table->bank) * 0x4000 + address - 0x4000;
-            const auto it = byOffset.constFind(offset);
-            if (it != byOffset.cend()) {
-                sources[*it].levels.append(level);
-                continue;
-            }
-            ObjectListSource source{{level}, readList(rom, offset, table->bank), {}};
-            byOffset.insert(offset, sources.size());
-            sources.push_back(std::move(source));
-        } catch (const Error& error) {
-            sources.push_back({{level}, {}, error.text()});
+    auto addressOf = [&](int each) { return words[2 * each] | words[2 * each + 1] << 8; };
+    const int address = addressOf(level);
+    try {
+        if (!table || address < 0x4000 || address >= 0x8000)
+            ObjectListOffset(rom, level);  // throws the reason
+        // The levels whose pointers are the same share the list.
+        QList<int> levels;
+        for (int each = 0; each < kMapCount; ++each) {
+            if (addressOf(each) == address)
+                levels.append(each);
         }
+        const int32_t offset = int32_t(table->bank) * 0x4000 + address - 0x4000;
+        return {levels, readList(rom, offset, table->bank), {}};
+    } catch (const Error& error) {
+        return {{level}, {}, error.text()};
     }
-    return sources;
 }
 
 void ObjectListDocument::reload() {

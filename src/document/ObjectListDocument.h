@@ -38,9 +38,10 @@ public:
                        QObject* parent = nullptr);
     ~ObjectListDocument() override;
 
-    // Every distinct list of `rom`: levels whose pointers are equal share one, and a level whose
-    // list cannot be read has one of its own that says why. Each level is in exactly one.
-    static std::vector<ObjectListSource> readSources(const RomFile& rom);
+    // The list of `level` in `rom`, with every level whose pointer is the same (they share it);
+    // a list that cannot be read is the level's own and says why. Throws RomFileError when
+    // the table itself cannot be read.
+    static ObjectListSource readSource(const RomFile& rom, int level);
 
     // Reads the list from the session's ROM and starts a new history. When it cannot be read
     // the document is empty and loadError() says why. Never throws.

@@ -9,12 +9,15 @@ namespace zantor {
 ScreenArraysDocument::ScreenArraysDocument(RomSession* session, QObject* parent)
     : Document(parent), session_(session) {}
 
-const ScreenArrays& ScreenArraysDocument::arrays(const ScreenArraysPlace& place) {
+const ScreenArrays& ScreenArraysDocument::arrays(const ScreenArraysPlace& place,
+                                                 const RomFile* rom) {
     auto it = arrays_.find(keyOf(place));
     if (it == arrays_.end()) {
-        const RomFile rom = session_->read();
+        std::optional<RomFile> opened;
+        if (!rom)
+            rom = &opened.emplace(session_->read());
         const ScreenArrays read =
-            RomSession::onRom(rom.path(), [&] { return ReadScreenArrays(rom, place); });
+            RomSession::onRom(rom->path(), [&] { return ReadScreenArrays(*rom, place); });
         it = arrays_.emplace(keyOf(place), ArraysEntry{place, read, read}).first;
     }
     return it->second.current;

@@ -27,8 +27,9 @@ class ScreenArraysDocument : public Document {
 public:
     explicit ScreenArraysDocument(RomSession* session, QObject* parent = nullptr);
 
-    // The arrays at `place`, read on first use. Throws RomFileError.
-    const ScreenArrays& arrays(const ScreenArraysPlace& place);
+    // The arrays at `place`, read on first use from `rom` when given (a file of the session's
+    // ROM already open), else from the session. Throws RomFileError.
+    const ScreenArrays& arrays(const ScreenArraysPlace& place, const RomFile* rom = nullptr);
     // Exit script `number` (its length fixed by what was read), on first use. Throws
     // RomFileError, and ScreenArraysError for a table word outside bank 5; nullopt for a
     // version whose scripts are not known.

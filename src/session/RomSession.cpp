@@ -1,6 +1,7 @@
 #include "RomSession.h"
 
 #include <QSet>
+#include <optional>
 
 #include "base/AtomicFileWriter.h"
 #include "base/FileError.h"
@@ -88,27 +89,25 @@ TileSetDocument* RomSession::tileSet(const TileRange& range) {
     return tiles;
 }
 
-ObjectListDocument* RomSession::objectList(int level) {
+ObjectListDocument* RomSession::objectList(int level, const RomFile* rom) {
     if (!isOpen() || level < 0 || level >= kMapCount)
         return nullptr;
-    if (objectSources_.empty()) {
-        try {
-            objectSources_ = ObjectListDocument::readSources(read());
-        } catch (const Error& error) {
-            for (int each = 0; each < kMapCount; ++each)
-                objectSources_.push_back({{each}, {}, error.text()});
-        }
-    }
     if (objectLists_.isEmpty())
         objectLists_.fill(nullptr, kMapCount);
     if (!objectLists_[level]) {
-        for (const ObjectListSource& source : objectSources_) {
-            if (!source.levels.contains(level))
-                continue;
-            auto* document = new ObjectListDocument(this, source, this);
-            for (int user : source.levels)
-                objectLists_[user] = document;
+        ObjectListSource source;
+        try {
+            std::optional<RomFile> opened;
+            if (!rom)
+                rom = &opened.emplace(read());
+            source =
+                onRom(rom->path(), [&] { return ObjectListDocument::readSource(*rom, level); });
+        } catch (const Error& error) {
+            source = {{level}, {}, error.text()};
         }
+        auto* document = new ObjectListDocument(this, source, this);
+        for (int user : source.levels)
+            objectLists_[user] = document;
     }
     return objectLists_[level];
 }
@@ -128,14 +127,6 @@ void RomSession::reread(const RomFile* rom) {
             list->deleteLater();
     }
     objectLists_.clear();
-    objectSources_.clear();
-    if (rom) {
-        try {
-            objectSources_ = ObjectListDocument::readSources(*rom);
-        } catch (const Error&) {
-            // Read again, and the failure told, when a list is asked for.
-        }
-    }
     emit opened();
 }
 

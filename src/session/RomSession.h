@@ -6,11 +6,11 @@
 #include <functional>
 #include <vector>
 
-#include "services/BackupStore.h"
 #include "codec/RomAccessError.h"
 #include "codec/RomFile.h"
 #include "codec/RomFileError.h"
 #include "map/TileRanges.h"
+#include "services/BackupStore.h"
 
 namespace zantor {
 
@@ -18,7 +18,6 @@ class TitleDocument;
 class ScreenArraysDocument;
 class TileSetDocument;
 class ObjectListDocument;
-struct ObjectListSource;
 
 // The open ROM, for every window: its path, the cartridge's version byte as opened, the
 // restore points, and the one way to write. Every writer (level saves, the title screen, tile
@@ -90,10 +89,11 @@ public:
     // The levels' shared screen arrays and exit scripts; empty until a level asks.
     ScreenArraysDocument* screenArrays();
 
-    // The object list `level` (0-31) uses, read on first use; levels whose pointers are equal
+    // The object list `level` (0-31) uses, read on first use from `rom` when given (a file of
+    // the session's ROM already open), else from the session; levels whose pointers are equal
     // share one. Null before a ROM is open. Another ROM, or new contents, replaces them all
     // (opened()): holders ask again then.
-    ObjectListDocument* objectList(int level);
+    ObjectListDocument* objectList(int level, const RomFile* rom = nullptr);
 
     // For tests: the restore points' clock.
     BackupStore& backups() { return backups_; }
@@ -119,7 +119,6 @@ private:
     QList<TileSetDocument*> tileSets_;
     // The object lists as read when the ROM was opened, and their documents (children, by
     // level), each made on first use.
-    std::vector<ObjectListSource> objectSources_;
     QList<ObjectListDocument*> objectLists_;
 };
 
