@@ -79,7 +79,7 @@ const QString& samplePath() {
 void BM_ObjectListDocumentMade(benchmark::State& state) {
     LevelDocument level;
     level.load(samplePath(), 0);
-    const ObjectListSource source = ObjectListDocument::readSource(RomFile::open(samplePath()), 0);
+    const ObjectListSource source = ReadObjectListSource(RomFile::open(samplePath()), 0);
     for (auto _ : state) {
         auto* document = new ObjectListDocument(level.session(), source);
         benchmark::DoNotOptimize(document->count());
@@ -93,7 +93,7 @@ BENCHMARK(BM_ObjectListDocumentMade)->Unit(benchmark::kMicrosecond);
 void BM_ObjectListsRead(benchmark::State& state) {
     const RomFile rom = RomFile::open(samplePath());
     for (auto _ : state)
-        benchmark::DoNotOptimize(ObjectListDocument::readSource(rom, 0).objects.size());
+        benchmark::DoNotOptimize(ReadObjectListSource(rom, 0).objects.size());
 }
 BENCHMARK(BM_ObjectListsRead)->Unit(benchmark::kMicrosecond);
 }  // namespace

@@ -9,19 +9,12 @@
 
 #include "Document.h"
 #include "map/ObjectList.h"
+#include "map/ObjectListSource.h"
 
 namespace zantor {
 
 class RomFile;
 class RomSession;
-
-// What a list's document starts from: the levels whose pointers lead to it, and its objects as
-// read (or why they could not be read).
-struct ObjectListSource {
-    QList<int> levels;
-    std::vector<LevelObject> objects;
-    QString error;
-};
 
 // The object list (enemies and items) that one or more levels' pointers lead to. Owned by the
 // session: levels whose pointers are equal share one document, and it knows which they are.
@@ -37,11 +30,6 @@ public:
     ObjectListDocument(RomSession* session, const ObjectListSource& source,
                        QObject* parent = nullptr);
     ~ObjectListDocument() override;
-
-    // The list of `level` in `rom`, with every level whose pointer is the same (they share it);
-    // a list that cannot be read is the level's own and says why. Throws RomFileError when
-    // the table itself cannot be read.
-    static ObjectListSource readSource(const RomFile& rom, int level);
 
     // Reads the list from the session's ROM and starts a new history. When it cannot be read
     // the document is empty and loadError() says why. Never throws.

@@ -100,8 +100,7 @@ ObjectListDocument* RomSession::objectList(int level, const RomFile* rom) {
             std::optional<RomFile> opened;
             if (!rom)
                 rom = &opened.emplace(read());
-            source =
-                onRom(rom->path(), [&] { return ObjectListDocument::readSource(*rom, level); });
+            source = onRom(rom->path(), [&] { return ReadObjectListSource(*rom, level); });
         } catch (const Error& error) {
             source = {{level}, {}, error.text()};
         }

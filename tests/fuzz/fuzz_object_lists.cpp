@@ -3,11 +3,13 @@
 // it was read from; and a list the editor could store as it stands (storable, sorted by X),
 // written back unchanged, changes no byte of the image. A list grown by one object and
 // written with a repack keeps every other list's objects and writes nothing outside its
-// region and the pointer table.
+// region and the pointer table. What a load reads for a level's document (its list in one piece,
+// and which levels share it) is what the careful reader finds.
 #include "FuzzCheck.h"
 #include "codec/RomFile.h"
 #include "map/MapTable.h"
 #include "map/ObjectList.h"
+#include "map/ObjectListSource.h"
 #include "map/ObjectListWriter.h"
 #include "map/ObjectSpace.h"
 #include "map/RepackError.h"
@@ -82,11 +84,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray original = fuzz::View(data, size);
     const RomFile rom = RomFile::fromBytes(original);
     for (int level = 0; level < kMapCount; ++level) {
+        const ObjectListSource source = ReadObjectListSource(rom, level);
+        fuzz::Require(source.levels.contains(level), "a level's source names the level");
         try {
-            checkList(original, ReadLevelObjects(rom, level));
+            const StoredObjectList list = ReadLevelObjects(rom, level);
+            checkList(original, list);
+            fuzz::Require(source.error.isEmpty() && source.objects == list.objects,
+                          "a load reads the objects the careful reader finds");
+            for (int other : source.levels)
+                fuzz::Require(ObjectListOffset(rom, other) == list.offset,
+                              "the levels sharing a list point at it");
         } catch (const ObjectListError&) {
             // An unknown version, a pointer outside the bank or a list without an end: the
             // editor says so and shows no objects.
+            fuzz::Require(!source.error.isEmpty(), "a list the careful reader refuses says why");
         }
     }
     checkRepack(original);
