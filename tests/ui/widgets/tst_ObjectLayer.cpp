@@ -21,6 +21,19 @@ void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
     QMouseEvent event(type, at, target->mapToGlobal(at), button, held, modifiers);
     QApplication::sendEvent(target, &event);
 }
+// Sample level 4 in a shown 640 × 480 view, with its objects on the view's layer.
+struct ShownLevel {
+    QTemporaryDir dir;
+    LevelDocument level;
+    CurrentObjectList current{&level};
+    LevelView view{&level};
+    ShownLevel() {
+        level.load(WriteFile(dir, "rom.gb", BuildSampleCartridge(0)), 4);
+        view.resize(640, 480);
+        view.show();
+        view.objectLayer()->setSource(&current);
+    }
+};
 }  // namespace
 
 class TestObjectLayer : public QObject {
@@ -30,16 +43,11 @@ private slots:
     // A change repaints only as far as names reach: what is on the screen after drags, a
     // shorter name and a deletion is what a full repaint draws, with no name left behind.
     void changesLeaveNoNameBehind() {
-        QTemporaryDir dir;
-        LevelDocument level;
-        level.load(WriteFile(dir, "rom.gb", BuildSampleCartridge(0)), 4);
-        CurrentObjectList current(&level);
-        LevelView view(&level);
-        view.resize(640, 480);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        ShownLevel f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        LevelView& view = f.view;
+        CurrentObjectList& current = f.current;
         ObjectLayer* layer = view.objectLayer();
-        layer->setSource(&current);
         ObjectListDocument* list = current.document();
         const LevelObject object = list->objects()[2];
         layer->setNames([&](int, int type) {
@@ -80,16 +88,11 @@ private slots:
 
     void hitTestingAndDragsFollowTheZoom() {
         QFETCH(int, zoom);
-        QTemporaryDir dir;
-        LevelDocument level;
-        level.load(WriteFile(dir, "rom.gb", BuildSampleCartridge(0)), 4);
-        CurrentObjectList current(&level);
-        LevelView view(&level);
-        view.resize(640, 480);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        ShownLevel f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        LevelView& view = f.view;
+        CurrentObjectList& current = f.current;
         ObjectLayer* layer = view.objectLayer();
-        layer->setSource(&current);
         view.toolBox()->setKind(ToolBox::Kind::Objects);
         view.setZoomPercent(zoom);
         ObjectListDocument* list = current.document();
@@ -119,7 +122,7 @@ private slots:
         QCOMPARE(list->objects()[chosen].y, object.y + 32);
         QCOMPARE(list->undoStack()->count(), 1);
         // The cells under the drag were not painted.
-        QVERIFY(!level.isModified());
+        QVERIFY(!f.level.isModified());
 
         // Ctrl adds to the selection; a click on nothing empties it; a double-click there adds
         // an object of the chosen type centred on the pointer.
