@@ -61,6 +61,7 @@ public:
 
     // The middle-drag scroll timer's interval (the "Scrollspeed"): 25, 50 or 100 ms.
     void setDragInterval(int milliseconds) { dragTimer_.setInterval(milliseconds); }
+    int dragInterval() const { return dragTimer_.interval(); }
 
 signals:
     // The zoom changed (the status bar shows it).

@@ -65,6 +65,7 @@ EventsPage::EventsPage(LevelDocument* document, QWidget* parent)
         position_->setText("x: " + paddedHex(x, 3) + "(" + paddedHex(x / 8.0, 3) + ")" +
                            " y: " + paddedHex(y, 3) + "(" + paddedHex(y / 8.0, 2) + ")");
     });
+    updateSave();
 }
 
 void EventsPage::updateSave() {

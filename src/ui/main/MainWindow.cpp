@@ -44,6 +44,7 @@
 #include "widgets/LazyPage.h"
 #include "widgets/LevelView.h"
 #include "widgets/MarkerImage.h"
+#include "widgets/ObjectLayer.h"
 #include "widgets/ScreensLayer.h"
 
 namespace zantor {
@@ -94,8 +95,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     tabs_ = new QTabWidget(client);
     tabs_->setObjectName("SSTab1");
     mapPage_ = new MapPage(document_, tabs_);
-    eventsPage_ = new EventsPage(document_, tabs_);
-    // The block and header pages are built when first shown.
+    // The other pages are built when first shown.
+    eventsTab_ = new LazyPage([this](QWidget* parent) {
+        eventsPage_ = new EventsPage(document_, parent);
+        connect(eventsPage_, &EventsPage::saveHeaderRequested, this, &MainWindow::saveHeader);
+        setUpEventsView();
+        return eventsPage_;
+    });
     auto* blockTab = new LazyPage([this](QWidget* parent) {
         blockPage_ = new BlockEditorPage(document_, parent);
         connect(blockPage_, &BlockEditorPage::saveBlockRequested, this, &MainWindow::saveBlock);
@@ -109,7 +115,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         return headerPage_;
     });
     tabs_->addTab(mapPage_, tr("&Map"));
-    tabs_->addTab(eventsPage_, tr("&Events"));
+    tabs_->addTab(eventsTab_, tr("&Events"));
     tabs_->addTab(blockTab, tr("&Block data and tileset"));
     tabs_->addTab(headerTab, tr("&Header"));
 
@@ -120,7 +126,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
 
     connect(mapPage_, &MapPage::saveMapRequested, this, &MainWindow::saveMap);
-    connect(eventsPage_, &EventsPage::saveHeaderRequested, this, &MainWindow::saveHeader);
 
     buildStatusBar();
     buildMenus();
@@ -186,22 +191,18 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName("mnuView");
-    auto focusedView = [this]() -> LevelView* {
-        return tabs_->currentWidget() == eventsPage_ ? static_cast<LevelView*>(eventsPage_->view())
-                                                     : mapPage_->levelView();
-    };
     QAction* zoomIn =
-        view->addAction(tr("Zoom &In"), this, [focusedView] { focusedView()->zoomBy(1); });
+        view->addAction(tr("Zoom &In"), this, [this] { shownLevelView()->zoomBy(1); });
     zoomIn->setObjectName("mnuZoomIn");
     // Ctrl+= as well: "+" takes Shift on most keyboards.
     zoomIn->setShortcuts(
         WithExtraKey(QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)));
     QAction* zoomOut =
-        view->addAction(tr("Zoom &Out"), this, [focusedView] { focusedView()->zoomBy(-1); });
+        view->addAction(tr("Zoom &Out"), this, [this] { shownLevelView()->zoomBy(-1); });
     zoomOut->setObjectName("mnuZoomOut");
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     QAction* actual = view->addAction(tr("&Actual Size"), this,
-                                      [focusedView] { focusedView()->setZoomPercent(100); });
+                                      [this] { shownLevelView()->setZoomPercent(100); });
     actual->setObjectName("mnuZoomReset");
     actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     view->addSeparator();
@@ -372,16 +373,16 @@ void MainWindow::applyOverlays() {
     const LevelView::Overlays overlays{blockGridAction_->isChecked(),
                                        screenGridAction_->isChecked(),
                                        highlightAction_->isChecked()};
-    mapPage_->levelView()->setOverlays(overlays);
-    eventsPage_->view()->setOverlays(overlays);
+    for (LevelView* each : levelViews())
+        each->setOverlays(overlays);
     showStatus();
 }
 
 void MainWindow::setScrollSpeed(int milliseconds) {
     for (QAction* action : speedActions_)
         action->setChecked(action->data().toInt() == milliseconds);
-    mapPage_->levelView()->setDragInterval(milliseconds);
-    eventsPage_->view()->setDragInterval(milliseconds);
+    for (LevelView* each : levelViews())
+        each->setDragInterval(milliseconds);
 }
 
 bool MainWindow::maybeSave() {
@@ -445,10 +446,39 @@ bool MainWindow::showLevel(int mapIndex) {
 void MainWindow::showStart() {
     // A new level opens around the player's start, not in the sky above the first screen.
     const QPoint start = document_->startPosition();
-    for (LevelView* view : {mapPage_->levelView(), static_cast<LevelView*>(eventsPage_->view())}) {
-        const QSize visible = view->viewport()->size() * 100 / view->zoomPercent();
-        view->scrollToLevel(start - QPoint(visible.width() / 3, visible.height() / 2));
-    }
+    for (LevelView* view : levelViews())
+        scrollToStart(view, start);
+}
+
+void MainWindow::scrollToStart(LevelView* view, QPoint start) {
+    const QSize visible = view->viewport()->size() * 100 / view->zoomPercent();
+    view->scrollToLevel(start - QPoint(visible.width() / 3, visible.height() / 2));
+}
+
+QList<LevelView*> MainWindow::levelViews() const {
+    QList<LevelView*> views{mapPage_->levelView()};
+    if (eventsPage_)
+        views.append(eventsPage_->view());
+    return views;
+}
+
+LevelView* MainWindow::shownLevelView() const {
+    return eventsPage_ && tabs_->currentWidget() == eventsTab_
+               ? static_cast<LevelView*>(eventsPage_->view())
+               : mapPage_->levelView();
+}
+
+void MainWindow::setUpEventsView() {
+    // The events view shows what the map's view shows, as if it had been there from the start.
+    LevelView* view = eventsPage_->view();
+    const LevelView* map = mapPage_->levelView();
+    view->setOverlays(map->overlays());
+    view->setDragInterval(map->dragInterval());
+    view->objectLayer()->setSource(objects_);
+    view->objectLayer()->setShown(map->objectLayer()->isShown());
+    view->objectLayer()->setNames(objectNameLookUp());
+    if (document_->hasLevel())
+        scrollToStart(view, document_->startPosition());
 }
 
 void MainWindow::reload() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "widgets/CoalescedCall.h"
@@ -20,6 +21,8 @@ class LevelDocument;
 class RomSession;
 class MapPage;
 class EventsPage;
+class LazyPage;
+class LevelView;
 class BlockEditorPage;
 class HeaderPage;
 class TitleScreenWindow;
@@ -104,6 +107,7 @@ private:
     void addObjectNamesAction(QMenu* tools);
     void editObjectNames();
     void showObjectNames();
+    std::function<QString(int level, int type)> objectNameLookUp() const;
     // The objects panel's dock, built when first shown: most starts never show it.
     QDockWidget* objectsDock();
     void followObjectList();
@@ -131,6 +135,11 @@ private:
     void openAbout();
     void setScrollSpeed(int milliseconds);
     void applyOverlays();
+    // The level views: the map's, and the events' once its page is built.
+    QList<LevelView*> levelViews() const;
+    LevelView* shownLevelView() const;
+    void setUpEventsView();
+    static void scrollToStart(LevelView* view, QPoint start);
     void showStatus();
     void reportSave(const QString& what, int bytes, int32_t offset);
     QString levelName() const;
@@ -142,7 +151,8 @@ private:
     QComboBox* levelList_;
     QTabWidget* tabs_;
     MapPage* mapPage_;
-    EventsPage* eventsPage_;
+    LazyPage* eventsTab_;
+    EventsPage* eventsPage_ = nullptr;      // built when first shown
     BlockEditorPage* blockPage_ = nullptr;  // built when first shown
     HeaderPage* headerPage_ = nullptr;      // built when first shown
     QLabel* pathLabel_ = nullptr;

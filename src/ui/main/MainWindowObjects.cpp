@@ -39,7 +39,7 @@ constexpr auto kShowObjectsKey = "view/objects";
 void MainWindow::addObjectEditing(QMenu* view, QAction* spriteEditor) {
     objects_ = new CurrentObjectList(document_, this);
     const bool shown = QSettings().value(kShowObjectsKey, true).toBool();
-    for (LevelView* each : {mapPage_->levelView(), static_cast<LevelView*>(eventsPage_->view())}) {
+    for (LevelView* each : levelViews()) {
         each->objectLayer()->setSource(objects_);
         each->objectLayer()->setShown(shown);
     }
@@ -51,8 +51,8 @@ void MainWindow::addObjectEditing(QMenu* view, QAction* spriteEditor) {
     showObjects->setChecked(shown);
     connect(showObjects, &QAction::toggled, this, [this](bool on) {
         QSettings().setValue(kShowObjectsKey, on);
-        mapPage_->levelView()->objectLayer()->setShown(on);
-        eventsPage_->view()->objectLayer()->setShown(on);
+        for (LevelView* each : levelViews())
+            each->objectLayer()->setShown(on);
     });
 
     objectNames_ = std::make_shared<ObjectNames>();
@@ -87,12 +87,8 @@ QDockWidget* MainWindow::objectsDock() {
     objectsDock_->setWidget(objectsPanel_);
     objectsDock_->hide();
     addDockWidget(Qt::RightDockWidgetArea, objectsDock_);
-    connect(objectsPanel_, &ObjectListPanel::objectChosen, this, [this](int index) {
-        LevelView* shown = tabs_->currentWidget() == eventsPage_
-                               ? static_cast<LevelView*>(eventsPage_->view())
-                               : mapPage_->levelView();
-        shown->objectLayer()->scrollTo(index);
-    });
+    connect(objectsPanel_, &ObjectListPanel::objectChosen, this,
+            [this](int index) { shownLevelView()->objectLayer()->scrollTo(index); });
     return objectsDock_;
 }
 
@@ -117,11 +113,15 @@ void MainWindow::addObjectNamesAction(QMenu* tools) {
         ->setObjectName("mnuObjectNames");
 }
 
-void MainWindow::showObjectNames() {
+std::function<QString(int, int)> MainWindow::objectNameLookUp() const {
     const std::shared_ptr<ObjectNames> names = objectNames_;
-    const auto lookUp = [names](int level, int type) { return names->name(level, type); };
-    mapPage_->levelView()->objectLayer()->setNames(lookUp);
-    eventsPage_->view()->objectLayer()->setNames(lookUp);
+    return [names](int level, int type) { return names ? names->name(level, type) : QString(); };
+}
+
+void MainWindow::showObjectNames() {
+    const auto lookUp = objectNameLookUp();
+    for (LevelView* each : levelViews())
+        each->objectLayer()->setNames(lookUp);
     if (objectsPanel_)
         objectsPanel_->setNames(lookUp);
 }

@@ -1,15 +1,18 @@
 // The Events tab's screens under real mouse events: an edge clicked and a row of edges dragged,
 // a screen's exit typed, the camera start dragged, a shared script's warp target picked; then
 // "Save Changes" and the level read back.
+#include <QAction>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 
 #include "MainWindowFixture.h"
 #include "document/LevelScreens.h"
 #include "widgets/EventsView.h"
+#include "widgets/ObjectLayer.h"
 
 using namespace zantor;
 
@@ -22,8 +25,8 @@ private slots:
         const QString path = f.open(BuildSampleCartridge(0), 1);
         LevelDocument* doc = f.w().document();
         LevelScreens* screens = doc->screens();
+        f.w().findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);  // the Events tab
         auto* view = f.w().findChild<EventsView*>("picEvents2");
-        f.w().findChild<QTabWidget*>()->setCurrentWidget(view->parentWidget());
         QVERIFY(QTest::qWaitForWindowExposed(view));
         view->setZoomPercent(50);
         view->scrollToLevel(QPoint(900, 200));
@@ -89,6 +92,29 @@ private slots:
         QCOMPARE(reread.cameraPosition(), camera + QPoint(40, -30));
         QVERIFY(DescribeExitScript(reread.screens()->scripts()[0].script->bytes)
                     .contains("warp to row 2, column 3"));
+    }
+
+    void pageBuiltLateShowsWhatWasChosenBefore() {
+        // The Events page is built when first shown: what was chosen and edited before must be
+        // there as if it had been built at the start.
+        MainWindowFixture f;
+        f.open(BuildSampleCartridge(0), 1);
+        LevelDocument* doc = f.w().document();
+        f.w().findChild<QAction*>("mnuScreenGrid")->toggle();
+        f.w().findChild<QAction*>("mnuObjects")->toggle();
+        f.w().findChild<QAction*>("mnuSlow")->trigger();
+        doc->setHeaderField(HeaderField::Music, uint8_t(doc->header().music() ^ 1));
+
+        f.w().findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+        auto* view = f.w().findChild<EventsView*>("picEvents2");
+        QVERIFY(view);
+        const LevelView* map = f.w().mapPage()->levelView();
+        QCOMPARE(view->overlays().screenGrid, map->overlays().screenGrid);
+        QCOMPARE(view->objectLayer()->isShown(), map->objectLayer()->isShown());
+        QCOMPARE(view->dragInterval(), 100);
+        QVERIFY(f.w().findChild<QPushButton*>("Command3")->isEnabled());
+        // Scrolled to the player's start, as the map's view was when the level opened.
+        QVERIFY(view->horizontalScrollBar()->value() > 0);
     }
 };
 

@@ -177,9 +177,12 @@ private slots:
     void typedHeaderFieldsReachTheDocumentAndItsUndo() {
         // Which bytes a header save writes is tst_LevelDocument's.
         OpenedLevel f;
-        f.w().findChild<QTabWidget*>("SSTab1")->setCurrentIndex(3);  // the Header tab
-        auto* music = f.w().findChild<QLineEdit*>("txtMusic");
+        // "Save Changes" is the Events tab's; the fields are the Header tab's.
+        auto* tabs = f.w().findChild<QTabWidget*>("SSTab1");
+        tabs->setCurrentIndex(1);
         auto* saveChanges = f.w().findChild<QPushButton*>("Command3");
+        tabs->setCurrentIndex(3);
+        auto* music = f.w().findChild<QLineEdit*>("txtMusic");
         const QString before = music->text();
         QVERIFY(!saveChanges->isEnabled());
         // Letters beyond F never reach the field; two good digits and Enter make one step.
