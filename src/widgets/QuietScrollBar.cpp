@@ -86,6 +86,14 @@ void QuietScrollBar::paintEvent(QPaintEvent* event) {
             .adjusted(-kMargin, -kMargin, kMargin, kMargin);
     };
     if (!(appearance == cachedFor_)) {
+        // The first paint of a new appearance is the style's alone: making the images costs
+        // several of its paints, which pays off only once the bar is painted again. (A window's
+        // first frame paints each of its bars once.)
+        if (!(appearance == paintedOnce_)) {
+            paintedOnce_ = appearance;
+            QScrollBar::paintEvent(event);
+            return;
+        }
         cachedFor_ = appearance;
         const QStyle::SubControls groove =
             QStyle::SC_All & ~(QStyle::SC_ScrollBarAddLine | QStyle::SC_ScrollBarSubLine |

@@ -56,6 +56,7 @@ private:
     bool pressed_ = false;
     Look drawn_;
     Appearance cachedFor_;
+    Appearance paintedOnce_;  // the last appearance the style painted without images
     // The groove (on the bar's background when it fills its own), and each part that moves or
     // is drawn over the slider, with the area it was drawn for.
     QImage groove_;
