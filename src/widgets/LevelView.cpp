@@ -231,17 +231,26 @@ void LevelView::paintLevel(QPainter& painter, const QRect& exposed) {
         painter.fillRect(r, palette().color(QPalette::Dark));
     if (x1 <= x0 || y1 <= y0)
         return;
-    const QSize size(x1 - x0, y1 - y0);
+    // Zoomed in, the area goes through the scratch buffer in bands of whole cell rows: the
+    // buffer stays small, and the first paint faults in less fresh memory. At a whole-number
+    // scale a band lands on exactly the pixels the whole area would. Zoomed out, where a band's
+    // edge could fall between pixels, the area goes in one piece.
+    const bool inBands = s >= 1;
+    const QSize size(x1 - x0, inBands ? std::min(kBandRows, y1 - y0) : y1 - y0);
     if (scratch_.width() < size.width() || scratch_.height() < size.height())
         scratch_ = QImage(size.expandedTo(scratch_.size()), QImage::Format_RGB32);
-    // A view of the scratch buffer's top-left part, sharing its pixels.
-    QImage area(scratch_.bits(), size.width(), size.height(), int(scratch_.bytesPerLine()),
-                QImage::Format_RGB32);
-    DrawLevelArea(area, QPoint(x0, y0), document_->blockStrip(), document_->cells());
-    const QRect target(int(std::lround(x0 * s)) - h, int(std::lround(y0 * s)) - v,
-                       int(std::lround(x1 * s)) - int(std::lround(x0 * s)),
-                       int(std::lround(y1 * s)) - int(std::lround(y0 * s)));
-    painter.drawImage(target, area);
+    for (int top = y0; top < y1;) {
+        const int bottom = inBands ? std::min(y1, (top / kBandRows + 1) * kBandRows) : y1;
+        // A view of the scratch buffer's top-left part, sharing its pixels.
+        QImage area(scratch_.bits(), size.width(), bottom - top, int(scratch_.bytesPerLine()),
+                    QImage::Format_RGB32);
+        DrawLevelArea(area, QPoint(x0, top), document_->blockStrip(), document_->cells());
+        const QRect target(int(std::lround(x0 * s)) - h, int(std::lround(top * s)) - v,
+                           int(std::lround(x1 * s)) - int(std::lround(x0 * s)),
+                           int(std::lround(bottom * s)) - int(std::lround(top * s)));
+        painter.drawImage(target, area);
+        top = bottom;
+    }
 
     const QRect cells(x0 / kCell, y0 / kCell, (x1 - 1) / kCell - x0 / kCell + 1,
                       (y1 - 1) / kCell - y0 / kCell + 1);

@@ -126,6 +126,7 @@ private:
     // Where the hover outline was drawn, so that a move repaints only the two cells.
     std::optional<QPoint> drawnHover_;
     // Reused between paints: the level pixels of the exposed area at 1×.
+    static constexpr int kBandRows = 64;  // level rows a paint draws at a time, zoomed in
     QImage scratch_;
 
     struct Drag {

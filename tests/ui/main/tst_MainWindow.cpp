@@ -114,6 +114,16 @@ private slots:
         const QImage level = DrawLevel(f.doc->blockStrip(), f.doc->cells()).image();
         const QRect area(0, 0, std::min(shown.width(), 400), std::min(shown.height(), 300));
         QCOMPARE(shown.copy(area), level.copy(area));
+        // Zoomed in, from a row between cell edges: the view paints in bands of rows.
+        view->setZoomPercent(200);
+        view->verticalScrollBar()->setValue(2 * 37);
+        view->horizontalScrollBar()->setValue(0);
+        const QImage zoomed = grabbed(view->viewport());
+        const QRect zoomedArea(0, 0, std::min(zoomed.width(), 400), std::min(zoomed.height(), 300));
+        QCOMPARE(zoomed.copy(zoomedArea),
+                 level.copy(0, 37, 200, 150).scaled(400, 300).copy(zoomedArea));
+        view->setZoomPercent(100);
+        view->scrollToLevel(QPoint(0, 0));
 
         // The grids fall on screen and block edges; the block grid shows on all black and all
         // white alike, which one grid colour could not.
