@@ -2,6 +2,7 @@
 #include <QDeadlineTimer>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -97,6 +98,12 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Qt's raster engine hands every fill of more than about a hundred spans to the global
+    // thread pool, in pieces, and waits for them. Here those are the style's frame lines and
+    // gradients, a few hundred pixels each, for which starting and waking two workers cost
+    // more than the fills: 5 to 10 % of the time to the first frame (bench/startup-ratio).
+    // With one worker, that time was the same as with none.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     InstallTranslations();
     QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
     QApplication::setOrganizationName(AppInfo::name());
