@@ -136,6 +136,12 @@ int main(int argc, char** argv) {
     window.show();
     if (!rom.isEmpty())
         window.openRom(rom);
+    // The window's polish and layouts, and what its scroll areas adjust in answer (queued calls,
+    // which the first round posts and the second handles), are posted events. Handled before
+    // the window system's first expose, they settle before the first frame; otherwise that
+    // frame is painted before they settle and much of it again after.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents();
 
     if (!options.screenshot.isEmpty()) {
         // Show the level around the player's start rather than the sky above it.
