@@ -1925,6 +1925,10 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
         <source>Saved the objects of %1: %2 bytes at 0x%3%4</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Set as     edit-&gt;addAction(QStringLiteral(</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zantor::MapPage</name>

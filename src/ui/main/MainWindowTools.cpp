@@ -113,7 +113,7 @@ void MainWindow::addEditingActions(QMenu* edit) {
     add("mnuFlipY", tr("Flip Stamp &Vertically"), QKeySequence(Qt::Key_Y),
         [this] { document_->flipStamp(false); });
     edit->addSeparator();
-    edit->addAction(QStringLiteral("Set as &background block"), this,
+    edit->addAction(tr("Set as &background block"), this,
                     &MainWindow::setBackgroundFromChosen)
         ->setObjectName("mnuSetBackground");
 
