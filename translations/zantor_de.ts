@@ -37,55 +37,55 @@
     <name>BpsPatch</name>
     <message>
         <source>a number runs into the checksums</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl reicht in die Prüfsummen</translation>
     </message>
     <message>
         <source>a number at byte %1 is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl bei Byte %1 ist zu lang</translation>
     </message>
     <message>
         <source>%1 bytes are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes fehlen</translation>
     </message>
     <message>
         <source>the %1 at target offset %2 reaches outside its data</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aktion %1 bei Ziel-Offset %2 reicht über ihre Daten hinaus</translation>
     </message>
     <message>
         <source>a patch is made for images of at most 16 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Patch ist für Abbilder von höchstens 16 MiB gedacht</translation>
     </message>
     <message>
         <source>no &quot;BPS1&quot; at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>kein „BPS1“ am Anfang</translation>
     </message>
     <message>
         <source>%1 bytes are too few for a BPS patch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes sind zu wenig für einen BPS-Patch</translation>
     </message>
     <message>
         <source>recorded %1, the file gives %2</source>
-        <translation type="unfinished"></translation>
+        <translation>vermerkt %1, die Datei ergibt %2</translation>
     </message>
     <message>
         <source>it expects %1 bytes with CRC32 %2, the ROM has %3 bytes with CRC32 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>er erwartet %1 Bytes mit CRC32 %2, das ROM hat %3 Bytes mit CRC32 %4</translation>
     </message>
     <message>
         <source>the patched file would be %1 bytes; at most 16 MiB is a ROM image</source>
-        <translation type="unfinished"></translation>
+        <translation>die gepatchte Datei hätte %1 Bytes; ein ROM-Abbild hat höchstens 16 MiB</translation>
     </message>
     <message>
         <source>the metadata runs into the checksums</source>
-        <translation type="unfinished"></translation>
+        <translation>die Metadaten reichen in die Prüfsummen</translation>
     </message>
     <message>
         <source>the actions give %1 of the %2 bytes it announces</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aktionen ergeben %1 der %2 Bytes, die er ankündigt</translation>
     </message>
     <message>
         <source>recorded %1, the result gives %2</source>
-        <translation type="unfinished"></translation>
+        <translation>vermerkt %1, das Ergebnis ergibt %2</translation>
     </message>
 </context>
 <context>
@@ -162,10 +162,41 @@
     </message>
 </context>
 <context>
+    <name>ExitScript</name>
+    <message>
+        <source>Exit script %1&apos;s table word (at %2) is $%3, outside bank %4&apos;s $4000-$7FFF</source>
+        <translation>Das Tabellenwort von Ausgangsskript %1 (bei %2) ist $%3, außerhalb von $4000-$7FFF der Bank %4</translation>
+    </message>
+    <message>
+        <source>warp to row %1, column %2</source>
+        <translation>Warp zu Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>camera Y low byte %1, player Y low byte %2</source>
+        <translation>Low-Byte von Kamera-Y %1, Low-Byte von Spieler-Y %2</translation>
+    </message>
+    <message>
+        <source>enemy graphics from bank %1, address $%2</source>
+        <translation>Gegnergrafik aus Bank %1, Adresse $%2</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>Befehl %1</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation>unbekannt: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExitScriptCommand</name>
     <message>
         <source>Edit Exit Script %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsskript %1 bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -220,57 +251,57 @@
     <name>InfoCommand</name>
     <message>
         <source>  camera start: x %1, y %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  Kamerastart: x %1, y %2</translation>
     </message>
 </context>
 <context>
     <name>IpsPatch</name>
     <message>
         <source>IPS reaches offsets below 16 MiB only; the modified file is %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>IPS erreicht nur Offsets unter 16 MiB; die geänderte Datei hat %1 Bytes</translation>
     </message>
     <message>
         <source>no &quot;PATCH&quot; at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>kein „PATCH“ am Anfang</translation>
     </message>
     <message>
         <source>it ends inside %1 at byte %2, with no &quot;EOF&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>er endet mitten in %1 bei Byte %2, ohne „EOF“</translation>
     </message>
     <message>
         <source>a record&apos;s offset</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Offset eines Eintrags</translation>
     </message>
     <message>
         <source>a record&apos;s length</source>
-        <translation type="unfinished"></translation>
+        <translation>der Länge eines Eintrags</translation>
     </message>
     <message>
         <source>a run record</source>
-        <translation type="unfinished"></translation>
+        <translation>einem RLE-Eintrag</translation>
     </message>
     <message>
         <source>a record&apos;s bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>den Bytes eines Eintrags</translation>
     </message>
     <message>
         <source>the record at byte %1 writes up to offset %2, past the 16 MiB a ROM image may have</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag bei Byte %1 schreibt bis Offset %2, über die 16 MiB hinaus, die ein ROM-Abbild haben darf</translation>
     </message>
     <message>
         <source>the size after &quot;EOF&quot; (%1) is larger than the patched file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Größe nach „EOF“ (%1) ist größer als die gepatchte Datei (%2)</translation>
     </message>
     <message>
         <source>%1 bytes follow &quot;EOF&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes folgen auf „EOF“</translation>
     </message>
 </context>
 <context>
     <name>LevelTileSheet</name>
     <message>
         <source>Import Tile Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile-Tabelle importieren</translation>
     </message>
 </context>
 <context>
@@ -304,39 +335,50 @@
     </message>
     <message>
         <source>The map is %1 too big for its slot. Simplify it by %1 (fewer changes of block along its rows), or repack its region: the maps stored next to it have enough room to spare, and some of them will move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Map ist %1 zu groß für ihren Platz. Vereinfachen Sie sie um %1 (weniger Blockwechsel entlang ihrer Zeilen), oder packen Sie ihren Bereich neu: die daneben gespeicherten Maps haben genug Platz übrig, und einige von ihnen werden verschoben.</translation>
     </message>
     <message>
         <source>The map is %1 too big for its slot, and the maps stored next to it do not have that much room to spare. Simplify it by %1 (fewer changes of block along its rows), or simplify another map of its region and repack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Map ist %1 zu groß für ihren Platz, und die daneben gespeicherten Maps haben nicht so viel Platz übrig. Vereinfachen Sie sie um %1 (weniger Blockwechsel entlang ihrer Zeilen), oder vereinfachen Sie eine andere Map ihres Bereichs und packen Sie neu.</translation>
     </message>
 </context>
 <context>
     <name>MapSpace</name>
     <message>
         <source>its table entry %1 (at %2) holds %3, outside the bank&apos;s window 0x4000-0x7FFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Tabelleneintrag %1 (bei %2) enthält %3, außerhalb des Bankfensters 0x4000-0x7FFF</translation>
     </message>
     <message>
         <source>its bank %1 lies past the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Bank %1 liegt hinter dem Ende der Datei</translation>
     </message>
     <message>
         <source>its data (from %1) runs past the end of bank %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Daten (ab %1) reichen über das Ende von Bank %2 hinaus</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectCommands</name>
+    <message>
+        <source>To repack, run the same command with --repack.</source>
+        <translation>Um neu zu packen, führen Sie denselben Befehl mit --repack aus.</translation>
+    </message>
+    <message>
+        <source>Repacked the object lists at %1-%2; moved the lists of levels %3</source>
+        <translation>Objektlisten bei %1-%2 neu gepackt; die Listen der Level %3 verschoben</translation>
     </message>
 </context>
 <context>
     <name>ObjectHints</name>
     <message>
         <source>%1 objects between x %2 and %3: at most 16 are alive at once, so some may not appear</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Objekte zwischen x %2 und %3: höchstens 16 sind gleichzeitig aktiv, daher erscheinen manche womöglich nicht</translation>
     </message>
     <message numerus="yes">
         <source>%n object(s) left of x %1 (the camera&apos;s start + 112) never appear when the level starts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt links von x %1 (Kamerastart + 112) erscheint nie, wenn das Level beginnt</numerusform>
+            <numerusform>%n Objekte links von x %1 (Kamerastart + 112) erscheinen nie, wenn das Level beginnt</numerusform>
         </translation>
     </message>
 </context>
@@ -344,73 +386,140 @@
     <name>ObjectList</name>
     <message>
         <source>object %1 (x %2, y %3, type 0x%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt %1 (x %2, y %3, Typ 0x%4)</translation>
     </message>
     <message>
         <source>the object list at 0x%1 has no end (0xFF) before the end of bank %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Objektliste bei 0x%1 hat kein Ende (0xFF) vor dem Ende von Bank %2</translation>
     </message>
     <message>
         <source>the object lists of version %1 are not known</source>
-        <translation type="unfinished"></translation>
+        <translation>die Objektlisten von Version %1 sind nicht bekannt</translation>
     </message>
     <message>
         <source>level %1 has no object list: its pointer at 0x%2 is $%3, outside bank %4&apos;s $4000-$7FFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Level %1 hat keine Objektliste: sein Zeiger bei 0x%2 ist $%3, außerhalb von $4000-$7FFF der Bank %4</translation>
     </message>
     <message>
         <source>%1 objects; a level holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Objekte; ein Level fasst höchstens %2</translation>
     </message>
     <message>
         <source> lies outside the level (x 0-%1, y 0-%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> liegt außerhalb des Levels (x 0-%1, y 0-%2)</translation>
     </message>
     <message>
         <source> is not on the 8-pixel grid</source>
-        <translation type="unfinished"></translation>
+        <translation> liegt nicht auf dem 8-Pixel-Raster</translation>
     </message>
     <message>
         <source> has a type outside 0-127</source>
-        <translation type="unfinished"></translation>
+        <translation> hat einen Typ außerhalb von 0-127</translation>
     </message>
     <message>
         <source> cannot be stored: in the last screen (x from 3840) types 0x78-0x7F would read as the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation> kann nicht gespeichert werden: im letzten Bildschirm (x ab 3840) würden die Typen 0x78-0x7F als Ende der Liste gelesen</translation>
     </message>
 </context>
 <context>
     <name>ObjectListJson</name>
     <message>
         <source>not JSON: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON: %1</translation>
     </message>
     <message>
         <source>no &quot;objects&quot; array</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Array „objects“</translation>
     </message>
     <message>
         <source>object %1: &quot;%2&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt %1: „%2“ ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>object %1: &quot;hiddenInEasyMode&quot; is not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt %1: „hiddenInEasyMode“ ist weder true noch false</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectListWriter</name>
+    <message>
+        <source>the list needs %1 bytes but its slot at %2 holds %3; repacking its region may make room</source>
+        <translation>die Liste braucht %1 Bytes, aber ihr Platz bei %2 fasst %3; Neupacken ihres Bereichs kann Platz schaffen</translation>
+    </message>
+    <message>
+        <source>level %1 in the region %2-%3 cannot be moved: %4</source>
+        <translation>Level %1 im Bereich %2-%3 kann nicht verschoben werden: %4</translation>
+    </message>
+    <message>
+        <source>the lists of the region %1-%2 need %3 bytes together; it holds %4</source>
+        <translation>die Listen des Bereichs %1-%2 brauchen zusammen %3 Bytes; er fasst %4</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectNames</name>
+    <message>
+        <source>not a names file: %1</source>
+        <translation>keine Namensdatei: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an object</source>
+        <translation>„%1“ ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;%2&quot; is not a type 00-7F with a name</source>
+        <translation>„%1“ in „%2“ ist kein Typ 00-7F mit einem Namen</translation>
     </message>
 </context>
 <context>
     <name>ObjectSpace</name>
     <message>
         <source>the object lists of version %1 are not known</source>
-        <translation type="unfinished"></translation>
+        <translation>die Objektlisten von Version %1 sind nicht bekannt</translation>
     </message>
     <message>
         <source>its list at %1 lies over the pointer table</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Liste bei %1 liegt über der Zeigertabelle</translation>
     </message>
     <message>
         <source>its list at %1 runs into the list at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Liste bei %1 reicht in die Liste bei %2</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectSpaceText</name>
+    <message>
+        <source>Object lists: %1
+</source>
+        <translation>Objektlisten: %1
+</translation>
+    </message>
+    <message>
+        <source>Object lists (bank %1): table at %2, %3 lists
+</source>
+        <translation>Objektlisten (Bank %1): Tabelle bei %2, %3 Listen
+</translation>
+    </message>
+    <message>
+        <source>  region %1-%2: %3 bytes, spare %4
+</source>
+        <translation>  Bereich %1-%2: %3 Bytes, frei %4
+</translation>
+    </message>
+    <message>
+        <source>    %1  slot %2  uses %3  %4 objects  levels %5%6
+</source>
+        <translation>    %1  Platz %2  belegt %3  %4 Objekte  Level %5%6
+</translation>
+    </message>
+    <message>
+        <source> (shared)</source>
+        <translation> (geteilt)</translation>
+    </message>
+    <message>
+        <source>  level %1: %2
+</source>
+        <translation>  Level %1: %2
+</translation>
     </message>
 </context>
 <context>
@@ -424,7 +533,7 @@
     <name>Patch</name>
     <message>
         <source>it starts with neither &quot;BPS1&quot; nor &quot;PATCH&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>er beginnt weder mit „BPS1“ noch mit „PATCH“</translation>
     </message>
 </context>
 <context>
@@ -466,47 +575,47 @@
     <name>RegionRepack</name>
     <message>
         <source>map %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Map %1 (%2)</translation>
     </message>
     <message>
         <source>%1 of bank %2 cannot be decoded: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von Bank %2 kann nicht dekodiert werden: %3</translation>
     </message>
     <message>
         <source>table entry %1 of bank %2 points to %3, inside the region %4 but not at the start of a map: moving the maps would break it</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelleneintrag %1 von Bank %2 zeigt auf %3, in den Bereich %4, aber nicht auf den Anfang einer Map: das Verschieben der Maps würde ihn ungültig machen</translation>
     </message>
     <message>
         <source>the data of %1 overlaps the region %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Daten von %1 überlappen den Bereich %2</translation>
     </message>
     <message>
         <source>the cartridge header (0x134-0x14F) lies in the region %1, and a save never changes the header</source>
-        <translation type="unfinished"></translation>
+        <translation>der Modul-Header (0x134-0x14F) liegt im Bereich %1, und Speichern ändert den Header nie</translation>
     </message>
     <message>
         <source>the map headers or their table (at %1) lie in the region %2; moving maps over them would break them</source>
-        <translation type="unfinished"></translation>
+        <translation>die Mapheader oder ihre Tabelle (bei %1) liegen im Bereich %2; Maps darüber zu verschieben würde sie zerstören</translation>
     </message>
     <message>
         <source>the map table of bank %1 overlaps the region %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Map-Tabelle von Bank %1 überlappt den Bereich %2</translation>
     </message>
     <message>
         <source>bank %1 has no map region %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank %1 hat keinen Map-Bereich %2</translation>
     </message>
     <message>
         <source>%1 is not stored in the region %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht im Bereich %2 gespeichert</translation>
     </message>
     <message>
         <source>the maps of the region %1 need %2 bytes, %3 more than its %4 bytes: simplify one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>die Maps des Bereichs %1 brauchen %2 Bytes, %3 mehr als seine %4 Bytes: vereinfachen Sie eine davon</translation>
     </message>
     <message>
         <source>%1 cannot be decoded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht dekodiert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -570,26 +679,81 @@
     <name>ScreenArrays</name>
     <message>
         <source>The %1 base of bank %2 (word at %3) is $%4: the arrays of index %5 do not lie inside the bank, so there is nothing to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Basis der %1 von Bank %2 (Wort bei %3) ist $%4: die Arrays von Index %5 liegen nicht in der Bank, es gibt also nichts zu lesen</translation>
     </message>
     <message>
         <source>scroll-box</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll-Boxen</translation>
     </message>
     <message>
         <source>exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenCommands</name>
+    <message>
+        <source>none (only levels 0-30 have one)</source>
+        <translation>keiner (nur Level 0-30 haben einen)</translation>
+    </message>
+    <message>
+        <source>player x %1, y %2; camera x %3, y %4 (at %5)</source>
+        <translation>Spieler x %1, y %2; Kamera x %3, y %4 (bei %5)</translation>
+    </message>
+    <message>
+        <source>exit scripts:</source>
+        <translation>Ausgangsskripte:</translation>
+    </message>
+    <message>
+        <source>%1 %2: bank %3, index %4; scroll boxes at %5, exits at %6</source>
+        <translation>%1 %2: Bank %3, Index %4; Scroll-Boxen bei %5, Ausgänge bei %6</translation>
+    </message>
+    <message>
+        <source>camera start: x %1, y %2</source>
+        <translation>Kamerastart: x %1, y %2</translation>
+    </message>
+    <message>
+        <source>checkpoint: %1</source>
+        <translation>Checkpoint: %1</translation>
+    </message>
+    <message>
+        <source>scroll boxes (bit 0 right, 1 left, 2 top, 3 bottom) and exits, by screen row:</source>
+        <translation>Scroll-Boxen (Bit 0 rechts, 1 links, 2 oben, 3 unten) und Ausgänge, nach Bildschirmzeile:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of %2 numbers</source>
+        <translation>„%1“ muss eine Liste aus %2 Zahlen sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2: each must be a whole number 0-%3</source>
+        <translation>„%1“ enthält %2: jede muss eine ganze Zahl 0-%3 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an object with &quot;x&quot; and &quot;y&quot;</source>
+        <translation>„%1“ muss ein Objekt mit „x“ und „y“ sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs &quot;%2&quot; as a whole number 0-65535</source>
+        <translation>„%1“ braucht „%2“ als ganze Zahl 0-65535</translation>
+    </message>
+    <message>
+        <source>%1 is no JSON object: %2</source>
+        <translation>%1 ist kein JSON-Objekt: %2</translation>
+    </message>
+    <message>
+        <source>Level %1 has no checkpoint entry</source>
+        <translation>Level %1 hat keinen Checkpoint-Eintrag</translation>
     </message>
 </context>
 <context>
     <name>ScreenFacts</name>
     <message>
         <source>The exit scripts of cartridge version %1 are not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgangsskripte der Modulversion %1 sind nicht bekannt.</translation>
     </message>
     <message>
         <source>The checkpoints of cartridge version %1 are not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Checkpoints der Modulversion %1 sind nicht bekannt.</translation>
     </message>
 </context>
 <context>
@@ -612,13 +776,217 @@
     </message>
 </context>
 <context>
+    <name>TileSetCommands</name>
+    <message>
+        <source>%1 is refused: %2</source>
+        <translation>%1 wird abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>No tile differs; nothing written.</source>
+        <translation>Kein Tile unterscheidet sich; nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Changed %1 tile(s): %2</source>
+        <translation>%1 Tile(s) geändert: %2</translation>
+    </message>
+    <message>
+        <source>Group %1 at 0x%2</source>
+        <translation>Gruppe %1 bei 0x%2</translation>
+    </message>
+    <message>
+        <source>%1: used by no other level</source>
+        <translation>%1: von keinem anderen Level verwendet</translation>
+    </message>
+    <message>
+        <source>%1: also used by %2</source>
+        <translation>%1: auch von %2 verwendet</translation>
+    </message>
+</context>
+<context>
     <name>TileSheetPng</name>
     <message numerus="yes">
         <source>%n pixel(s) of the picture are none of the four greys (white, light grey, dark grey, black); the first is at (%1, %2).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pixel des Bildes ist keiner der vier Grautöne (Weiß, Hellgrau, Dunkelgrau, Schwarz); es liegt bei (%1, %2).</numerusform>
+            <numerusform>%n Pixel des Bildes sind keiner der vier Grautöne (Weiß, Hellgrau, Dunkelgrau, Schwarz); das erste liegt bei (%1, %2).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The picture is %1 × %2 pixels; a tile sheet is 128 × 128.</source>
+        <translation>Das Bild hat %1 × %2 Pixel; eine Tile-Tabelle hat 128 × 128.</translation>
+    </message>
+</context>
+<context>
+    <name>TiledCommands</name>
+    <message>
+        <source>zantor-tool export-tmx: no object group: %1</source>
+        <translation>zantor-tool export-tmx: keine Objektgruppe: %1</translation>
+    </message>
+    <message>
+        <source>zantor-tool import-tmx: the objects: %1</source>
+        <translation>zantor-tool import-tmx: die Objekte: %1</translation>
+    </message>
+    <message>
+        <source>To repack, run the same command with --repack.</source>
+        <translation>Um neu zu packen, führen Sie denselben Befehl mit --repack aus.</translation>
+    </message>
+    <message>
+        <source>%1 objects written</source>
+        <translation>%1 Objekte geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>TiledReader</name>
+    <message>
+        <source>object %1 has no &quot;type&quot; property (0-127)</source>
+        <translation>Objekt %1 hat keine Eigenschaft „type“ (0-127)</translation>
+    </message>
+    <message>
+        <source>object %1 has type %2; types are 0-127</source>
+        <translation>Objekt %1 hat den Typ %2; Typen sind 0-127</translation>
+    </message>
+    <message>
+        <source>object %1 has no position</source>
+        <translation>Objekt %1 hat keine Position</translation>
+    </message>
+    <message>
+        <source>not a TMX map</source>
+        <translation>keine TMX-Map</translation>
+    </message>
+    <message>
+        <source>not a well-formed TMX map (line %1: %2)</source>
+        <translation>keine wohlgeformte TMX-Map (Zeile %1: %2)</translation>
+    </message>
+    <message>
+        <source>not well-formed JSON (at byte %1: %2)</source>
+        <translation>kein wohlgeformtes JSON (bei Byte %1: %2)</translation>
+    </message>
+    <message>
+        <source>not a Tiled JSON map</source>
+        <translation>keine Tiled-JSON-Map</translation>
+    </message>
+    <message>
+        <source>an infinite map; a level has a fixed size</source>
+        <translation>eine unendliche Map; ein Level hat eine feste Größe</translation>
+    </message>
+    <message>
+        <source>CSV with compression &quot;%1&quot; is not a Tiled encoding</source>
+        <translation>CSV mit Kompression „%1“ ist keine Tiled-Kodierung</translation>
+    </message>
+    <message>
+        <source>the layer&apos;s base64 data is damaged</source>
+        <translation>die base64-Daten der Ebene sind beschädigt</translation>
+    </message>
+    <message>
+        <source>unknown compression &quot;%1&quot;; zlib and gzip are read</source>
+        <translation>unbekannte Kompression „%1“; gelesen werden zlib und gzip</translation>
+    </message>
+    <message>
+        <source>the layer&apos;s %1 data is damaged or too long</source>
+        <translation>die %1-Daten der Ebene sind beschädigt oder zu lang</translation>
+    </message>
+    <message>
+        <source>the layer&apos;s data is not whole tile ids</source>
+        <translation>die Daten der Ebene sind keine ganzen Tile-IDs</translation>
+    </message>
+    <message>
+        <source>unknown layer encoding &quot;%1&quot;; CSV and base64 are read</source>
+        <translation>unbekannte Kodierung der Ebene „%1“; gelesen werden CSV und base64</translation>
+    </message>
+    <message>
+        <source>the layer holds %1 cells; a level has %2</source>
+        <translation>die Ebene enthält %1 Zellen; ein Level hat %2</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) holds no tile id</source>
+        <translation>Zelle (%1, %2) enthält keine Tile-ID</translation>
+    </message>
+    <message>
+        <source>a map of orientation &quot;%1&quot;; a level is orthogonal</source>
+        <translation>eine Map mit Ausrichtung „%1“; ein Level ist orthogonal</translation>
+    </message>
+    <message>
+        <source>a map of %1 × %2 cells of %3 × %4 pixels; a level is %5 × %6 cells of %7 × %7</source>
+        <translation>eine Map aus %1 × %2 Zellen zu %3 × %4 Pixeln; ein Level hat %5 × %6 Zellen zu %7 × %7</translation>
+    </message>
+    <message>
+        <source>the map has no tile layer</source>
+        <translation>die Map hat keine Tile-Ebene</translation>
+    </message>
+    <message>
+        <source>the map has %1 tile layers and none is named &quot;map&quot;</source>
+        <translation>die Map hat %1 Tile-Ebenen, und keine heißt „map“</translation>
+    </message>
+    <message>
+        <source>the layer &quot;%1&quot; is %2 × %3 cells; a level is %4 × %5</source>
+        <translation>die Ebene „%1“ hat %2 × %3 Zellen; ein Level hat %4 × %5</translation>
+    </message>
+    <message>
+        <source>the map has no tileset for the blocks</source>
+        <translation>die Map hat kein Tileset für die Blöcke</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) is empty; every cell of a level holds a block</source>
+        <translation>Zelle (%1, %2) ist leer; jede Zelle eines Levels enthält einen Block</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) holds a flipped or rotated tile; blocks cannot be turned</source>
+        <translation>Zelle (%1, %2) enthält ein gespiegeltes oder gedrehtes Tile; Blöcke können nicht gedreht werden</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2) holds tile id %3, outside the blocks&apos; ids %4-%5</source>
+        <translation>Zelle (%1, %2) enthält die Tile-ID %3, außerhalb der Block-IDs %4-%5</translation>
+    </message>
+    <message>
+        <source>neither a TMX nor a Tiled JSON map</source>
+        <translation>weder eine TMX- noch eine Tiled-JSON-Map</translation>
+    </message>
+    <message>
+        <source>%1: larger than any map of a level</source>
+        <translation>%1: größer als jede Map eines Levels</translation>
+    </message>
+</context>
+<context>
+    <name>TiledTransfer</name>
+    <message>
+        <source>Export to &amp;Tiled…</source>
+        <translation>Nach &amp;Tiled exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import from Tiled…</source>
+        <translation>Aus Tiled &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Export to Tiled</source>
+        <translation>Nach Tiled exportieren</translation>
+    </message>
+    <message>
+        <source>Tiled maps (*.tmx)|*.tmx</source>
+        <translation>Tiled-Maps (*.tmx)|*.tmx</translation>
+    </message>
+    <message>
+        <source>Exported to %1 and %2</source>
+        <translation>Nach %1 und %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Import from Tiled</source>
+        <translation>Aus Tiled importieren</translation>
+    </message>
+    <message>
+        <source>Tiled maps (*.tmx *.json)|*.tmx;*.json|All Files(*.*)|*.*</source>
+        <translation>Tiled-Maps (*.tmx *.json)|*.tmx;*.json|Alle Dateien(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 cells changed</source>
+        <translation>%1 importiert: %2 Zellen geändert</translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation>%1 Objekte</translation>
+    </message>
+    <message>
+        <source>the objects were not imported: this cartridge&apos;s object lists are not known</source>
+        <translation>die Objekte wurden nicht importiert: die Objektlisten dieses Moduls sind nicht bekannt</translation>
     </message>
 </context>
 <context>
@@ -651,7 +1019,17 @@ A map editor for Super Mario Land 2 ROM images (.gb, .gbc).
   --version       print the version
   --help          print this help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: zantor [ROM]
+        zantor --demo
+Ein Map-Editor für Super-Mario-Land-2-ROM-Abbilder (.gb, .gbc).
+
+  ROM             dieses ROM-Abbild beim Start öffnen
+  --demo          das eingebaute Beispielmodul in einen neuen temporären Ordner
+                  schreiben und öffnen
+  --screenshot F  das Hauptfenster in die PNG-Datei F zeichnen und beenden
+  --version       die Version ausgeben
+  --help          diese Hilfe ausgeben
+</translation>
     </message>
     <message>
         <source>zantor: cannot write %s: %s
@@ -670,42 +1048,6 @@ A map editor for Super Mario Land 2 ROM images (.gb, .gbc).
 </source>
         <translation>zantor: %s kann nicht geschrieben werden
 </translation>
-    </message>
-    <message>
-        <source>Exit script %1&apos;s table word (at %2) is $%3, outside bank %4&apos;s $4000-$7FFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>warp to row %1, column %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>camera Y low byte %1, player Y low byte %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>enemy graphics from bank %1, address $%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>neither a TMX nor a Tiled JSON map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: larger than any map of a level</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -735,23 +1077,24 @@ A map editor for Super Mario Land 2 ROM images (.gb, .gbc).
     <message>
         <source>no cartridge header: the file is shorter than 0x150 bytes
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kein Modul-Header: die Datei ist kürzer als 0x150 Bytes
+</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes; a block map is %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 Bytes; eine Blockmap hat %3 Bytes</translation>
     </message>
     <message>
         <source>To repack, run the same command with --repack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um neu zu packen, führen Sie denselben Befehl mit --repack aus.</translation>
     </message>
     <message>
         <source>Repacking cannot help: </source>
-        <translation type="unfinished"></translation>
+        <translation>Neupacken kann nicht helfen: </translation>
     </message>
     <message>
         <source>Writes the decoded block map of MAP: 12288 bytes, 48 rows of 256 block numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die dekodierte Blockmap von MAP: 12288 Bytes, 48 Zeilen zu je 256 Blocknummern.</translation>
     </message>
     <message>
         <source>Compresses a block map of 12288 bytes and writes it over MAP&apos;s data, in place,
@@ -759,21 +1102,27 @@ lengthened to fill the map&apos;s slot (the bytes its stored form took), so the 
 stays the map&apos;s. Like &quot;Save map&quot;, it refuses (exit 1, the ROM left as it was)
 when the encoding is longer than the slot, and says by how much. --repack then
 repacks the map&apos;s region when the other maps there leave enough room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimiert eine Blockmap von 12288 Bytes und schreibt sie an Ort und Stelle über
+die Daten von MAP, verlängert auf den Platz der Map (die Bytes ihrer gespeicherten
+Form), sodass der Platz der Map erhalten bleibt. Wie „Map speichern“ lehnt es ab (Exit 1,
+das ROM bleibt unverändert), wenn die Kodierung länger als der Platz ist, und nennt den
+Überhang. --repack packt dann den Bereich der Map neu, wenn die anderen Maps genug Platz lassen.</translation>
     </message>
     <message>
         <source>%d %s: %d objects at 0x%s (%d bytes)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%d %s: %d Objekte bei 0x%s (%d Bytes)
+</translation>
     </message>
     <message>
         <source>  x %4d  y %3d  type %s%s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  x %4d  y %3d  Typ %s%s
+</translation>
     </message>
     <message>
         <source>  hidden in Easy mode</source>
-        <translation type="unfinished"></translation>
+        <translation>  im Easy-Modus versteckt</translation>
     </message>
     <message>
         <source>Prints the level&apos;s object list (its enemies and items) in the stored order: each
@@ -781,129 +1130,155 @@ object&apos;s position in level pixels, its type (0-127) and whether it is hidde
 Easy mode. --json prints {&quot;level&quot;: N, &quot;objects&quot;: [{&quot;x&quot;, &quot;y&quot;, &quot;type&quot;,
 &quot;hiddenInEasyMode&quot;}, ...]}. A level whose list pointer lies outside its bank fails
 with a message naming the pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt die Objektliste des Levels (seine Gegner und Gegenstände) in gespeicherter
+Reihenfolge aus: die Position jedes Objekts in Pixeln des Levels, seinen Typ (0-127) und ob
+es im Easy-Modus versteckt ist. --json gibt {&quot;level&quot;: N, &quot;objects&quot;: [{&quot;x&quot;, &quot;y&quot;, &quot;type&quot;,
+&quot;hiddenInEasyMode&quot;}, ...]} aus. Ein Level, dessen Listenzeiger außerhalb seiner Bank liegt,
+schlägt mit einer Meldung fehl, die den Zeiger nennt.</translation>
     </message>
     <message>
         <source>larger than 32 MiB, which is no patch for a ROM image</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als 32 MiB, also kein Patch für ein ROM-Abbild</translation>
     </message>
     <message>
         <source>%1 ends in neither .bps nor .ips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 endet weder auf .bps noch auf .ips</translation>
     </message>
     <message>
         <source>zantor-tool make-patch: %s: %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zantor-tool make-patch: %s: %s
+</translation>
     </message>
     <message>
         <source>%1 does not fit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht zu %2</translation>
     </message>
     <message>
         <source>zantor-tool apply-patch: %s: %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zantor-tool apply-patch: %s: %s
+</translation>
     </message>
     <message>
         <source>Writes a patch that turns ORIGINAL into MODIFIED: BPS when OUT ends in .bps
 (with the CRC32 of both files, so that it only applies to ORIGINAL), IPS when it
 ends in .ips.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt einen Patch, der ORIGINAL in MODIFIED umwandelt: BPS, wenn OUT auf .bps endet
+(mit der CRC32 beider Dateien, sodass er nur auf ORIGINAL passt), IPS, wenn es
+auf .ips endet.</translation>
     </message>
     <message>
         <source>Applies a BPS or IPS patch (told by its first bytes) to ROM and writes the result
 to OUT; ROM is not changed. A BPS made for another file, or a damaged patch, is
 refused (exit 1) and nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wendet einen BPS- oder IPS-Patch (erkannt an seinen ersten Bytes) auf ROM an und
+schreibt das Ergebnis nach OUT; ROM bleibt unverändert. Ein BPS für eine andere Datei
+oder ein beschädigter Patch wird abgelehnt (Exit 1), und nichts wird geschrieben.</translation>
     </message>
     <message>
         <source>bank %1, region %2-%3: %4 bytes, the maps need %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bank %1, Bereich %2-%3: %4 Bytes, die Maps brauchen %5
+</translation>
     </message>
     <message>
         <source>  %1 -&gt; %2  slot %3 -&gt; %4  %5%6
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 -&gt; %2  Platz %3 -&gt; %4  %5%6
+</translation>
     </message>
     <message>
         <source>  (moves)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (wird verschoben)</translation>
     </message>
     <message>
         <source>  %1 bytes at the region&apos;s end are longer than any map can fill; they are left as they are
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 Bytes am Ende des Bereichs sind mehr, als eine Map füllen kann; sie bleiben, wie sie sind
+</translation>
     </message>
     <message>
         <source>--version takes 0, 1 or 2, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--version nimmt 0, 1 oder 2, nicht „%1“</translation>
     </message>
     <message>
         <source>Writes the built-in sample cartridge (512 KiB, made by Zantor itself) to OUT.gb.
 --version sets the cartridge&apos;s version byte; the tables that depend on it move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt das eingebaute Beispielmodul (512 KiB, von Zantor selbst erzeugt) nach OUT.gb.
+--version setzt das Versionsbyte des Moduls; die davon abhängigen Tabellen verschieben sich.</translation>
     </message>
     <message>
         <source>Bank %s (file %s-%s): table at %s, %d entries
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bank %s (Datei %s-%s): Tabelle bei %s, %d Einträge
+</translation>
     </message>
     <message>
         <source>  gap %s-%s: %d bytes in no map&apos;s slot
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Lücke %s-%s: %d Bytes in keinem Platz einer Map
+</translation>
     </message>
     <message>
         <source>  region %s-%s: %d bytes, slack %d
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Bereich %s-%s: %d Bytes, Reserve %d
+</translation>
     </message>
     <message>
         <source>    %s %s  slot %5d  needs %5d  slack %5d  %s%s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>    %s %s  Platz %5d  braucht %5d  Reserve %5d  %s%s
+</translation>
     </message>
     <message>
         <source> (shared)</source>
-        <translation type="unfinished"></translation>
+        <translation> (geteilt)</translation>
     </message>
     <message>
         <source>  tail %s-%s: %d bytes of %s, possibly unused (nothing writes there)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Ende %s-%s: %d Bytes mit %s, womöglich ungenutzt (nichts schreibt dorthin)
+</translation>
     </message>
     <message>
         <source>  cannot decode map %s: %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Map %s kann nicht dekodiert werden: %s
+</translation>
     </message>
     <message>
         <source>%s: %d map banks
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%s: %d Map-Banks
+</translation>
     </message>
     <message>
         <source>no bank &quot;%1&quot;: give a number 0-255, e.g. 12 or 0x0C</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Bank „%1“: geben Sie eine Zahl 0-255 an, z. B. 12 oder 0x0C</translation>
     </message>
     <message>
         <source>zantor-tool repack: %s: no map header names bank %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zantor-tool repack: %s: kein Mapheader nennt Bank %s
+</translation>
     </message>
     <message>
         <source>zantor-tool repack: %s: %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zantor-tool repack: %s: %s
+</translation>
     </message>
     <message>
         <source>Prints, for each map bank, its map regions (slots that follow one another with no
 gap), each map&apos;s start, slot, the bytes its cells need and the slack, shared maps,
 the gaps between regions and the run of 0x00 or 0xFF the bank ends in (possibly
 unused: nothing writes there). --json prints the same as one JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt für jede Map-Bank ihre Map-Bereiche aus (Plätze, die lückenlos aufeinander folgen),
+Start und Platz jeder Map, die Bytes, die ihre Zellen brauchen, und die Reserve, geteilte
+Maps, die Lücken zwischen den Bereichen und die Folge von 0x00 oder 0xFF am Ende der Bank
+(womöglich ungenutzt: nichts schreibt dorthin). --json gibt dasselbe als ein JSON-Dokument aus.</translation>
     </message>
     <message>
         <source>Repacks every map region of BANK (12 or 0x0C): its maps in their shortest form,
@@ -911,12 +1286,17 @@ back to back in their old order, the last one lengthened to the region&apos;s en
 the moved maps&apos; table entries rewritten. Refused (exit 1, nothing written) when a
 table entry points into a region but not at a map, or a map cannot be decoded.
 --dry-run prints what would move and writes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Packt jeden Map-Bereich von BANK (12 oder 0x0C) neu: seine Maps in kürzester Form,
+lückenlos in ihrer bisherigen Reihenfolge, die letzte bis zum Ende des Bereichs verlängert,
+und die Tabelleneinträge der verschobenen Maps neu geschrieben. Abgelehnt (Exit 1, nichts
+geschrieben), wenn ein Tabelleneintrag in einen Bereich, aber nicht auf eine Map zeigt
+oder eine Map nicht dekodiert werden kann. --dry-run zeigt, was verschoben würde, und schreibt nichts.</translation>
     </message>
     <message>
         <source>Tiles saved successfully!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiles erfolgreich gespeichert!
+</translation>
     </message>
     <message>
         <source>No such file</source>
@@ -924,39 +1304,43 @@ table entry points into a region but not at a map, or a map cannot be decoded.
     </message>
     <message>
         <source>It is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Ordner</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes; a title map is %3 bytes, 20 × 18 sheet indices row by row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 Bytes; eine Titelmap hat %3 Bytes, 20 × 18 Tabellenindizes Zeile für Zeile</translation>
     </message>
     <message>
         <source>Draws the title screen (160 × 144) as a PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnet das Titelbild (160 × 144) als PNG.</translation>
     </message>
     <message>
         <source>Writes the title screen&apos;s 256 tiles as a 128 × 128 Windows bitmap in four greys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die 256 Tiles des Titelbilds als 128 × 128 großes Windows-Bitmap in vier Grautönen.</translation>
     </message>
     <message>
         <source>Writes a picture (any format Qt reads) into the ROM as the title screen&apos;s tiles:
 its top-left 128 × 128 pixels; other colours than the four greys, and what the
 picture does not cover, become colour 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt ein Bild (jedes Format, das Qt liest) als Tiles des Titelbilds ins ROM:
+seine oberen linken 128 × 128 Pixel; andere Farben als die vier Grautöne und was das
+Bild nicht abdeckt, werden zu Farbe 0.</translation>
     </message>
     <message>
         <source>Writes the title screen&apos;s tile map: 360 sheet indices (ROM byte Xor 0x80), 18 rows
 of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Tile-Map des Titelbilds: 360 Tabellenindizes (ROM-Byte Xor 0x80), 18 Zeilen
+zu je 20.</translation>
     </message>
     <message>
         <source>Writes a 360-byte title map (as title-map-export gives it) into the ROM; only those
 360 bytes of the map change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt eine 360-Byte-Titelmap (wie title-map-export sie liefert) ins ROM; nur diese
+360 Bytes der Map ändern sich.</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -1011,12 +1395,18 @@ stored form takes) and the bytes its cells need, the four tile sources and the
 camera start, after
 the header checksum (0x14D) and the global checksum (0x14E-0x14F), each with
 whether it holds. --json prints the same as one JSON document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt das Versionsbyte und für jede der 32 Maps ihren Header (Bytes und die Texte des
+Header-Tabs), BlockDataOffset, MapDataOffset, den Platz der Map (die Bytes ihrer
+gespeicherten Form), die Bytes, die ihre Zellen brauchen, die vier Tile-Quellen und den
+Kamerastart aus, nach
+der Header-Prüfsumme (0x14D) und der globalen Prüfsumme (0x14E-0x14F), jeweils mit der
+Angabe, ob sie stimmt. --json gibt dasselbe als ein JSON-Dokument aus.</translation>
     </message>
     <message>
         <source>zantor-tool %s: %s: %s
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zantor-tool %s: %s: %s
+</translation>
     </message>
     <message>
         <source>Writes MAP&apos;s object list from JSON in the form `objects --json` prints, sorted by X
@@ -1025,7 +1415,12 @@ its slot, the rest filled with 0xFF. Refused (exit 1, nothing written) for more 
 84 objects, one outside the level or off the 8-pixel grid, type 0x78-0x7F in the
 last screen, or a list longer than its slot; --repack then lays the lists of its
 region back to back and rewrites the pointers of those that move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Objektliste von MAP aus JSON in der Form, die `objects --json` ausgibt, nach X
+sortiert (Objekte mit gleichem X behalten ihre Reihenfolge) und mit 0xFF abgeschlossen. Eine
+kürzere Liste behält ihren Platz, der Rest wird mit 0xFF gefüllt. Abgelehnt (Exit 1, nichts
+geschrieben) bei mehr als 84 Objekten, einem außerhalb des Levels oder neben dem 8-Pixel-Raster,
+Typ 0x78-0x7F im letzten Bildschirm oder einer Liste länger als ihr Platz; --repack legt dann
+die Listen ihres Bereichs lückenlos hintereinander und schreibt die Zeiger der verschobenen neu.</translation>
     </message>
 </context>
 <context>
@@ -1106,86 +1501,86 @@ region back to back and rewrites the pointers of those that move.</source>
     </message>
     <message>
         <source>The level&apos;s 16 × 3 screens: red bars are edges the camera may not cross (click near an edge to toggle it, drag along a row to set them all), blue badges the screens&apos; exits, the blue frame the camera&apos;s start (drag its centre), orange the checkpoint&apos;s player and camera. Shaded: what the camera can never show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 16 × 3 Bildschirme des Levels: rote Balken sind Kanten, die die Kamera nicht überschreiten darf (nahe einer Kante klicken schaltet sie um, entlang einer Zeile ziehen setzt alle), blaue Marken die Ausgänge der Bildschirme, der blaue Rahmen der Kamerastart (an seiner Mitte ziehen), Orange Spieler und Kamera des Checkpoints. Schattiert: was die Kamera nie zeigen kann.</translation>
     </message>
 </context>
 <context>
     <name>zantor::ExitsPanel</name>
     <message>
         <source>&lt;b&gt;Exits&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ausgänge&lt;/b&gt;</translation>
     </message>
     <message>
         <source>The exit script run when the player walks through a closed edge of this screen; 0: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausgangsskript, das läuft, wenn der Spieler durch eine geschlossene Kante dieses Bildschirms geht; 0: keines</translation>
     </message>
     <message>
         <source>The chosen script&apos;s bytes in hex; it keeps its length</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bytes des gewählten Skripts in Hex; es behält seine Länge</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Pick Warp Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Warp-Ziel wählen</translation>
     </message>
     <message>
         <source>Then click the screen the chosen script&apos;s warp should lead to</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie dann auf den Bildschirm, zu dem der Warp des gewählten Skripts führen soll</translation>
     </message>
     <message>
         <source>Screen: row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm: Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>Click a screen to edit its exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm anklicken, um seinen Ausgang zu bearbeiten</translation>
     </message>
     <message>
         <source>Camera start: x %1, y %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerastart: x %1, y %2.</translation>
     </message>
     <message>
         <source>Checkpoint: player x %1, y %2; camera x %3, y %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkpoint: Spieler x %1, y %2; Kamera x %3, y %4.</translation>
     </message>
     <message>
         <source>These screens are also those of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Bildschirme gehören auch zu %1.</translation>
     </message>
     <message>
         <source>Script %1 at %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript %1 bei %2: %3</translation>
     </message>
     <message>
         <source>Script %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript %1: %2</translation>
     </message>
     <message>
         <source>Run by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeführt von %1</translation>
     </message>
     <message>
         <source>(unsaved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht gespeichert)</translation>
     </message>
     <message>
         <source>Exit script %1 is run by %2. A change changes it for all of them. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsskript %1 wird von %2 ausgeführt. Eine Änderung gilt für alle. Ändern?</translation>
     </message>
     <message>
         <source>Shared exit script</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteiltes Ausgangsskript</translation>
     </message>
     <message>
         <source>Script %1 takes %2 bytes, written as hex (&quot;40 17 FF&quot;); it cannot grow or shrink in place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript %1 umfasst %2 Bytes, als Hex geschrieben („40 17 FF“); es kann an seiner Stelle weder wachsen noch schrumpfen.</translation>
     </message>
     <message>
         <source>Script %1 has no warp to send elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript %1 hat keinen Warp, der woandershin führen könnte.</translation>
     </message>
 </context>
 <context>
@@ -1350,27 +1745,27 @@ region back to back and rewrites the pointers of those that move.</source>
     <name>zantor::LevelScreens</name>
     <message>
         <source>Level %1 has no checkpoint entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Level %1 hat keinen Checkpoint-Eintrag.</translation>
     </message>
     <message>
         <source>Close Screen Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmkante schließen</translation>
     </message>
     <message>
         <source>Open Screen Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmkante öffnen</translation>
     </message>
     <message>
         <source>Edit Screen Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmausgang ändern</translation>
     </message>
     <message>
         <source>Move Checkpoint Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkpoint-Start verschieben</translation>
     </message>
     <message>
         <source>Move Checkpoint Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Checkpoint-Kamera verschieben</translation>
     </message>
 </context>
 <context>
@@ -1671,11 +2066,11 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>The map does not fit its slot, so it cannot be tried out yet: simplify it until the meter fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Map passt nicht auf ihren Platz und kann daher noch nicht ausprobiert werden: vereinfachen Sie sie, bis die Anzeige passt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is Zantor&apos;s sample cartridge: it has levels to edit but no game to play, so an emulator cannot run it. Open a Super Mario Land 2 ROM to play-test.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist das Beispielmodul von Zantor: Es hat Level zum Bearbeiten, aber kein Spiel, daher kann ein Emulator es nicht ausführen. Öffnen Sie ein Super-Mario-Land-2-ROM, um zu testen.</translation>
     </message>
     <message>
         <source>Copies for the emulator, and their battery saves, are in %1</source>
@@ -1687,15 +2082,15 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>files over 16 MiB are not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien über 16 MiB werden nicht gelesen</translation>
     </message>
     <message>
         <source>The patch &quot;%1&quot; is made for another cartridge, not for &quot;%2&quot;: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Patch „%1“ ist für ein anderes Modul gemacht, nicht für „%2“: %3.</translation>
     </message>
     <message>
         <source>The patch &quot;%1&quot; cannot be applied to &quot;%2&quot;: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Patch „%1“ kann nicht auf „%2“ angewendet werden: %3.</translation>
     </message>
     <message>
         <source>Create &amp;patch…</source>
@@ -1719,7 +2114,7 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>a patch file ends in .bps or .ips</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Patch-Datei endet auf .bps oder .ips</translation>
     </message>
     <message>
         <source>Wrote the patch %1 (%2 bytes)</source>
@@ -1743,7 +2138,7 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
     </message>
     <message>
         <source>There are no backups of this ROM yet. Zantor makes one before the first save after opening.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem ROM gibt es noch keine Sicherungen. Zantor legt eine vor dem ersten Speichern nach dem Öffnen an.</translation>
     </message>
     <message>
         <source>Restore backup</source>
@@ -1849,7 +2244,9 @@ Die Maps ihres Bereichs jetzt neu packen? %1 %2 bekommt dann %3 Bytes. Alles wir
         <source>The clipboard cannot be pasted as blocks: %1
 
 Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line per row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage kann nicht als Blöcke eingefügt werden: %1
+
+Kopieren Sie Zellen oder ein Raster aus zweistelligen Hex-Blocknummern, getrennt durch Tabulatoren, eine Zeile pro Reihe.</translation>
     </message>
     <message>
         <source>Background block: %1</source>
@@ -1869,7 +2266,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>The object names cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objektnamen können nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Objects</source>
@@ -1881,53 +2278,53 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>The object names cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objektnamen können nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>No object is selected: click one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Objekt ist ausgewählt: klicken Sie zuerst eines an.</translation>
     </message>
     <message numerus="yes">
         <source>Cut %n object(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt ausgeschnitten</numerusform>
+            <numerusform>%n Objekte ausgeschnitten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Copied %n object(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt kopiert</numerusform>
+            <numerusform>%n Objekte kopiert</numerusform>
         </translation>
     </message>
     <message>
         <source>The clipboard holds no objects: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Objekte: %1</translation>
     </message>
     <message>
         <source>The objects of %1 cannot be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objekte von %1 können nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>The objects of %1 do not fit their room, and repacking cannot help: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objekte von %1 passen nicht auf ihren Platz, und Neupacken kann nicht helfen: %2</translation>
     </message>
     <message>
         <source>The object list of %1 no longer fits its room. Repack the object lists around it (they move, their pointers are rewritten, their objects stay)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objektliste von %1 passt nicht mehr auf ihren Platz. Die Objektlisten um sie herum neu packen (sie werden verschoben, ihre Zeiger neu geschrieben, ihre Objekte bleiben)?</translation>
     </message>
     <message>
         <source>The objects of %1 were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Objekte von %1 wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Saved the objects of %1: %2 bytes at 0x%3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte von %1 gespeichert: %2 Bytes bei 0x%3%4</translation>
     </message>
     <message>
-        <source>Set as     edit-&gt;addAction(QStringLiteral(</source>
-        <translation type="unfinished"></translation>
+        <source>Set as &amp;background block</source>
+        <translation>Als &amp;Hintergrundblock festlegen</translation>
     </message>
 </context>
 <context>
@@ -1973,276 +2370,143 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     <name>zantor::ObjectListDocument</name>
     <message>
         <source>Add Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt hinzufügen</translation>
     </message>
     <message>
         <source>Add Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte hinzufügen</translation>
     </message>
     <message>
         <source>Move Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt verschieben</translation>
     </message>
     <message>
         <source>Move Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte verschieben</translation>
     </message>
     <message>
         <source>Delete Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt löschen</translation>
     </message>
     <message>
         <source>Delete Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte löschen</translation>
     </message>
     <message>
         <source>Change Object Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekttyp ändern</translation>
     </message>
     <message>
         <source>Hide in Easy Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Easy-Modus verstecken</translation>
     </message>
     <message>
         <source>Show in Easy Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Easy-Modus zeigen</translation>
     </message>
     <message>
         <source>Edit Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>zantor::ObjectListPanel</name>
     <message>
         <source>Type of new objects:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ neuer Objekte:</translation>
     </message>
     <message>
         <source>Hints:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise:</translation>
     </message>
     <message>
         <source>No ROM is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein ROM ist offen.</translation>
     </message>
     <message>
         <source>Shared with levels %1: edits show there too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt mit Level %1: Änderungen zeigen sich auch dort.</translation>
     </message>
     <message numerus="yes">
         <source>%n object(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Objekt.</numerusform>
+            <numerusform>%n Objekte.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>zantor::ObjectListWriter</name>
-    <message>
-        <source>the list needs %1 bytes but its slot at %2 holds %3; repacking its region may make room</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>level %1 in the region %2-%3 cannot be moved: %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the lists of the region %1-%2 need %3 bytes together; it holds %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>zantor::ObjectNames</name>
-    <message>
-        <source>not a names file: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not an object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; in &quot;%2&quot; is not a type 00-7F with a name</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>zantor::ObjectNamesDialog</name>
     <message>
         <source>Object names</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektnamen</translation>
     </message>
     <message>
         <source>Levels 0-9</source>
-        <translation type="unfinished"></translation>
+        <translation>Level 0-9</translation>
     </message>
     <message>
         <source>Levels 10-31</source>
-        <translation type="unfinished"></translation>
+        <translation>Level 10-31</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren…</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren…</translation>
     </message>
     <message>
         <source>Without a name: &quot;Object %1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Namen: „Objekt %1“</translation>
     </message>
     <message>
         <source>Export object names</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektnamen exportieren</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Import object names</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektnamen importieren</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>zantor::ObjectTableModel</name>
     <message>
         <source>Object %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt %1</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Easy-hidden</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>zantor::Parser</name>
-    <message>
-        <source>object %1 has no &quot;type&quot; property (0-127)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>object %1 has type %2; types are 0-127</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>object %1 has no position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a TMX map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a well-formed TMX map (line %1: %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not well-formed JSON (at byte %1: %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a Tiled JSON map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>an infinite map; a level has a fixed size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV with compression &quot;%1&quot; is not a Tiled encoding</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the layer&apos;s base64 data is damaged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown compression &quot;%1&quot;; zlib and gzip are read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the layer&apos;s %1 data is damaged or too long</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the layer&apos;s data is not whole tile ids</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown layer encoding &quot;%1&quot;; CSV and base64 are read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the layer holds %1 cells; a level has %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cell (%1, %2) holds no tile id</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a map of orientation &quot;%1&quot;; a level is orthogonal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a map of %1 × %2 cells of %3 × %4 pixels; a level is %5 × %6 cells of %7 × %7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the map has no tile layer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the map has %1 tile layers and none is named &quot;map&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the layer &quot;%1&quot; is %2 × %3 cells; a level is %4 × %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the map has no tileset for the blocks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cell (%1, %2) is empty; every cell of a level holds a block</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cell (%1, %2) holds a flipped or rotated tile; blocks cannot be turned</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cell (%1, %2) holds tile id %3, outside the blocks&apos; ids %4-%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy-versteckt</translation>
     </message>
 </context>
 <context>
@@ -2265,7 +2529,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>The program &quot;Run in emulator&quot; starts, with its arguments. %f stands for the ROM copy; without it the copy is added last. Empty: mgba-qt or mgba, whichever is found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm, das „Im Emulator starten“ aufruft, mit seinen Argumenten. %f steht für die ROM-Kopie; fehlt es, wird die Kopie als Letztes angehängt. Leer: mgba-qt oder mgba, je nachdem, was gefunden wird.</translation>
     </message>
     <message>
         <source>&amp;Emulator command:</source>
@@ -2291,117 +2555,117 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     <name>zantor::ScreensLayer</name>
     <message>
         <source>exit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang %1</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
 </context>
 <context>
     <name>zantor::TileSetWindow</name>
     <message>
         <source>Export tile sheet</source>
-        <translation type="unfinished">Tile-Tabelle exportieren</translation>
+        <translation>Tile-Tabelle exportieren</translation>
     </message>
     <message>
         <source>Wrote the tile sheet to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile-Tabelle nach %1 geschrieben</translation>
     </message>
     <message>
         <source>Import tile sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile-Tabelle importieren</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht importiert werden: %2</translation>
     </message>
     <message>
         <source>The picture holds the tiles as they are: nothing changed</source>
-        <translation type="unfinished">Das Bild enthält die Tiles so, wie sie sind: nichts geändert</translation>
+        <translation>Das Bild enthält die Tiles so, wie sie sind: nichts geändert</translation>
     </message>
     <message>
         <source>the tiles at %1 (also in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tiles bei %1 (auch in %2)</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n changed tile(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n geändertes Tile importiert</numerusform>
+            <numerusform>%n geänderte Tiles importiert</numerusform>
         </translation>
     </message>
     <message>
         <source>; shared sources changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; geänderte geteilte Quellen: %1</translation>
     </message>
     <message>
         <source>Tile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile %1</translation>
     </message>
     <message>
         <source>%1×</source>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Stift</translation>
     </message>
     <message>
         <source>Bucket</source>
-        <translation type="unfinished"></translation>
+        <translation>Fülleimer</translation>
     </message>
     <message>
         <source>Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipette</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteck</translation>
     </message>
     <message>
         <source>Colour %1: the left button chooses it for the left button, the right button for the right one</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe %1: die linke Maustaste wählt sie für die linke Maustaste, die rechte für die rechte</translation>
     </message>
     <message>
         <source>Raw colour numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohe Farbnummern</translation>
     </message>
     <message>
         <source>Show the stored colour numbers 0-3 as white to black instead of the level&apos;s palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherten Farbnummern 0-3 als Weiß bis Schwarz statt in der Palette des Levels zeigen</translation>
     </message>
     <message>
         <source>Flip ↔</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegeln ↔</translation>
     </message>
     <message>
         <source>Flip ↕</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegeln ↕</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished">Rückgängig</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished">Wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2417,146 +2681,96 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>Copies the chosen tile, or the rectangle of tiles dragged on the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert das gewählte Tile oder das auf der Tabelle aufgezogene Rechteck aus Tiles</translation>
     </message>
     <message>
         <source>Pastes the copied tiles with their top-left on the chosen tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die kopierten Tiles mit ihrer linken oberen Ecke auf dem gewählten Tile ein</translation>
     </message>
     <message>
         <source>Tiles 20-23 may be replaced by animation while the level runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tiles 20-23 können während des Levels durch eine Animation ersetzt werden.</translation>
     </message>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished">Zoom:</translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Left: %1  Right: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Links: %1  Rechts: %2</translation>
     </message>
     <message>
         <source>Tileset editor — %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tileset-Editor — %1%2</translation>
     </message>
     <message>
         <source>These tiles are used by this level only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tiles werden nur von diesem Level verwendet.</translation>
     </message>
     <message>
         <source>These tiles are also used by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tiles werden auch von %1 verwendet.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> und </translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 and %n more level(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2 und %n weiteres Level</numerusform>
+            <numerusform>%1, %2 und %n weitere Level</numerusform>
         </translation>
     </message>
     <message>
         <source>These tiles are also used by %1. An edit shows in all of them. Go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tiles werden auch von %1 verwendet. Eine Änderung zeigt sich überall dort. Fortfahren?</translation>
     </message>
     <message>
         <source>Edit shared tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilte Tiles bearbeiten</translation>
     </message>
     <message>
         <source>Do not ask again for these tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Tiles nicht mehr fragen</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen</translation>
     </message>
     <message>
         <source>Flip Tile Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile waagrecht spiegeln</translation>
     </message>
     <message>
         <source>Flip Tile Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile senkrecht spiegeln</translation>
     </message>
     <message>
         <source>Rotate Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile drehen</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n tile(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tile kopiert</numerusform>
+            <numerusform>%n Tiles kopiert</numerusform>
         </translation>
     </message>
     <message>
         <source>Paste Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiles einfügen</translation>
     </message>
     <message numerus="yes">
         <source>Pasted: %n tile(s) changed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eingefügt: %n Tile geändert</numerusform>
+            <numerusform>Eingefügt: %n Tiles geändert</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved the changed tiles</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>zantor::TileSheetPng</name>
-    <message>
-        <source>The picture is %1 × %2 pixels; a tile sheet is 128 × 128.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>zantor::TiledTransfer</name>
-    <message>
-        <source>Export to &amp;Tiled…</source>
-        <translation>Nach &amp;Tiled exportieren…</translation>
-    </message>
-    <message>
-        <source>&amp;Import from Tiled…</source>
-        <translation>Aus Tiled &amp;importieren…</translation>
-    </message>
-    <message>
-        <source>Export to Tiled</source>
-        <translation>Nach Tiled exportieren</translation>
-    </message>
-    <message>
-        <source>Tiled maps (*.tmx)|*.tmx</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exported to %1 and %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import from Tiled</source>
-        <translation>Aus Tiled importieren</translation>
-    </message>
-    <message>
-        <source>Tiled maps (*.tmx *.json)|*.tmx;*.json|All Files(*.*)|*.*</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 cells changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 objects</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the objects were not imported: this cartridge&apos;s object lists are not known</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderte Tiles gespeichert</translation>
     </message>
 </context>
 <context>
@@ -2590,7 +2804,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Open Tiles</source>
@@ -2598,7 +2812,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>The picture &quot;%1&quot; replaces all 256 tiles of the title screen. Colours other than the four greys become white. You can undo this, and nothing is written before you save. Go on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ ersetzt alle 256 Tiles des Titelbilds. Andere Farben als die vier Grautöne werden weiß. Sie können das rückgängig machen, und nichts wird geschrieben, bevor Sie speichern. Fortfahren?</translation>
     </message>
     <message>
         <source>Edit Tiles</source>
@@ -2634,7 +2848,7 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Zoom (Ctrl++ and Ctrl+-)</source>
@@ -2675,134 +2889,6 @@ Copy cells, or a grid of two-digit hex block numbers separated by tabs, one line
     <message>
         <source>the changes to the title screen</source>
         <translation>die Änderungen am Titelbild</translation>
-    </message>
-</context>
-<context>
-    <name>zantor::tool</name>
-    <message>
-        <source>To repack, run the same command with --repack.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Repacked the object lists at %1-%2; moved the lists of levels %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Object lists: %1
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Object lists (bank %1): table at %2, %3 lists
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  region %1-%2: %3 bytes, spare %4
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>    %1  slot %2  uses %3  %4 objects  levels %5%6
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (shared)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  level %1: %2
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>none (only levels 0-30 have one)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>player x %1, y %2; camera x %3, y %4 (at %5)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>exit scripts:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2: bank %3, index %4; scroll boxes at %5, exits at %6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>camera start: x %1, y %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>checkpoint: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>scroll boxes (bit 0 right, 1 left, 2 top, 3 bottom) and exits, by screen row:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be a list of %2 numbers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; holds %2: each must be a whole number 0-%3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must be an object with &quot;x&quot; and &quot;y&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; needs &quot;%2&quot; as a whole number 0-65535</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is no JSON object: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Level %1 has no checkpoint entry</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>zantor-tool export-tmx: no object group: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>zantor-tool import-tmx: the objects: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 objects written</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is refused: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No tile differs; nothing written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Changed %1 tile(s): %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Group %1 at 0x%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: used by no other level</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: also used by %2</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -12,9 +12,10 @@ namespace zantor {
 namespace {
 constexpr int32_t kBankSize = 0x4000;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ExitScript", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ExitScript)
+};
 
 QString hex2(int value) {
     return HexText2(value & 0xFF);
@@ -66,7 +67,7 @@ int32_t ExitScriptOffset(const RomFile& rom, const ScreenFacts& facts, int numbe
     const int address = rom.ReadRomByte(wordOffset) | rom.ReadRomByte(wordOffset + 1) << 8;
     if (address < 0x4000 || address >= 0x8000) {
         throw ScreenArraysError(
-            tr("Exit script %1's table word (at %2) is $%3, outside bank %4's $4000-$7FFF")
+            Text::tr("Exit script %1's table word (at %2) is $%3, outside bank %4's $4000-$7FFF")
                 .arg(number)
                 .arg(OffsetText(wordOffset), HexText(address).rightJustified(4, '0'),
                      BankText(facts.exitScriptBank)));
@@ -124,24 +125,24 @@ QString DescribeExitCommand(const ExitCommand& command) {
     const QByteArray& b = command.bytes;
     switch (command.kind) {
         case ExitCommand::Kind::Warp:
-            return tr("warp to row %1, column %2")
+            return Text::tr("warp to row %1, column %2")
                 .arg(command.warpTarget().y())
                 .arg(command.warpTarget().x());
         case ExitCommand::Kind::CameraY:
-            return tr("camera Y low byte %1, player Y low byte %2")
+            return Text::tr("camera Y low byte %1, player Y low byte %2")
                 .arg(OffsetText(uint8_t(b[1])), OffsetText(uint8_t(b[2])));
         case ExitCommand::Kind::EnemyGraphics:
-            return tr("enemy graphics from bank %1, address $%2")
+            return Text::tr("enemy graphics from bank %1, address $%2")
                 .arg(BankText(uint8_t(b[1])), hex2(uint8_t(b[3])) + hex2(uint8_t(b[2])));
         case ExitCommand::Kind::Eight:
         case ExitCommand::Kind::Twenty:
-            return tr("command %1").arg(hex2(uint8_t(b[0])));
+            return Text::tr("command %1").arg(hex2(uint8_t(b[0])));
         case ExitCommand::Kind::End:
-            return tr("end");
+            return Text::tr("end");
         case ExitCommand::Kind::Unknown:
             break;
     }
-    return tr("unknown: %1").arg(HexBytesText(b));
+    return Text::tr("unknown: %1").arg(HexBytesText(b));
 }
 
 QStringList DescribeExitScript(const QByteArray& bytes) {

@@ -13,9 +13,10 @@ namespace {
 constexpr int32_t kBankSize = 0x4000;
 constexpr int32_t kWindowStart = 0x4000;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ObjectListWriter", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ObjectListWriter)
+};
 
 QString hex(int value) {
     return "0x" + QString::number(value, 16).toUpper();
@@ -92,8 +93,9 @@ ObjectWritePlan ObjectListWriter::plan(const ObjectSpace& space, int level,
     if (!repack) {
         throw ObjectListError(
             ObjectListError::Kind::DoesNotFit,
-            tr("the list needs %1 bytes but its slot at %2 holds %3; repacking its region may "
-               "make room")
+            Text::tr(
+                "the list needs %1 bytes but its slot at %2 holds %3; repacking its region may "
+                "make room")
                 .arg(encoded.size())
                 .arg(hex(edited.start))
                 .arg(edited.slot));
@@ -106,7 +108,7 @@ ObjectWritePlan ObjectListWriter::plan(const ObjectSpace& space, int level,
             const QString reason = space.problemOf(user);
             if (!reason.isEmpty()) {
                 throw RepackError(RepackError::Kind::OverlapsRegion,
-                                  tr("level %1 in the region %2-%3 cannot be moved: %4")
+                                  Text::tr("level %1 in the region %2-%3 cannot be moved: %4")
                                       .arg(user)
                                       .arg(hex(region.start), hex(region.end - 1), reason));
             }
@@ -124,11 +126,12 @@ ObjectWritePlan ObjectListWriter::plan(const ObjectSpace& space, int level,
     }
     plan.bytesNeeded = at - region.start;
     if (at > region.end) {
-        throw RepackError(RepackError::Kind::TooBig,
-                          tr("the lists of the region %1-%2 need %3 bytes together; it holds %4")
-                              .arg(hex(region.start), hex(region.end - 1))
-                              .arg(plan.bytesNeeded)
-                              .arg(region.length()));
+        throw RepackError(
+            RepackError::Kind::TooBig,
+            Text::tr("the lists of the region %1-%2 need %3 bytes together; it holds %4")
+                .arg(hex(region.start), hex(region.end - 1))
+                .arg(plan.bytesNeeded)
+                .arg(region.length()));
     }
     plan.lists.back().stored.append(QByteArray(region.end - at, char(kObjectListEnd)));
     return plan;

@@ -16,9 +16,10 @@ namespace zantor::TileSheetPng {
 namespace {
 constexpr int kSize = 128;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TileSheetPng", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TileSheetPng)
+};
 }  // namespace
 
 QImage ToImage(const QByteArray& tiles) {
@@ -55,7 +56,7 @@ bool Save(const QByteArray& tiles, const QString& path, QString* reason) {
 Decoded FromImage(const QImage& image) {
     Decoded result;
     if (image.width() != kSize || image.height() != kSize) {
-        result.error = tr("The picture is %1 × %2 pixels; a tile sheet is 128 × 128.")
+        result.error = Text::tr("The picture is %1 × %2 pixels; a tile sheet is 128 × 128.")
                            .arg(image.width())
                            .arg(image.height());
         return result;

@@ -15,9 +15,10 @@ namespace zantor {
 namespace {
 const char* const kGroupKeys[ObjectNames::kGroups] = {"levels0to9", "levels10to31"};
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ObjectNames", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ObjectNames)
+};
 }  // namespace
 
 QString ObjectNames::nameIn(int group, int type) const {
@@ -59,20 +60,20 @@ bool ObjectNames::fromJson(const QByteArray& json, QString* error) {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isObject())
-        return fail(tr("not a names file: %1").arg(parseError.errorString()));
+        return fail(Text::tr("not a names file: %1").arg(parseError.errorString()));
     ObjectNames read;
     for (int g = 0; g < kGroups; ++g) {
         const QJsonValue group = document.object().value(kGroupKeys[g]);
         if (group.isUndefined())
             continue;
         if (!group.isObject())
-            return fail(tr("\"%1\" is not an object").arg(kGroupKeys[g]));
+            return fail(Text::tr("\"%1\" is not an object").arg(kGroupKeys[g]));
         const QJsonObject entries = group.toObject();
         for (auto it = entries.begin(); it != entries.end(); ++it) {
             bool ok = false;
             const int type = it.key().toInt(&ok, 16);
             if (!ok || type < 0 || type > 127 || !it->isString())
-                return fail(tr("\"%1\" in \"%2\" is not a type 00-7F with a name")
+                return fail(Text::tr("\"%1\" in \"%2\" is not a type 00-7F with a name")
                                 .arg(it.key(), kGroupKeys[g]));
             read.setName(g, type, it->toString());
         }

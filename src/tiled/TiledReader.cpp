@@ -23,9 +23,10 @@ constexpr qint64 kLargestGid = 0xFFFFFFFFll;
 // Tiled keeps a cell's flips and rotation in the id's top bits.
 constexpr quint32 kFlipBits = 0xF0000000u;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TiledReader", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TiledReader)
+};
 
 // What either format says, before it is checked against the level's layout.
 struct TileLayer {
@@ -78,15 +79,16 @@ public:
     LevelObject objectOf(const ObjectFields& fields) const {
         if (!fields.type) {
             fail(TiledError::Kind::Malformed,
-                 tr("object %1 has no \"type\" property (0-127)").arg(fields.id));
+                 Text::tr("object %1 has no \"type\" property (0-127)").arg(fields.id));
         }
         if (*fields.type < 0 || *fields.type > 127) {
-            fail(TiledError::Kind::Malformed,
-                 tr("object %1 has type %2; types are 0-127").arg(fields.id).arg(*fields.type));
+            fail(TiledError::Kind::Malformed, Text::tr("object %1 has type %2; types are 0-127")
+                                                  .arg(fields.id)
+                                                  .arg(*fields.type));
         }
         if (!std::isfinite(fields.x) || !std::isfinite(fields.y) || std::abs(fields.x) > 1e6 ||
             std::abs(fields.y) > 1e6) {
-            fail(TiledError::Kind::Malformed, tr("object %1 has no position").arg(fields.id));
+            fail(TiledError::Kind::Malformed, Text::tr("object %1 has no position").arg(fields.id));
         }
         return {int(std::lround(fields.x)), int(std::lround(fields.y)), *fields.type,
                 fields.hidden};
@@ -193,7 +195,7 @@ RawMap Parser::parseTmx(const QByteArray& bytes) const {
     QXmlStreamReader xml(bytes);
     RawMap map;
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("map"))
-        fail(TiledError::Kind::Malformed, tr("not a TMX map"));
+        fail(TiledError::Kind::Malformed, Text::tr("not a TMX map"));
     map.orientation = xml.attributes().value(QLatin1String("orientation")).toString();
     map.width = intAttribute(xml, "width");
     map.height = intAttribute(xml, "height");
@@ -218,7 +220,7 @@ RawMap Parser::parseTmx(const QByteArray& bytes) const {
         }
     }
     if (xml.hasError()) {
-        fail(TiledError::Kind::Malformed, tr("not a well-formed TMX map (line %1: %2)")
+        fail(TiledError::Kind::Malformed, Text::tr("not a well-formed TMX map (line %1: %2)")
                                               .arg(xml.lineNumber())
                                               .arg(xml.errorString()));
     }
@@ -229,13 +231,13 @@ RawMap Parser::parseJson(const QByteArray& bytes) const {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        fail(
-            TiledError::Kind::Malformed,
-            tr("not well-formed JSON (at byte %1: %2)").arg(error.offset).arg(error.errorString()));
+        fail(TiledError::Kind::Malformed, Text::tr("not well-formed JSON (at byte %1: %2)")
+                                              .arg(error.offset)
+                                              .arg(error.errorString()));
     }
     const QJsonObject root = document.object();
     if (root.value(QLatin1String("type")).toString() != QLatin1String("map"))
-        fail(TiledError::Kind::Malformed, tr("not a Tiled JSON map"));
+        fail(TiledError::Kind::Malformed, Text::tr("not a Tiled JSON map"));
     RawMap map;
     map.orientation = root.value(QLatin1String("orientation")).toString();
     map.width = root.value(QLatin1String("width")).toInt();
@@ -317,7 +319,7 @@ RawMap Parser::parseJson(const QByteArray& bytes) const {
 
 std::vector<quint32> Parser::idsOf(const TileLayer& layer) const {
     if (layer.chunked)
-        fail(TiledError::Kind::WrongLayout, tr("an infinite map; a level has a fixed size"));
+        fail(TiledError::Kind::WrongLayout, Text::tr("an infinite map; a level has a fixed size"));
     std::vector<qint64> numbers;
     const QString encoding = layer.encoding;
     if (encoding.isEmpty() && layer.text.trimmed().isEmpty()) {
@@ -325,7 +327,8 @@ std::vector<quint32> Parser::idsOf(const TileLayer& layer) const {
     } else if (encoding == QLatin1String("csv")) {
         if (!layer.compression.isEmpty()) {
             fail(TiledError::Kind::UnknownEncoding,
-                 tr("CSV with compression \"%1\" is not a Tiled encoding").arg(layer.compression));
+                 Text::tr("CSV with compression \"%1\" is not a Tiled encoding")
+                     .arg(layer.compression));
         }
         const QString text = layer.text.trimmed();
         for (const QStringView item : QStringView(text).split(QLatin1Char(','))) {
@@ -339,7 +342,7 @@ std::vector<quint32> Parser::idsOf(const TileLayer& layer) const {
         const auto decoded =
             QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
         if (!decoded)
-            fail(TiledError::Kind::Malformed, tr("the layer's base64 data is damaged"));
+            fail(TiledError::Kind::Malformed, Text::tr("the layer's base64 data is damaged"));
         QByteArray bytes = *decoded;
         const qsizetype expected = qsizetype(kMapCells) * 4;
         if (!layer.compression.isEmpty()) {
@@ -350,35 +353,37 @@ std::vector<quint32> Parser::idsOf(const TileLayer& layer) const {
                 container = DeflateContainer::Gzip;
             else
                 fail(TiledError::Kind::UnknownEncoding,
-                     tr("unknown compression \"%1\"; zlib and gzip are read")
+                     Text::tr("unknown compression \"%1\"; zlib and gzip are read")
                          .arg(layer.compression));
             const std::optional<QByteArray> inflated = InflateStream(bytes, container, expected);
             if (!inflated) {
                 fail(TiledError::Kind::Malformed,
-                     tr("the layer's %1 data is damaged or too long").arg(layer.compression));
+                     Text::tr("the layer's %1 data is damaged or too long").arg(layer.compression));
             }
             bytes = *inflated;
         }
         if (bytes.size() % 4 != 0)
-            fail(TiledError::Kind::Malformed, tr("the layer's data is not whole tile ids"));
+            fail(TiledError::Kind::Malformed, Text::tr("the layer's data is not whole tile ids"));
         for (qsizetype i = 0; i < bytes.size(); i += 4) {
             const auto byte = [&](qsizetype k) { return quint32(uint8_t(bytes[i + k])); };
             numbers.push_back(byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24);
         }
     } else {
         fail(TiledError::Kind::UnknownEncoding,
-             tr("unknown layer encoding \"%1\"; CSV and base64 are read").arg(encoding));
+             Text::tr("unknown layer encoding \"%1\"; CSV and base64 are read").arg(encoding));
     }
     if (numbers.size() != size_t(kMapCells)) {
-        fail(TiledError::Kind::Malformed,
-             tr("the layer holds %1 cells; a level has %2").arg(numbers.size()).arg(kMapCells));
+        fail(TiledError::Kind::Malformed, Text::tr("the layer holds %1 cells; a level has %2")
+                                              .arg(numbers.size())
+                                              .arg(kMapCells));
     }
     std::vector<quint32> ids;
     ids.reserve(numbers.size());
     for (size_t i = 0; i < numbers.size(); ++i) {
         if (numbers[i] < 0 || numbers[i] > kLargestGid) {
-            fail(TiledError::Kind::Malformed,
-                 tr("cell (%1, %2) holds no tile id").arg(i % kMapColumns).arg(i / kMapColumns));
+            fail(TiledError::Kind::Malformed, Text::tr("cell (%1, %2) holds no tile id")
+                                                  .arg(i % kMapColumns)
+                                                  .arg(i / kMapColumns));
         }
         ids.push_back(quint32(numbers[i]));
     }
@@ -387,15 +392,16 @@ std::vector<quint32> Parser::idsOf(const TileLayer& layer) const {
 
 TiledLevel Parser::level(const RawMap& raw) const {
     if (raw.infinite)
-        fail(TiledError::Kind::WrongLayout, tr("an infinite map; a level has a fixed size"));
+        fail(TiledError::Kind::WrongLayout, Text::tr("an infinite map; a level has a fixed size"));
     if (raw.orientation != QLatin1String("orthogonal")) {
         fail(TiledError::Kind::WrongLayout,
-             tr("a map of orientation \"%1\"; a level is orthogonal").arg(raw.orientation));
+             Text::tr("a map of orientation \"%1\"; a level is orthogonal").arg(raw.orientation));
     }
     if (raw.width != kMapColumns || raw.height != kMapRows || raw.tileWidth != kTiledCellSize ||
         raw.tileHeight != kTiledCellSize) {
         fail(TiledError::Kind::WrongLayout,
-             tr("a map of %1 × %2 cells of %3 × %4 pixels; a level is %5 × %6 cells of %7 × %7")
+             Text::tr(
+                 "a map of %1 × %2 cells of %3 × %4 pixels; a level is %5 × %6 cells of %7 × %7")
                  .arg(raw.width)
                  .arg(raw.height)
                  .arg(raw.tileWidth)
@@ -413,21 +419,22 @@ TiledLevel Parser::level(const RawMap& raw) const {
         layer = &raw.layers.front();
     if (!layer) {
         fail(TiledError::Kind::Malformed,
-             raw.layers.empty() ? tr("the map has no tile layer")
-                                : tr("the map has %1 tile layers and none is named \"map\"")
+             raw.layers.empty() ? Text::tr("the map has no tile layer")
+                                : Text::tr("the map has %1 tile layers and none is named \"map\"")
                                       .arg(raw.layers.size()));
     }
     if (layer->width != kMapColumns || layer->height != kMapRows) {
-        fail(TiledError::Kind::WrongLayout, tr("the layer \"%1\" is %2 × %3 cells; a level is "
-                                               "%4 × %5")
-                                                .arg(layer->name)
-                                                .arg(layer->width)
-                                                .arg(layer->height)
-                                                .arg(kMapColumns)
-                                                .arg(kMapRows));
+        fail(TiledError::Kind::WrongLayout,
+             Text::tr("the layer \"%1\" is %2 × %3 cells; a level is "
+                      "%4 × %5")
+                 .arg(layer->name)
+                 .arg(layer->width)
+                 .arg(layer->height)
+                 .arg(kMapColumns)
+                 .arg(kMapRows));
     }
     if (!raw.firstGid || *raw.firstGid < 1 || *raw.firstGid > kLargestGid - kBlockCount)
-        fail(TiledError::Kind::Malformed, tr("the map has no tileset for the blocks"));
+        fail(TiledError::Kind::Malformed, Text::tr("the map has no tileset for the blocks"));
     const qint64 firstGid = *raw.firstGid;
     const std::vector<quint32> ids = idsOf(*layer);
 
@@ -437,17 +444,19 @@ TiledLevel Parser::level(const RawMap& raw) const {
         const int x = i % kMapColumns, y = i / kMapColumns;
         if (id == 0) {
             fail(TiledError::Kind::NotABlock,
-                 tr("cell (%1, %2) is empty; every cell of a level holds a block").arg(x).arg(y));
+                 Text::tr("cell (%1, %2) is empty; every cell of a level holds a block")
+                     .arg(x)
+                     .arg(y));
         }
         if (id & kFlipBits) {
             fail(TiledError::Kind::NotABlock,
-                 tr("cell (%1, %2) holds a flipped or rotated tile; blocks cannot be turned")
+                 Text::tr("cell (%1, %2) holds a flipped or rotated tile; blocks cannot be turned")
                      .arg(x)
                      .arg(y));
         }
         if (id < firstGid || id >= firstGid + kBlockCount) {
             fail(TiledError::Kind::NotABlock,
-                 tr("cell (%1, %2) holds tile id %3, outside the blocks' ids %4-%5")
+                 Text::tr("cell (%1, %2) holds tile id %3, outside the blocks' ids %4-%5")
                      .arg(x)
                      .arg(y)
                      .arg(id)
@@ -472,7 +481,7 @@ TiledLevel ParseTiledMap(const QByteArray& bytes, const QString& name) {
         return parser.level(parser.parseJson(text));
     if (start.startsWith('<'))
         return parser.level(parser.parseTmx(text));
-    parser.fail(TiledError::Kind::Malformed, tr("neither a TMX nor a Tiled JSON map"));
+    parser.fail(TiledError::Kind::Malformed, Text::tr("neither a TMX nor a Tiled JSON map"));
 }
 
 TiledLevel ReadTiledMap(const QString& path) {
@@ -482,7 +491,7 @@ TiledLevel ReadTiledMap(const QString& path) {
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes) {
         throw TiledError(TiledError::Kind::Malformed,
-                         tr("%1: larger than any map of a level").arg(path));
+                         Text::tr("%1: larger than any map of a level").arg(path));
     }
     return ParseTiledMap(bytes, path);
 }

@@ -55,9 +55,10 @@ int objects(const QStringList& rawArgs) {
     }
     return kExitOk;
 }
-QString tr(const char* text) {
-    return QCoreApplication::translate("ObjectCommands", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ObjectCommands)
+};
 
 int importObjects(const QStringList& rawArgs) {
     const ParsedArgs args = ParseArgs(rawArgs, {"--repack"}, {});
@@ -83,17 +84,18 @@ int importObjects(const QStringList& rawArgs) {
                      qPrintable(error.text()));
         if (error.kind() == ObjectListError::Kind::DoesNotFit) {
             std::fprintf(stderr, "%s\n",
-                         qPrintable(tr("To repack, run the same command with --repack.")));
+                         qPrintable(Text::tr("To repack, run the same command with --repack.")));
         }
         return kExitFailed;
     }
     ObjectListWriter::apply(rom, plan);
     rom.commit();
     if (plan.repacked) {
-        std::printf("%s\n", qPrintable(tr("Repacked the object lists at %1-%2; moved the lists "
-                                          "of levels %3")
-                                           .arg(OffsetText(plan.start), OffsetText(plan.end - 1))
-                                           .arg(levelList(plan.movedLevels()))));
+        std::printf("%s\n",
+                    qPrintable(Text::tr("Repacked the object lists at %1-%2; moved the lists "
+                                        "of levels %3")
+                                   .arg(OffsetText(plan.start), OffsetText(plan.end - 1))
+                                   .arg(levelList(plan.movedLevels()))));
     }
     return kExitOk;
 }

@@ -10,9 +10,10 @@
 namespace zantor::tool {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ObjectSpaceText", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ObjectSpaceText)
+};
 
 QString levelList(const QList<int>& levels) {
     QStringList numbers;
@@ -36,29 +37,29 @@ QString ObjectSpaceText(const RomFile& rom) {
     try {
         space = ObjectSpace::read(rom);
     } catch (const ObjectListError& error) {
-        return tr("Object lists: %1\n").arg(error.text());
+        return Text::tr("Object lists: %1\n").arg(error.text());
     }
-    QString text = tr("Object lists (bank %1): table at %2, %3 lists\n")
+    QString text = Text::tr("Object lists (bank %1): table at %2, %3 lists\n")
                        .arg(BankText(space.bank), OffsetText(space.tableOffset))
                        .arg(space.lists.size());
     for (const ObjectRegion& region : space.regions) {
-        text += tr("  region %1-%2: %3 bytes, spare %4\n")
+        text += Text::tr("  region %1-%2: %3 bytes, spare %4\n")
                     .arg(OffsetText(region.start), OffsetText(region.end - 1))
                     .arg(region.length())
                     .arg(regionSpare(space, region));
         for (int k : region.lists) {
             const StoredObjectSlot& list = space.lists[size_t(k)];
-            text += tr("    %1  slot %2  uses %3  %4 objects  levels %5%6\n")
+            text += Text::tr("    %1  slot %2  uses %3  %4 objects  levels %5%6\n")
                         .arg(OffsetText(list.start))
                         .arg(list.slot, 4)
                         .arg(list.consumed, 4)
                         .arg(list.objects.size(), 2)
                         .arg(levelList(list.levels))
-                        .arg(list.shared() ? tr(" (shared)") : QString());
+                        .arg(list.shared() ? Text::tr(" (shared)") : QString());
         }
     }
     for (const ObjectProblem& problem : space.problems)
-        text += tr("  level %1: %2\n").arg(problem.level).arg(problem.reason);
+        text += Text::tr("  level %1: %2\n").arg(problem.level).arg(problem.reason);
     return text;
 }
 

@@ -20,9 +20,10 @@
 namespace zantor::tool {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ScreenCommands", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ScreenCommands)
+};
 
 // A file that cannot be imported: the command exits 1 and writes nothing.
 class ImportRefused : public Error {
@@ -47,9 +48,9 @@ QString checkpointText(const RomFile& rom, uint8_t version, int level) {
         return UnknownCheckpointsText(version);
     const std::optional<int32_t> offset = CheckpointOffset(version, level);
     if (!offset)
-        return tr("none (only levels 0-30 have one)");
+        return Text::tr("none (only levels 0-30 have one)");
     const Checkpoint c = ReadCheckpoint(rom, *offset);
-    return tr("player x %1, y %2; camera x %3, y %4 (at %5)")
+    return Text::tr("player x %1, y %2; camera x %3, y %4 (at %5)")
         .arg(c.player.x())
         .arg(c.player.y())
         .arg(c.camera.x())
@@ -70,7 +71,7 @@ void printScripts(const RomFile& rom, uint8_t version, const ScreenArrays& array
         std::printf("%s\n", qPrintable(UnknownScriptsText(version)));
         return;
     }
-    std::printf("%s\n", qPrintable(tr("exit scripts:")));
+    std::printf("%s\n", qPrintable(Text::tr("exit scripts:")));
     for (int number : used) {
         try {
             const ExitScript script = ReadExitScript(rom, *facts, number);
@@ -112,15 +113,18 @@ int screens(const QStringList& rawArgs) {
         return kExitOk;
     }
     std::printf("%s\n",
-                qPrintable(tr("%1 %2: bank %3, index %4; scroll boxes at %5, exits at %6")
+                qPrintable(Text::tr("%1 %2: bank %3, index %4; scroll boxes at %5, exits at %6")
                                .arg(level)
                                .arg(MapNames()[level], BankText(place.bank))
                                .arg(place.index)
                                .arg(OffsetText(place.boxesOffset), OffsetText(place.exitsOffset))));
-    std::printf("%s\n", qPrintable(tr("camera start: x %1, y %2").arg(camera.x()).arg(camera.y())));
-    std::printf("%s\n", qPrintable(tr("checkpoint: %1").arg(checkpointText(rom, version, level))));
-    std::printf("%s\n", qPrintable(tr("scroll boxes (bit 0 right, 1 left, 2 top, 3 bottom) and "
-                                      "exits, by screen row:")));
+    std::printf("%s\n",
+                qPrintable(Text::tr("camera start: x %1, y %2").arg(camera.x()).arg(camera.y())));
+    std::printf("%s\n",
+                qPrintable(Text::tr("checkpoint: %1").arg(checkpointText(rom, version, level))));
+    std::printf("%s\n",
+                qPrintable(Text::tr("scroll boxes (bit 0 right, 1 left, 2 top, 3 bottom) and "
+                                    "exits, by screen row:")));
     for (int row = 0; row < kScreenRows; ++row) {
         QStringList boxes, exits;
         for (int column = 0; column < kScreenColumns; ++column) {
@@ -138,13 +142,13 @@ int screens(const QStringList& rawArgs) {
 std::vector<int> numbersFrom(const QJsonObject& root, const QString& key, int count, int maximum) {
     const QJsonValue value = root.value(key);
     if (!value.isArray() || value.toArray().size() != count)
-        throw ImportRefused(tr("\"%1\" must be a list of %2 numbers").arg(key).arg(count));
+        throw ImportRefused(Text::tr("\"%1\" must be a list of %2 numbers").arg(key).arg(count));
     std::vector<int> numbers;
     for (const QJsonValue& item : value.toArray()) {
         const double number = item.toDouble(-1);
         if (!item.isDouble() || number != double(int(number)) || number < 0 || number > maximum)
             throw ImportRefused(
-                tr("\"%1\" holds %2: each must be a whole number 0-%3")
+                Text::tr("\"%1\" holds %2: each must be a whole number 0-%3")
                     .arg(key, QString::fromUtf8(
                                   QJsonDocument(QJsonArray{item}).toJson(QJsonDocument::Compact))
                                   .mid(1)
@@ -157,15 +161,15 @@ std::vector<int> numbersFrom(const QJsonObject& root, const QString& key, int co
 
 QPoint pointFrom(const QJsonValue& value, const QString& what) {
     if (!value.isObject())
-        throw ImportRefused(tr("\"%1\" must be an object with \"x\" and \"y\"").arg(what));
+        throw ImportRefused(Text::tr("\"%1\" must be an object with \"x\" and \"y\"").arg(what));
     const QJsonObject object = value.toObject();
     QPoint point;
     for (const char* axis : {"x", "y"}) {
         const QJsonValue v = object.value(axis);
         const double number = v.toDouble(-1);
         if (!v.isDouble() || number != double(int(number)) || number < 0 || number > 0xFFFF)
-            throw ImportRefused(
-                tr("\"%1\" needs \"%2\" as a whole number 0-65535").arg(what, QLatin1String(axis)));
+            throw ImportRefused(Text::tr("\"%1\" needs \"%2\" as a whole number 0-65535")
+                                    .arg(what, QLatin1String(axis)));
         (axis[0] == 'x' ? point.rx() : point.ry()) = int(number);
     }
     return point;
@@ -179,7 +183,7 @@ int importScreens(const QStringList& rawArgs) {
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(ReadInputFile(in, 1 << 20), &parseError);
     if (!json.isObject())
-        throw ImportRefused(tr("%1 is no JSON object: %2").arg(in, parseError.errorString()));
+        throw ImportRefused(Text::tr("%1 is no JSON object: %2").arg(in, parseError.errorString()));
     const QJsonObject root = json.object();
     ScreenArrays arrays;
     const std::vector<int> boxes = numbersFrom(root, "boxes", kScreenCount, 255);
@@ -205,7 +209,7 @@ int importScreens(const QStringList& rawArgs) {
         checkpointOffset = CheckpointOffset(version, level);
         if (!checkpointOffset)
             throw ImportRefused(ScreenFactsFor(version)
-                                    ? tr("Level %1 has no checkpoint entry").arg(level)
+                                    ? Text::tr("Level %1 has no checkpoint entry").arg(level)
                                     : UnknownCheckpointsText(version));
     }
     WriteScreenArrays(rom, ScreenArraysPlaceOf(rom, header), arrays);

@@ -13,9 +13,10 @@
 namespace zantor::tool {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("TileSetCommands", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TileSetCommands)
+};
 
 void print(const QString& line) {
     std::fprintf(stdout, "%s\n", qPrintable(line));
@@ -40,7 +41,7 @@ int importTileSet(const QStringList& rawArgs) {
     const TileSheetPng::Decoded decoded = TileSheetPng::Load(in);
     if (!decoded.ok) {
         std::fprintf(stderr, "zantor-tool import-tileset: %s\n",
-                     qPrintable(tr("%1 is refused: %2").arg(in, decoded.error)));
+                     qPrintable(Text::tr("%1 is refused: %2").arg(in, decoded.error)));
         return kExitFailed;
     }
     LevelDocument level;
@@ -48,14 +49,15 @@ int importTileSet(const QStringList& rawArgs) {
     LevelTileSheet sheet = level.storedTiles();
     const LevelTileSheet::ImportResult result = sheet.import(decoded.tiles);
     if (result.changedTiles.isEmpty()) {
-        print(tr("No tile differs; nothing written."));
+        print(Text::tr("No tile differs; nothing written."));
         return kExitOk;
     }
     sheet.save(*level.session());
     QStringList numbers;
     for (int t : result.changedTiles)
         numbers << HexText2(uint8_t(t));
-    print(tr("Changed %1 tile(s): %2").arg(result.changedTiles.size()).arg(numbers.join(' ')));
+    print(
+        Text::tr("Changed %1 tile(s): %2").arg(result.changedTiles.size()).arg(numbers.join(' ')));
     static const char* const groupNames[] = {"A", "B", "C", "C", "D"};
     QList<TileSetDocument*> reported;
     for (int group = 0; group < kTileGroupCount; ++group) {
@@ -68,11 +70,11 @@ int importTileSet(const QStringList& rawArgs) {
             if (m != mapIndex)
                 others << MapNames().value(m);
         }
-        const QString where = tr("Group %1 at 0x%2")
+        const QString where = Text::tr("Group %1 at 0x%2")
                                   .arg(QLatin1String(groupNames[group]),
                                        QString::number(run->range().offset, 16).toUpper());
-        print(others.isEmpty() ? tr("%1: used by no other level").arg(where)
-                               : tr("%1: also used by %2").arg(where, others.join(", ")));
+        print(others.isEmpty() ? Text::tr("%1: used by no other level").arg(where)
+                               : Text::tr("%1: also used by %2").arg(where, others.join(", ")));
     }
     return kExitOk;
 }

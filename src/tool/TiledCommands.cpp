@@ -14,9 +14,10 @@
 namespace zantor::tool {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("TiledCommands", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TiledCommands)
+};
 
 int exportTmx(const QStringList& rawArgs) {
     const ParsedArgs args = ParseArgs(rawArgs, {}, {});
@@ -34,7 +35,7 @@ int exportTmx(const QStringList& rawArgs) {
         // The map is still worth having without its objects.
         std::fprintf(
             stderr, "%s\n",
-            qPrintable(tr("zantor-tool export-tmx: no object group: %1").arg(error.text())));
+            qPrintable(Text::tr("zantor-tool export-tmx: no object group: %1").arg(error.text())));
     }
     WriteTmx(args.positional[2], level, map.blockStrip);
     return kExitOk;
@@ -57,10 +58,11 @@ int importTmx(const QStringList& rawArgs) {
         } catch (const ObjectListError& error) {
             std::fprintf(
                 stderr, "%s\n",
-                qPrintable(tr("zantor-tool import-tmx: the objects: %1").arg(error.text())));
+                qPrintable(Text::tr("zantor-tool import-tmx: the objects: %1").arg(error.text())));
             if (error.kind() == ObjectListError::Kind::DoesNotFit)
-                std::fprintf(stderr, "%s\n",
-                             qPrintable(tr("To repack, run the same command with --repack.")));
+                std::fprintf(
+                    stderr, "%s\n",
+                    qPrintable(Text::tr("To repack, run the same command with --repack.")));
             return kExitFailed;
         }
     }
@@ -70,7 +72,7 @@ int importTmx(const QStringList& rawArgs) {
                                                   ObjectListWriter::apply(rom, *objects);
                                           });
     if (result == kExitOk && objects) {
-        std::printf("%s\n", qPrintable(tr("%1 objects written").arg(level.objects->size())));
+        std::printf("%s\n", qPrintable(Text::tr("%1 objects written").arg(level.objects->size())));
     }
     return result;
 }

@@ -1,5 +1,6 @@
 // The German translation as the user gets it: picked by the locale, holding the old program's
 // texts, and never losing a placeholder or mnemonic the code fills in.
+#include <QDirIterator>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -79,18 +80,61 @@ private slots:
                 source = xml.readElementText();
             } else if (xml.name() == u"translation") {
                 const bool unfinished = xml.attributes().value("type") == u"unfinished";
-                // Plural entries hold their forms as child elements.
-                const QString translation =
-                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                if (unfinished || translation.isEmpty())
-                    continue;
-                ++finished;
-                QVERIFY2(Fillings(source) == Fillings(translation),
-                         qPrintable(source + " -> " + translation));
+                // A plural entry holds one form for each number as child elements; each form
+                // fills in what the source does.
+                QStringList forms;
+                QString text;
+                while (!(xml.readNext() == QXmlStreamReader::EndElement &&
+                         xml.name() == u"translation")) {
+                    if (xml.isStartElement() && xml.name() == u"numerusform")
+                        forms << xml.readElementText();
+                    else if (xml.isCharacters())
+                        text += xml.text();
+                }
+                if (forms.isEmpty())
+                    forms << text;
+                for (const QString& translation : forms) {
+                    if (unfinished || translation.trimmed().isEmpty())
+                        continue;
+                    ++finished;
+                    QVERIFY2(Fillings(source) == Fillings(translation),
+                             qPrintable(source + " -> " + translation));
+                }
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(finished > 0);
+    }
+
+    // lupdate files a tr() call under the class or namespace it stands in. A text looked up
+    // under a context of the code's own choosing (translate("X", ...), Q_DECLARE_TR_FUNCTIONS)
+    // is translated only where the .ts holds that context; a free function called tr() that
+    // picks one is filed elsewhere, and its texts are never translated.
+    void everyContextTheCodeLooksUpIsInTheTranslation() {
+        QFile ts(ZANTOR_SOURCE_DIR "/translations/zantor_de.ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        const QString translation = QString::fromUtf8(ts.readAll());
+        const QRegularExpression chosen(
+            "QCoreApplication::translate\\(\"([^\"]+)\"|Q_DECLARE_TR_FUNCTIONS\\((\\w+)\\)");
+        const QRegularExpression freeTr("^\\s*(?:inline\\s+)?QString\\s+tr\\s*\\(",
+                                        QRegularExpression::MultilineOption);
+        QDirIterator files(ZANTOR_SOURCE_DIR "/src", {"*.cpp", "*.h"}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        int contexts = 0;
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString code = QString::fromUtf8(file.readAll());
+            QVERIFY2(!freeTr.match(code).hasMatch(), qPrintable(file.fileName()));
+            for (auto it = chosen.globalMatch(code); it.hasNext();) {
+                const QRegularExpressionMatch match = it.next();
+                const QString context = match.captured(1) + match.captured(2);
+                ++contexts;
+                QVERIFY2(translation.contains("<name>" + context + "</name>"),
+                         qPrintable(file.fileName() + ": " + context));
+            }
+        }
+        QVERIFY(contexts > 0);
     }
 };
 

@@ -19,9 +19,10 @@
 namespace zantor {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("TiledTransfer", text);
-}
+// The texts' translation context, which lupdate reads from the macro as well.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TiledTransfer)
+};
 
 // The level's object list as the editor has it (unsaved edits too), or null where the
 // cartridge's object lists are not known or cannot be read: the map is still worth having.
@@ -38,10 +39,10 @@ QString suggestedName(const LevelDocument& document, const QString& suffix) {
 }  // namespace
 
 void TiledTransfer::addActions(QMenu* file, QMainWindow* window, LevelDocument* document) {
-    file->addAction(tr("Export to &Tiled…"), window,
+    file->addAction(Text::tr("Export to &Tiled…"), window,
                     [window, document] { exportLevel(window, *document); })
         ->setObjectName("mnuExportTiled");
-    file->addAction(tr("&Import from Tiled…"), window,
+    file->addAction(Text::tr("&Import from Tiled…"), window,
                     [window, document] { importLevel(window, *document); })
         ->setObjectName("mnuImportTiled");
 }
@@ -50,8 +51,8 @@ void TiledTransfer::exportLevel(QMainWindow* window, LevelDocument& document) {
     if (!document.hasLevel())
         return;
     const std::optional<QString> chosen =
-        Dialogs::chooseFile(window, Dialogs::FileKind::Save, tr("Export to Tiled"),
-                            tr("Tiled maps (*.tmx)|*.tmx"), suggestedName(document, ".tmx"));
+        Dialogs::chooseFile(window, Dialogs::FileKind::Save, Text::tr("Export to Tiled"),
+                            Text::tr("Tiled maps (*.tmx)|*.tmx"), suggestedName(document, ".tmx"));
     if (!chosen)
         return;
     QString path = *chosen;
@@ -66,7 +67,7 @@ void TiledTransfer::exportLevel(QMainWindow* window, LevelDocument& document) {
             level.objects = list->objects();
         WriteTmx(path, level, document.blockStrip());
         window->statusBar()->showMessage(
-            tr("Exported to %1 and %2")
+            Text::tr("Exported to %1 and %2")
                 .arg(QFileInfo(path).fileName(), QFileInfo(TilesetPathFor(path)).fileName()),
             8000);
     });
@@ -76,25 +77,27 @@ void TiledTransfer::importLevel(QMainWindow* window, LevelDocument& document) {
     if (!document.hasLevel())
         return;
     const std::optional<QString> chosen =
-        Dialogs::chooseFile(window, Dialogs::FileKind::Open, tr("Import from Tiled"),
-                            tr("Tiled maps (*.tmx *.json)|*.tmx;*.json|All Files(*.*)|*.*"),
+        Dialogs::chooseFile(window, Dialogs::FileKind::Open, Text::tr("Import from Tiled"),
+                            Text::tr("Tiled maps (*.tmx *.json)|*.tmx;*.json|All Files(*.*)|*.*"),
                             suggestedName(document, ".tmx"));
     if (!chosen)
         return;
     Guarded(window, [&] {
         const TiledLevel level = ReadTiledMap(*chosen);
-        const int changed = document.replaceCells(level.cells, tr("Import from Tiled"));
-        QString status =
-            tr("Imported %1: %2 cells changed").arg(QFileInfo(*chosen).fileName()).arg(changed);
+        const int changed = document.replaceCells(level.cells, Text::tr("Import from Tiled"));
+        QString status = Text::tr("Imported %1: %2 cells changed")
+                             .arg(QFileInfo(*chosen).fileName())
+                             .arg(changed);
         if (level.objects) {
             // The objects are a step in the object list's own history, beside the cells'.
             if (ObjectListDocument* list = objectListOf(document)) {
-                list->replaceObjects(*level.objects, tr("Import from Tiled"));
-                status += QStringLiteral("; ") + tr("%1 objects").arg(level.objects->size());
+                list->replaceObjects(*level.objects, Text::tr("Import from Tiled"));
+                status += QStringLiteral("; ") + Text::tr("%1 objects").arg(level.objects->size());
             } else {
                 status += QStringLiteral("; ") +
-                          tr("the objects were not imported: this cartridge's object lists are "
-                             "not known");
+                          Text::tr(
+                              "the objects were not imported: this cartridge's object lists are "
+                              "not known");
             }
         }
         window->statusBar()->showMessage(status, 8000);
