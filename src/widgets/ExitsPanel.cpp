@@ -22,6 +22,7 @@ ExitsPanel::ExitsPanel(LevelScreens* screens, ScreensLayer* layer, QWidget* pare
     auto* title = new QLabel(tr("<b>Exits</b>"), this);
     screen_ = new QLabel(this);
     screen_->setObjectName("lblScreen");
+    screen_->setWordWrap(true);  // long in some languages: it wraps rather than widen the page
     exit_ = new QSpinBox(this);
     exit_->setObjectName("spnExit");
     exit_->setRange(0, 255);

@@ -43,16 +43,18 @@ EventsPage::EventsPage(LevelDocument* document, QWidget* parent)
     view_ = new EventsView(document, this);
     view_->setObjectName("picEvents2");
 
+    // The note has a row of its own across the view: beside the button and the read-out it
+    // would get what little width they and the exits leave, and grow as tall as the page.
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(save_, 0, 0);
     layout->addWidget(position_, 0, 1);
-    layout->addWidget(note, 0, 2);
-    layout->addWidget(view_, 1, 0, 1, 3);
+    layout->addWidget(note, 1, 0, 1, 3);
+    layout->addWidget(view_, 2, 0, 1, 3);
     auto* exits = new ExitsPanel(document->screens(), view_->screensLayer(), this);
     exits->setObjectName("pnlExits");
-    layout->addWidget(exits, 0, 3, 2, 1);
-    layout->setRowStretch(1, 1);
+    layout->addWidget(exits, 0, 3, 3, 1);
+    layout->setRowStretch(2, 1);
     layout->setColumnStretch(2, 1);
 
     connect(document, &LevelDocument::modifiedChanged, this, &EventsPage::updateSave);
