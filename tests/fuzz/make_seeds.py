@@ -124,3 +124,49 @@ image[0x4400 + 48] = 2
 image[0x14125 + 2:0x14125 + 6] = struct.pack("<HH", 0x4130, 0x8000)
 image[0x14130:0x14137] = bytes([0x30, 0x48, 0xFF, 0x40, 0x17, 0x5A, 0xFF])
 put("screens", "bank-1-arrays-and-scripts.bin", bytes(image))
+
+
+# --- Tiled maps: the encodings and compressions a user's file may have, and a map property,
+# an object and a flipped tile for the reader to weigh ---
+import base64
+import gzip
+import json
+
+cells = [(x + y) % 0x80 for y in range(48) for x in range(256)]
+ids = [c + 1 for c in cells]
+raw = b"".join(struct.pack("<I", i) for i in ids)
+
+
+def tiled_json(layer, extra=None):
+    doc = {"type": "map", "orientation": "orthogonal", "renderorder": "right-down",
+           "width": 256, "height": 48, "tilewidth": 16, "tileheight": 16, "infinite": False,
+           "tilesets": [{"firstgid": 1, "source": "blocks.tsx"}],
+           "properties": [{"name": "level name", "type": "string", "value": "Seed"},
+                          {"name": "level number", "type": "int", "value": 7}],
+           "layers": [dict({"type": "tilelayer", "name": "map", "width": 256, "height": 48},
+                           **layer)]}
+    if extra:
+        doc["layers"].append(extra)
+    return json.dumps(doc).encode()
+
+
+objects = {"type": "objectgroup", "name": "objects", "objects": [
+    {"id": 1, "x": 64, "y": 96, "width": 16, "height": 16,
+     "properties": [{"name": "type", "type": "int", "value": 5},
+                    {"name": "hiddenInEasyMode", "type": "bool", "value": True}]}]}
+put("tiled_map", "json-array.json", tiled_json({"data": ids}, objects))
+put("tiled_map", "json-base64-zlib.json",
+    tiled_json({"encoding": "base64", "compression": "zlib",
+                "data": base64.b64encode(zlib.compress(raw)).decode()}))
+flipped = ids[:]
+flipped[5] |= 0x80000000
+put("tiled_map", "json-flipped.json", tiled_json({"data": flipped}))
+gz = base64.b64encode(gzip.compress(raw, mtime=0)).decode()
+put("tiled_map", "tmx-base64-gzip.tmx", (
+    '<?xml version="1.0" encoding="UTF-8"?>\n'
+    '<map version="1.10" orientation="orthogonal" renderorder="right-down" width="256" '
+    'height="48" tilewidth="16" tileheight="16" infinite="0">\n'
+    ' <tileset firstgid="1" source="blocks.tsx"/>\n'
+    ' <layer id="1" name="map" width="256" height="48">\n'
+    '  <data encoding="base64" compression="gzip">' + gz + '</data>\n'
+    ' </layer>\n</map>\n').encode())
