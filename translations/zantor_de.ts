@@ -1422,6 +1422,14 @@ geschrieben) bei mehr als 84 Objekten, einem außerhalb des Levels oder neben de
 Typ 0x78-0x7F im letzten Bildschirm oder einer Liste länger als ihr Platz; --repack legt dann
 die Listen ihres Bereichs lückenlos hintereinander und schreibt die Zeiger der verschobenen neu.</translation>
     </message>
+    <message>
+        <source>header</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>global</source>
+        <translation>global</translation>
+    </message>
 </context>
 <context>
     <name>zantor::AboutBox</name>
@@ -2673,11 +2681,11 @@ Kopieren Sie Zellen oder ein Raster aus zweistelligen Hex-Blocknummern, getrennt
     </message>
     <message>
         <source>Export tile sheet…</source>
-        <translation>Tile-Sheet exportieren…</translation>
+        <translation>Tile-Tabelle exportieren…</translation>
     </message>
     <message>
         <source>Import tile sheet…</source>
-        <translation>Tile-Sheet importieren…</translation>
+        <translation>Tile-Tabelle importieren…</translation>
     </message>
     <message>
         <source>Copies the chosen tile, or the rectangle of tiles dragged on the sheet</source>

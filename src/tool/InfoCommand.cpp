@@ -124,7 +124,8 @@ QString checksumText(const char* name, int32_t offset, int digits, int stored, i
                      bool holds) {
     const QString value = "0x" + QString::number(stored, 16).toUpper().rightJustified(digits, '0');
     return QCoreApplication::translate("zantor-tool", "%1 checksum (0x%2): %3, %4")
-        .arg(QLatin1String(name), QString::number(offset, 16).toUpper(), value,
+        .arg(QCoreApplication::translate("zantor-tool", name),
+             QString::number(offset, 16).toUpper(), value,
              holds
                  ? QCoreApplication::translate("zantor-tool", "holds")
                  : QCoreApplication::translate("zantor-tool", "does not hold (the bytes give 0x%1)")
@@ -164,10 +165,12 @@ int info(const QStringList& rawArgs) {
     if (sums.present) {
         std::printf(
             "%s\n%s\n",
-            qPrintable(checksumText("header", CartridgeChecksum::kHeaderChecksumOffset, 2,
-                                    sums.headerStored, sums.headerComputed, sums.headerHolds())),
-            qPrintable(checksumText("global", CartridgeChecksum::kGlobalChecksumOffset, 4,
-                                    sums.globalStored, sums.globalComputed, sums.globalHolds())));
+            qPrintable(checksumText(QT_TRANSLATE_NOOP("zantor-tool", "header"),
+                                    CartridgeChecksum::kHeaderChecksumOffset, 2, sums.headerStored,
+                                    sums.headerComputed, sums.headerHolds())),
+            qPrintable(checksumText(QT_TRANSLATE_NOOP("zantor-tool", "global"),
+                                    CartridgeChecksum::kGlobalChecksumOffset, 4, sums.globalStored,
+                                    sums.globalComputed, sums.globalHolds())));
     } else {
         std::fputs(
             qPrintable(QCoreApplication::translate(
