@@ -125,8 +125,8 @@ private:
     std::optional<QPoint> selectionAnchor_;
     // Where the hover outline was drawn, so that a move repaints only the two cells.
     std::optional<QPoint> drawnHover_;
-    // Reused between paints: the level pixels of the exposed area at 1×.
     static constexpr int kBandRows = 64;  // level rows a paint draws at a time, zoomed in
+    // Reused between paints: the level pixels of the exposed area (a band of it) at 1×.
     QImage scratch_;
 
     struct Drag {
