@@ -115,7 +115,7 @@ void MainWindow::addObjectNamesAction(QMenu* tools) {
 
 std::function<QString(int, int)> MainWindow::objectNameLookUp() const {
     const std::shared_ptr<ObjectNames> names = objectNames_;
-    return [names](int level, int type) { return names ? names->name(level, type) : QString(); };
+    return [names](int level, int type) { return names->name(level, type); };
 }
 
 void MainWindow::showObjectNames() {
